@@ -1,0 +1,27 @@
+#pragma once
+// The one place where ANSI (wire and profile-file) bytes and UI text convert.
+// Windows: the system code page. Linux: the process locale's charset through iconv.
+// A host chooses another charset (GBK for Chinese hosts, and what terminals put on the wire)
+// with SetAnsiCharset or the environment variable MDVR_ANSI_CHARSET.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace mdvr {
+
+// name: an iconv charset name ("GBK", "UTF-8", "CP1252") or a Windows code page number ("936").
+// Returns false (and keeps the current charset) when the platform does not know it.
+bool SetAnsiCharset(std::string_view name);
+
+std::wstring AnsiToWide(std::string_view bytes);
+std::string WideToAnsi(std::wstring_view text);
+// Converts into a caller's buffer without touching the heap; returns the bytes written.
+// Output that does not fit is cut at a character boundary.
+size_t WideToAnsi(std::wstring_view text, std::span<uint8_t> out);
+
+std::wstring Utf8ToWide(std::string_view bytes);
+std::string WideToUtf8(std::wstring_view text);
+
+}  // namespace mdvr
