@@ -6,7 +6,7 @@
 namespace mdvr {
 
 class CLogFile2 {
-public:
+  public:
     // The module-wide logger, created on first use.
     static CLogFile2& Instance();
 
@@ -22,7 +22,7 @@ public:
     CLogFile2(const CLogFile2&) = delete;
     CLogFile2& operator=(const CLogFile2&) = delete;
 
-private:
+  private:
     CLogFile2();
     struct Impl;
     Impl* m_impl;

@@ -1,0 +1,135 @@
+#include "host/CLogFile2.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <new>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+// Counts every global allocation so the test can prove the logger writes without the heap.
+namespace {
+std::atomic<long> g_allocations{0};
+}
+
+void* operator new(std::size_t size) {
+    ++g_allocations;
+    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+
+namespace mdvr {
+namespace {
+
+namespace fs = std::filesystem;
+
+class CLogFile2Test : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        m_dir = fs::temp_directory_path() /
+                ("mdvr_log_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                 "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(m_dir);
+        CLogFile2::Instance().SetFile(m_dir / "sub" / "dir" / "test.log");
+    }
+    void TearDown() override {
+        CLogFile2::Instance().SetFile(fs::path());
+        fs::remove_all(m_dir);
+    }
+    std::vector<std::string> Lines() const {
+        std::ifstream in(m_dir / "sub" / "dir" / "test.log");
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
+        return lines;
+    }
+    fs::path m_dir;
+};
+
+TEST_F(CLogFile2Test, HeaderCarriesTimeLevelCaptionAndCount) {
+    const uint8_t bytes[] = {0x01, 0x02, 0x03};
+    CLogFile2::Instance().WriteHex(2, bytes, 3, "GetParamConfig:[%d]", 42);
+    auto lines = Lines();
+    ASSERT_EQ(lines.size(), 2u);
+    std::regex header(
+        R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} \[2\] GetParamConfig:\[42\] \(3 bytes\))");
+    EXPECT_TRUE(std::regex_match(lines[0], header)) << lines[0];
+}
+
+TEST_F(CLogFile2Test, DumpLinesHoldOffsetHexAndAscii) {
+    std::vector<uint8_t> bytes;
+    for (int i = 0; i < 18; ++i) bytes.push_back(static_cast<uint8_t>(0x3F + i));
+    bytes[1] = 0x00;
+    bytes[2] = 0xFF;
+    CLogFile2::Instance().WriteHex(0, bytes.data(), static_cast<uint32_t>(bytes.size()),
+                                   "DevParamEx");
+    auto lines = Lines();
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[1],
+              "00000000  3F 00 FF 42 43 44 45 46  47 48 49 4A 4B 4C 4D 4E  ?..BCDEFGHIJKLMN");
+    EXPECT_EQ(lines[2], "00000010  4F 50                                             OP");
+}
+
+TEST_F(CLogFile2Test, EmptyOrNullBlockLogsOnlyTheHeader) {
+    const uint8_t byte = 7;
+    CLogFile2::Instance().WriteHex(0, nullptr, 5, "null");
+    CLogFile2::Instance().WriteHex(0, &byte, 0, "empty");
+    auto lines = Lines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_NE(lines[0].find("null (0 bytes)"), std::string::npos);
+    EXPECT_NE(lines[1].find("empty (0 bytes)"), std::string::npos);
+}
+
+TEST_F(CLogFile2Test, AppendsToAnExistingFile) {
+    const uint8_t byte = 0x41;
+    CLogFile2::Instance().WriteHex(0, &byte, 1, "first");
+    CLogFile2::Instance().SetFile(m_dir / "sub" / "dir" / "test.log");  // reopen
+    CLogFile2::Instance().WriteHex(0, &byte, 1, "second");
+    auto lines = Lines();
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_NE(lines[2].find("second"), std::string::npos);
+}
+
+TEST_F(CLogFile2Test, LongCaptionIsCutNotOverrun) {
+    std::string caption(2000, 'x');
+    CLogFile2::Instance().WriteHex(0, nullptr, 0, "%s", caption.c_str());
+    auto lines = Lines();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_LT(lines[0].size(), 700u);
+}
+
+TEST_F(CLogFile2Test, NoHeapUseOnceOpen) {
+    std::vector<uint8_t> bytes(3000, 0x5A);
+    CLogFile2::Instance().WriteHex(0, bytes.data(), 1, "open");
+    long before = g_allocations.load();
+    for (int i = 0; i < 10; ++i) {
+        CLogFile2::Instance().WriteHex(1, bytes.data(), static_cast<uint32_t>(bytes.size()),
+                                       "GetParamConfig:[%d] %s", i, "text");
+    }
+    EXPECT_EQ(g_allocations.load(), before);
+    EXPECT_EQ(Lines().size(), 2u + 10u * (1u + (3000u + 15u) / 16u));
+}
+
+TEST_F(CLogFile2Test, UnopenableFileIsSkippedQuietly) {
+    fs::create_directories(m_dir);
+    std::ofstream(m_dir / "blocker") << "a file where a directory should be";
+    CLogFile2::Instance().SetFile(m_dir / "blocker" / "x.log");
+    const uint8_t byte = 1;
+    CLogFile2::Instance().WriteHex(0, &byte, 1, "lost");
+    CLogFile2::Instance().WriteHex(0, &byte, 1, "lost again");
+    EXPECT_FALSE(fs::exists(m_dir / "blocker" / "x.log"));
+    EXPECT_EQ(CLogFile2::Instance().File(), m_dir / "blocker" / "x.log");
+}
+
+}  // namespace
+}  // namespace mdvr
