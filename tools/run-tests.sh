@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# The project's whole test run: Linux debug and sanitizer suites, fuzzers, benchmarks, both
+# Windows builds and the DLL's export table. Every step runs; the last line sums them up.
+# Usage: tools/run-tests.sh   (from anywhere; builds under build/<preset>)
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$ROOT"
+export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache}
+JOBS=${MDVR_JOBS:-2}
+FUZZ_SECONDS=${MDVR_FUZZ_SECONDS:-30}
+EXPORTS=(IsEnableDll GetPluginParam GetDisplayWidth GetDisplayHeight SetConfigFunction
+         SetConfigFunctionEx SetConfigFuncMutli SetLangPath SetDevType SetDevID DisplayConfig
+         DisplayUpdate DllPreTranslateMessage ActivePage SaveLocalCfgFile IsLoadConfigFile)
+# DLLs every Windows installation has; anything else (libgcc, libstdc++, libwinpthread) is not.
+SYSTEM_DLLS='^(kernel32|user32|gdi32|comctl32|comdlg32|advapi32|shell32|shlwapi|ole32|oleaut32|uxtheme|msvcrt|ws2_32|version|imm32|winmm|msimg32)\.dll$'
+
+passed=0
+failed=0
+failures=()
+
+step() {  # step <name> <command...>: runs one step, records its outcome, never stops the run
+    local name=$1
+    shift
+    echo "=== $name"
+    local start=$SECONDS
+    if "$@"; then
+        passed=$((passed + 1))
+        echo "=== $name: passed ($((SECONDS - start)) s)"
+    else
+        failed=$((failed + 1))
+        failures+=("$name")
+        echo "=== $name: FAILED ($((SECONDS - start)) s)"
+    fi
+}
+
+build_preset() {
+    cmake --preset "$1" >/dev/null && cmake --build --preset "$1" -j "$JOBS"
+}
+
+test_preset() {
+    build_preset "$1" && ctest --preset "$1" -j "$JOBS" --output-on-failure
+}
+
+run_fuzzers() {
+    local dir=build/asan/fuzz fuzzer found=0
+    for fuzzer in "$dir"/*_fuzz; do
+        [[ -x $fuzzer ]] || continue
+        found=1
+        local corpus=build/asan/fuzz-corpus/$(basename "$fuzzer")
+        mkdir -p "$corpus"
+        echo "--- $fuzzer (${FUZZ_SECONDS} s)"
+        "$fuzzer" -max_total_time="$FUZZ_SECONDS" -print_final_stats=1 "$corpus" 2>&1 | tail -n 12 \
+            || return 1
+    done
+    ((found)) || echo "no fuzzers built"
+}
+
+run_bench() {
+    build_preset release && build/release/bench/mdvr_bench --benchmark_min_time=0.05
+}
+
+# The i686 DLL is what hosts load: exactly the sixteen plain names, and no runtime DLLs.
+check_dll_exports() {
+    local dll=build/mingw-i686/plugin/mdvr808.dll dump names expected
+    dump=$(i686-w64-mingw32-objdump -p "$dll") || return 1
+    names=$(awk '/\[Ordinal\/Name Pointer\] Table/ {on=1; next} on && /^[ \t]*\[/ {print $NF; next}
+                 on {on=0}' <<<"$dump" | sort)
+    expected=$(printf 'MDVR_%s\n' "${EXPORTS[@]}" | sort)
+    if [[ $names != "$expected" ]]; then
+        echo "export table differs:"; diff <(echo "$expected") <(echo "$names") || true
+        return 1
+    fi
+    local imports bad
+    imports=$(awk '/DLL Name:/ {print tolower($3)}' <<<"$dump")
+    bad=$(grep -Ev "$SYSTEM_DLLS" <<<"$imports" || true)
+    echo "imports: $(tr '\n' ' ' <<<"$imports")"
+    [[ -z $bad ]] || { echo "non-system imports: $bad"; return 1; }
+}
+
+step "debug: build and ctest" test_preset debug
+step "asan: build and ctest" test_preset asan
+step "asan: fuzzers" run_fuzzers
+step "release: benchmarks" run_bench
+step "mingw-i686: build" build_preset mingw-i686
+step "mingw-i686: DLL exports and imports" check_dll_exports
+step "mingw-x64: build" build_preset mingw-x64
+
+# ---- Windows tests under wine ------------------------------------------------------------
+# The wine environment (prefix, fonts, services started with redirected output) and the
+# 'ctest --preset mingw-x64' step go here.
+# -------------------------------------------------------------------------------------------
+
+if ((failed)); then
+    printf 'failed step: %s\n' "${failures[@]}"
+fi
+echo "$passed passed, $failed failed"
+((failed == 0))
