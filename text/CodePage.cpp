@@ -37,19 +37,23 @@ void AppendCodePoint(std::wstring& out, char32_t cp) {
     out.push_back(static_cast<wchar_t>(cp));
 }
 
-// Reads one code point from UTF-16 or UTF-32 text; a lone surrogate gives U+FFFD.
-char32_t NextCodePoint(std::wstring_view text, size_t& pos) {
+// Reads one code point from UTF-16 units (UTF-32 text holding a pair is repaired the same way);
+// a lone surrogate gives U+FFFD.
+template <typename Unit>
+char32_t NextUtf16(std::basic_string_view<Unit> text, size_t& pos) {
     auto unit = static_cast<char32_t>(text[pos++]);
-    if constexpr (sizeof(wchar_t) == 2) {
-        if (unit >= 0xD800 && unit <= 0xDBFF && pos < text.size()) {
-            auto low = static_cast<char32_t>(text[pos]);
-            if (low >= 0xDC00 && low <= 0xDFFF) {
-                ++pos;
-                return 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
-            }
+    if (unit >= 0xD800 && unit <= 0xDBFF && pos < text.size()) {
+        auto low = static_cast<char32_t>(text[pos]);
+        if (low >= 0xDC00 && low <= 0xDFFF) {
+            ++pos;
+            return 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
         }
     }
     return (IsSurrogate(unit) || unit > kMaxCodePoint) ? kReplacement : unit;
+}
+
+char32_t NextCodePoint(std::wstring_view text, size_t& pos) {
+    return NextUtf16(text, pos);
 }
 
 size_t Utf8SequenceLength(unsigned char lead) {
@@ -337,6 +341,29 @@ std::wstring Utf8ToWide(std::string_view bytes) {
     out.reserve(bytes.size());
     for (size_t pos = 0; pos < bytes.size();) AppendCodePoint(out, NextUtf8(bytes, pos));
     return out;
+}
+
+std::wstring Utf16LeToWide(std::string_view bytes) {
+    std::u16string units(bytes.size() / 2, u'\0');
+    for (size_t i = 0; i < units.size(); ++i) {
+        auto low = static_cast<unsigned char>(bytes[2 * i]);
+        auto high = static_cast<unsigned char>(bytes[2 * i + 1]);
+        units[i] = static_cast<char16_t>(low | (high << 8));
+    }
+    std::wstring out;
+    out.reserve(units.size());
+    std::u16string_view view(units);
+    for (size_t pos = 0; pos < view.size();) AppendCodePoint(out, NextUtf16(view, pos));
+    return out;
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+    for (size_t pos = 0; pos < bytes.size();) {
+        size_t start = pos;
+        // A malformed sequence is the only way to get U+FFFD from a single byte.
+        if (NextUtf8(bytes, pos) == kReplacement && pos - start == 1) return false;
+    }
+    return true;
 }
 
 std::string WideToUtf8(std::wstring_view text) {

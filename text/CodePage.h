@@ -22,6 +22,10 @@ std::string WideToAnsi(std::wstring_view text);
 size_t WideToAnsi(std::wstring_view text, std::span<uint8_t> out);
 
 std::wstring Utf8ToWide(std::string_view bytes);
+// Little-endian UTF-16 bytes (no BOM); a trailing odd byte is ignored, lone surrogates give U+FFFD.
+std::wstring Utf16LeToWide(std::string_view bytes);
+// True when bytes hold well-formed UTF-8 (no overlongs, surrogates or truncated sequences).
+bool IsValidUtf8(std::string_view bytes);
 std::string WideToUtf8(std::wstring_view text);
 
 }  // namespace mdvr

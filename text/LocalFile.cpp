@@ -1,0 +1,44 @@
+#include "text/LocalFile.h"
+
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "text/CodePage.h"
+
+namespace mdvr {
+
+std::filesystem::path ToFsPath(const std::wstring& path) {
+#ifdef _WIN32
+    return {path};
+#else
+    return {WideToUtf8(path)};
+#endif
+}
+
+std::wstring FromFsPath(const std::filesystem::path& path) {
+#ifdef _WIN32
+    return path.wstring();
+#else
+    return Utf8ToWide(path.string());
+#endif
+}
+
+bool CanOpenForReading(const std::wstring& path) {
+    if (path.empty()) return false;
+    std::filesystem::path fsPath = ToFsPath(path);
+    std::error_code error;
+    if (std::filesystem::is_directory(fsPath, error)) return false;
+    std::ifstream file(fsPath, std::ios::binary);
+    return file.is_open();
+}
+
+std::optional<std::string> ReadWholeFile(const std::wstring& path) {
+    if (!CanOpenForReading(path)) return std::nullopt;
+    std::ifstream file(ToFsPath(path), std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (file.bad()) return std::nullopt;
+    return bytes;
+}
+
+}  // namespace mdvr
