@@ -1,0 +1,95 @@
+#include "text/CLanguage.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "TempDir.h"
+
+namespace mdvr {
+namespace {
+
+class CLanguageTest : public ::testing::Test {
+  protected:
+    test::TempDir m_dir;
+    CLanguage m_language;
+};
+
+TEST_F(CLanguageTest, SameFileTwiceKeepsCache) {
+    std::wstring path = m_dir.Write("lang.ini", "[STRING]\n1=one\n");
+    EXPECT_EQ(m_language.SetFile(path), 1);
+    EXPECT_EQ(m_language.GetText(1), L"one");
+    m_dir.Write("lang.ini", "[STRING]\n1=uno\n");
+    EXPECT_EQ(m_language.SetFile(path), 0);
+    EXPECT_EQ(m_language.GetText(1), L"one");  // cached, file not read again
+}
+
+TEST_F(CLanguageTest, NewFileEmptiesCache) {
+    std::wstring first = m_dir.Write("a.ini", "[STRING]\n1=one\n");
+    std::wstring second = m_dir.Write("b.ini", "[STRING]\n1=eins\n");
+    ASSERT_EQ(m_language.SetFile(first), 1);
+    EXPECT_EQ(m_language.GetText(1), L"one");
+    ASSERT_EQ(m_language.SetFile(second), 1);
+    EXPECT_EQ(m_language.GetText(1), L"eins");
+}
+
+TEST_F(CLanguageTest, UnopenablePathKeepsOldLanguage) {
+    std::wstring path = m_dir.Write("lang.ini", "[STRING]\n1=one\n2=two\n");
+    ASSERT_EQ(m_language.SetFile(path), 1);
+    EXPECT_EQ(m_language.GetText(1), L"one");
+    for (const std::wstring& bad : {m_dir.Dir() + L"missing.ini", m_dir.Dir(), std::wstring()}) {
+        EXPECT_EQ(m_language.SetFile(bad), 0);
+    }
+    EXPECT_EQ(m_language.GetText(1), L"one");
+    EXPECT_EQ(m_language.GetText(2), L"two");  // still read from the old file
+}
+
+TEST_F(CLanguageTest, EmptyValueIsNotFoundAndNotCached) {
+    std::wstring path = m_dir.Write("lang.ini", "[STRING]\n5=\n");
+    ASSERT_EQ(m_language.SetFile(path), 1);
+    std::wstring text = L"untouched";
+    EXPECT_EQ(m_language.GetString(5, text), 0);
+    EXPECT_EQ(text, L"untouched");
+    EXPECT_EQ(m_language.GetText(5), L"");
+    m_dir.Write("lang.ini", "[STRING]\n5=now set\n");
+    EXPECT_EQ(m_language.GetString(5, text), 1);
+    EXPECT_EQ(text, L"now set");
+}
+
+TEST_F(CLanguageTest, LookupRules) {
+    std::string long300(300, 'y');
+    std::wstring path =
+        m_dir.Write("lang.ini", "[STRING]\n-3=negative\n7=" + long300 + "\n[OTHER]\n8=elsewhere\n");
+    ASSERT_EQ(m_language.SetFile(path), 1);
+    struct {
+        int32_t id;
+        std::wstring expected;
+    } const cases[] = {
+        {-3, L"negative"},
+        {7, std::wstring(258, L'y')},
+        {8, L""},
+        {9, L""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(m_language.GetText(c.id), c.expected) << c.id;
+}
+
+TEST_F(CLanguageTest, NoFileGivesEmptyTexts) {
+    std::wstring text = L"kept";
+    EXPECT_EQ(m_language.GetString(1, text), 0);
+    EXPECT_EQ(text, L"kept");
+}
+
+TEST(CLanguageInstanceTest, ReleaseStartsOver) {
+    test::TempDir dir;
+    std::wstring path = dir.Write("lang.ini", "[STRING]\n1=one\n");
+    EXPECT_EQ(&CLanguage::Instance(), &CLanguage::Instance());
+    ASSERT_EQ(CLanguage::Instance().SetFile(path), 1);
+    CLanguage::Release();
+    EXPECT_EQ(CLanguage::Instance().GetText(1), L"");
+    EXPECT_EQ(CLanguage::Instance().SetFile(path), 1);
+    CLanguage::Release();
+}
+
+}  // namespace
+}  // namespace mdvr
