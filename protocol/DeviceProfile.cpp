@@ -1,0 +1,10 @@
+#include "protocol/DeviceProfile.h"
+
+namespace mdvr {
+
+DeviceProfile& TheDeviceProfile() {
+    static DeviceProfile profile;
+    return profile;
+}
+
+}  // namespace mdvr

@@ -1,0 +1,385 @@
+// FetchParams, ParseParamList and SaveParams against a fake page and a fake host.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "host/CLogFile2.h"
+#include "protocol/HostCallbacks.h"
+#include "protocol/ParamCache.h"
+#include "protocol/ParamExchange.h"
+#include "protocol/QueryListReader.h"
+#include "protocol/QueryListWriter.h"
+#include "text/CodePage.h"
+
+namespace mdvr {
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+const Bytes kExample = {0x02, 0, 0, 0, 1, 4, 0, 0, 0, 0x3C, 0, 0, 0, 0x13, 0};
+
+struct Seen {
+    uint32_t id;
+    uint8_t length;
+    int offset;
+    bool operator==(const Seen&) const = default;
+};
+
+class FakePage : public IParamPage {
+  public:
+    bool BuildParamList(std::span<uint8_t> list, uint32_t* length) override {
+        std::copy(m_list.begin(), m_list.end(), list.begin());
+        *length = m_claimedLength != 0 ? m_claimedLength : static_cast<uint32_t>(m_list.size());
+        return m_buildOk;
+    }
+    void OnParamsSaved(const uint8_t* reply, uint32_t replyLength) override {
+        ++m_savedCalls;
+        m_savedReply = reply == nullptr ? Bytes{0xDE, 0xAD} : Bytes(reply, reply + replyLength);
+    }
+    void ParseParamItem(uint32_t id, uint8_t length, const uint8_t*, int offset) override {
+        m_seen.push_back({id, length, offset});
+    }
+    bool ValidateInput() override {
+        m_multiDuringValidation = IsMultiSave();
+        return m_valid;
+    }
+    void BuildQueryList(std::span<uint8_t> list, uint32_t* length) override {
+        QueryListWriter writer(list);
+        for (uint32_t id : m_queryIds) writer.Append(id);
+        *length = writer.Finish();
+    }
+    void GetBatchKind(uint32_t* kind, uint32_t* extra) override {
+        *kind = 0x45;
+        *extra = 0x07;
+    }
+
+    Bytes m_list = {1, 0, 0, 0, 0x21, 1, 9};
+    uint32_t m_claimedLength = 0;
+    bool m_buildOk = true;
+    bool m_valid = true;
+    bool m_multiDuringValidation = false;
+    std::vector<uint32_t> m_queryIds = {0x0001, 0x0013};
+    std::vector<Seen> m_seen;
+    int m_savedCalls = 0;
+    Bytes m_savedReply;
+};
+
+// The host: answers from stored bytes and records what it was given.
+struct FakeHost {
+    int m_result = 1;
+    Bytes m_reply = kExample;
+    uint32_t m_replyLength = 15;
+    int m_getCalls = 0;
+    int m_lastCommand = -1;
+    Bytes m_lastRequest;
+    Bytes m_multiRecord;
+    Bytes m_sentList;
+
+    static int MDVR_CALL Get(int command, MDVR_ParamBuffer* request, MDVR_ParamBuffer* reply,
+                             void* user) {
+        auto* host = static_cast<FakeHost*>(user);
+        ++host->m_getCalls;
+        host->m_lastCommand = command;
+        host->m_lastRequest.assign(request->bytes, request->bytes + request->length);
+        std::copy(host->m_reply.begin(), host->m_reply.end(), reply->bytes);
+        reply->length = host->m_replyLength;
+        return host->m_result;
+    }
+    static int MDVR_CALL Set(int command, MDVR_ParamBufferSmall* request,
+                             MDVR_ParamBufferSmall* reply, void* user) {
+        auto* host = static_cast<FakeHost*>(user);
+        host->m_lastCommand = command;
+        host->m_sentList.assign(request->bytes, request->bytes + request->length);
+        std::copy(host->m_reply.begin(), host->m_reply.end(), reply->bytes);
+        reply->length = host->m_replyLength;
+        return host->m_result;
+    }
+    static int MDVR_CALL MultiSet(MDVR_BatchSetRecord* record, MDVR_ParamBuffer* list, void* user) {
+        auto* host = static_cast<FakeHost*>(user);
+        const auto* raw = reinterpret_cast<const uint8_t*>(record);
+        host->m_multiRecord.assign(raw, raw + sizeof(*record));
+        host->m_sentList.assign(list->bytes, list->bytes + list->length);
+        return host->m_result;
+    }
+};
+
+uint32_t g_tick = 0;
+uint32_t FakeTick() {
+    return g_tick;
+}
+
+class ParamExchangeTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(SetAnsiCharset("UTF-8"));
+        TheParamCache() = ParamCache{};
+        TheHostCallbacks() = {&FakeHost::Set,      nullptr, &m_host, &FakeHost::Get, &m_host,
+                              &FakeHost::MultiSet, &m_host};
+        g_tick = 1000;
+        SetTickSource(FakeTick);
+        m_host = FakeHost{};
+        m_log = std::filesystem::temp_directory_path() / "mdvr_protocol_test.log";
+        std::filesystem::remove(m_log);
+        CLogFile2::Instance().SetFile(m_log);
+    }
+    void TearDown() override { SetTickSource(nullptr); }
+
+    // Fetches and parses like the page base does; Bytes of the handed-out list.
+    bool Load(FakePage& page, bool force, Bytes* shown = nullptr) {
+        const uint8_t* list = nullptr;
+        uint32_t length = 0;
+        const bool ok = FetchParams(page, list, length, force);
+        if (ok) ParseParamList(page, list, length);
+        if (shown != nullptr && list != nullptr) shown->assign(list, list + length);
+        return ok;
+    }
+    std::string LogText() const {
+        std::ifstream in(m_log);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    FakeHost m_host;
+    std::filesystem::path m_log;
+};
+
+TEST_F(ParamExchangeTest, ParseHandsOnlyInBoundsItemsWithValues) {
+    const struct {
+        const char* name;
+        Bytes list;
+        std::vector<Seen> seen;
+    } cases[] = {
+        {"empty value skipped", kExample, {{1, 4, 6}}},
+        {"count 3 length 10", {3, 0, 0, 0, 1, 4, 0, 0, 0, 60}, {{1, 4, 6}}},
+        {"count 0", {0, 0, 0, 0, 1, 1, 5}, {}},
+        {"same id twice", {2, 0, 0, 0, 7, 1, 1, 0, 0, 0, 7, 1, 2}, {{7, 1, 6}, {7, 1, 12}}},
+        {"value past length dropped", {2, 0, 0, 0, 7, 1, 1, 0, 0, 0, 8, 9, 1}, {{7, 1, 6}}},
+    };
+    for (const auto& c : cases) {
+        FakePage page;
+        EXPECT_TRUE(ParseParamList(page, c.list.data(), static_cast<uint32_t>(c.list.size())));
+        EXPECT_EQ(page.m_seen, c.seen) << c.name;
+    }
+}
+
+TEST_F(ParamExchangeTest, OneFetchServesEveryPageOnce) {
+    FakePage first;
+    FakePage second;
+    Bytes shown;
+    EXPECT_TRUE(Load(first, false, &shown));
+    EXPECT_EQ(m_host.m_getCalls, 1);
+    EXPECT_EQ(m_host.m_lastCommand, MDVR_CMD_GET_ALL);
+    EXPECT_TRUE(m_host.m_lastRequest.empty());
+    EXPECT_EQ(shown, kExample);
+    EXPECT_EQ(first.m_seen, (std::vector<Seen>{{1, 4, 6}}));
+
+    g_tick = 2000;
+    EXPECT_TRUE(Load(second, false, &shown));
+    EXPECT_EQ(m_host.m_getCalls, 1);
+    EXPECT_EQ(shown, kExample);
+
+    const uint8_t* untouched = kExample.data();
+    uint32_t length = 77;
+    EXPECT_FALSE(FetchParams(first, untouched, length, false));
+    EXPECT_EQ(untouched, kExample.data());
+    EXPECT_EQ(length, 77u);
+}
+
+TEST_F(ParamExchangeTest, ForcedLoadAsksAgainAndRefreshesOthers) {
+    FakePage first;
+    FakePage second;
+    EXPECT_TRUE(Load(first, false));
+    EXPECT_TRUE(Load(second, false));
+    g_tick = 1500;
+    m_host.m_reply = {1, 0, 0, 0, 2, 1, 5};
+    m_host.m_replyLength = 7;
+    EXPECT_TRUE(Load(second, true));
+    EXPECT_EQ(m_host.m_getCalls, 2);
+    EXPECT_EQ(TheParamCache().stamp, 1500u);
+    Bytes shown;
+    EXPECT_TRUE(Load(first, false, &shown));
+    EXPECT_EQ(shown, m_host.m_reply);
+    EXPECT_FALSE(Load(second, false));
+}
+
+TEST_F(ParamExchangeTest, StampsCompareUnsigned) {
+    FakePage page;
+    g_tick = 0x80000000u;  // negative as a signed number
+    page.SetLoadedStamp(1);
+    EXPECT_TRUE(Load(page, true));
+    FakePage other;
+    other.SetLoadedStamp(5);
+    EXPECT_TRUE(Load(other, false));
+    EXPECT_EQ(other.LoadedStamp(), 0x80000000u);
+}
+
+TEST_F(ParamExchangeTest, FailedFetchKeepsOlderSlotAndStillStamps) {
+    FakePage first;
+    FakePage second;
+    m_host.m_result = 0;
+    Bytes shown = {9};
+    EXPECT_FALSE(Load(first, true, &shown));
+    EXPECT_EQ(TheParamCache().stamp, 1000u);
+    EXPECT_TRUE(Load(second, false, &shown));
+    EXPECT_TRUE(shown.empty());  // nothing ever fetched: an empty list
+
+    m_host.m_result = 1;
+    g_tick = 2000;
+    EXPECT_TRUE(Load(first, true));
+    m_host.m_result = 0;
+    m_host.m_reply = {1, 0, 0, 0, 2, 1, 5};
+    g_tick = 3000;
+    EXPECT_FALSE(Load(first, true));
+    EXPECT_EQ(TheParamCache().stamp, 3000u);
+    EXPECT_TRUE(Load(second, false, &shown));
+    EXPECT_EQ(shown, kExample);
+}
+
+TEST_F(ParamExchangeTest, MissingGetCallbackFailsQuietly) {
+    TheHostCallbacks().getFunc = nullptr;
+    FakePage page;
+    EXPECT_FALSE(Load(page, true));
+    EXPECT_EQ(TheParamCache().stamp, 1000u);
+}
+
+TEST_F(ParamExchangeTest, RepliesOfFullCapacityAreLoggedButIgnored) {
+    const struct {
+        uint32_t length;
+        bool kept;
+        const char* caption;
+        const char* dumped;
+    } cases[] = {
+        {2047, true, "GetParamConfig:[2047]", "(2047 bytes)"},
+        {2048, false, "GetParamConfig:[2048]", "(2048 bytes)"},
+        {70000, false, "GetParamConfig:[70000]", "(2048 bytes)"},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        m_host.m_replyLength = c.length;
+        FakePage page;
+        EXPECT_EQ(Load(page, true), c.kept) << c.length;
+        EXPECT_EQ(TheParamCache().mainSlot.length, c.kept ? c.length : 0u);
+        const std::string log = LogText();
+        EXPECT_NE(log.find(c.caption), std::string::npos) << log;
+        EXPECT_NE(log.find(c.dumped), std::string::npos) << log;
+    }
+}
+
+TEST_F(ParamExchangeTest, QueryPageUsesItsOwnSlotAndAlwaysAsks) {
+    FakePage plain;
+    EXPECT_TRUE(Load(plain, true));
+    FakePage query;
+    query.SetQuerySpecific(true);
+    m_host.m_reply = {1, 0, 0, 0, 0x13, 1, 3};
+    m_host.m_replyLength = 7;
+    EXPECT_TRUE(Load(query, false));
+    EXPECT_TRUE(Load(query, false));
+    EXPECT_EQ(m_host.m_getCalls, 3);
+    EXPECT_EQ(m_host.m_lastCommand, 0x8106);
+    EXPECT_EQ(m_host.m_lastRequest, (Bytes{2, 0, 0, 0, 1, 0, 0, 0, 0x13}));
+    EXPECT_EQ(query.m_seen.back(), (Seen{0x13, 1, 6}));
+    EXPECT_EQ(query.LoadedStamp(), 0u);
+    EXPECT_EQ(Bytes(TheParamCache().mainSlot.bytes, TheParamCache().mainSlot.bytes + 15), kExample);
+}
+
+TEST_F(ParamExchangeTest, NormalSaveSendsListAndPassesReply) {
+    FakePage page;
+    m_host.m_reply = {1, 2, 3, 4, 5, 6};
+    m_host.m_replyLength = 6;
+    EXPECT_TRUE(SaveParams(page, false));
+    EXPECT_EQ(m_host.m_lastCommand, MDVR_CMD_SET);
+    EXPECT_EQ(m_host.m_sentList, page.m_list);
+    EXPECT_EQ(page.m_savedReply, m_host.m_reply);
+    EXPECT_FALSE(page.m_multiDuringValidation);
+}
+
+TEST_F(ParamExchangeTest, MultiSaveRecordIsExact) {
+    FakePage page;
+    EXPECT_TRUE(SaveParams(page, true));
+    EXPECT_TRUE(page.m_multiDuringValidation);
+    Bytes expected(MDVR_BATCH_RECORD_SIZE, 0);
+    expected[132] = 2;
+    expected[192] = 0x07;
+    expected[200] = 115;
+    expected[204] = 0x45;
+    EXPECT_EQ(m_host.m_multiRecord, expected);
+    EXPECT_EQ(m_host.m_sentList, page.m_list);
+    EXPECT_EQ(page.m_savedReply, (Bytes{0xDE, 0xAD}));  // no reply for a multi-device save
+}
+
+TEST_F(ParamExchangeTest, RefusedSavesSendOrConfirmNothing) {
+    enum Fault { kInvalid, kHostRefuses, kNoCallback, kBuildFails, kTooLong };
+    for (Fault fault : {kInvalid, kHostRefuses, kNoCallback, kBuildFails, kTooLong}) {
+        for (bool multi : {false, true}) {
+            SetUp();
+            FakePage page;
+            page.m_valid = fault != kInvalid;
+            page.m_buildOk = fault != kBuildFails;
+            m_host.m_result = fault == kHostRefuses ? 0 : 1;
+            if (fault == kTooLong) page.m_claimedLength = multi ? 2049 : 1025;
+            if (fault == kNoCallback) TheHostCallbacks() = {};
+            EXPECT_FALSE(SaveParams(page, multi)) << fault << multi;
+            EXPECT_EQ(page.m_savedCalls, 0);
+            const bool reachesHost = fault == kHostRefuses;
+            EXPECT_EQ(!m_host.m_sentList.empty(), reachesHost) << fault << multi;
+        }
+    }
+}
+
+TEST_F(ParamExchangeTest, AppendItemsWriteExactBytes) {
+    std::vector<uint8_t> buffer(330, 0xEE);
+    uint32_t pos = 1;
+    EXPECT_TRUE(AppendU32Item(buffer, pos, 0x0001, 0x0102ABCD));
+    EXPECT_EQ(pos, 10u);
+    EXPECT_EQ(Bytes(buffer.begin() + 1, buffer.begin() + 10),
+              (Bytes{0, 0, 0, 1, 4, 0x01, 0x02, 0xAB, 0xCD}));
+    EXPECT_TRUE(AppendTextItem(buffer, pos, 0x0083, std::wstring(300, L'Z')));
+    EXPECT_EQ(pos, 10u + 5u + 44u);
+    EXPECT_EQ(buffer[14], 44);
+    EXPECT_EQ(buffer[15 + 43], 'Z');
+    EXPECT_EQ(buffer[15 + 44], 0xEE);
+    EXPECT_TRUE(AppendTextItem(buffer, pos, 0x0084, L""));
+    EXPECT_EQ(pos, 64u);
+
+    uint32_t full = 325;
+    EXPECT_FALSE(AppendU32Item(buffer, full, 1, 1));
+    EXPECT_FALSE(AppendTextItem(buffer, full, 1, L"abcdef"));
+    EXPECT_EQ(full, 325u);
+    EXPECT_EQ(buffer[325], 0xEE);
+}
+
+TEST_F(ParamExchangeTest, ValueToTextFormats) {
+    const struct {
+        Bytes value;
+        int asText;
+        std::wstring text;
+    } cases[] = {
+        {{0x01, 0x2C}, 0, L"300"},
+        {{0x41, 0x42, 0x43}, 0, L"ABC"},
+        {{0x3C}, 0, L"60"},
+        {{0xFF, 0xFF, 0xFF, 0xFF}, 0, L"4294967295"},
+        {{0x41}, 1, L"A"},
+        {{0x41, 0x00, 0x43}, 1, L"A"},
+        {{0x00, 0x00, 0x00, 0x3C}, 1, L""},
+        {{0x01, 0x2C}, 2, L""},
+        {{0x01, 0x2C}, -1, L""},
+        {{0xE4, 0xB8, 0xAD}, 0, L"中"},
+    };
+    for (const auto& c : cases) {
+        Bytes list = {1, 0, 0, 0, 1, static_cast<uint8_t>(c.value.size())};
+        list.insert(list.end(), c.value.begin(), c.value.end());
+        list.push_back('X');  // past the value: must not show
+        EXPECT_EQ(ValueToText(static_cast<uint8_t>(c.value.size()), list.data(), 6, c.asText),
+                  c.text);
+    }
+}
+
+}  // namespace
+}  // namespace mdvr
