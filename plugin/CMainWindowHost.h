@@ -1,0 +1,29 @@
+#pragma once
+// The module's single configuration window: at most one exists; the module owns it.
+#include <memory>
+
+#include "plugin/IMainWindow.h"
+
+namespace mdvr {
+
+class CMainWindowHost {
+  public:
+    static CMainWindowHost& Instance();
+
+    // Until a factory is installed no window can be opened.
+    void SetFactory(MainWindowFactory factory) { m_factory = factory; }
+    bool IsOpen() const { return m_window != nullptr; }
+
+    // Creates the window unless one exists; true when a new window was created.
+    bool Open(MDVR_HWND parent);
+    void Refresh();
+    void Close();
+    // The open window's pre-translation; false when there is no window.
+    bool PreTranslate(MDVR_MSG& msg);
+
+  private:
+    MainWindowFactory m_factory = nullptr;
+    std::unique_ptr<IMainWindow> m_window;
+};
+
+}  // namespace mdvr

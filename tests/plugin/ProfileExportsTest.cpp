@@ -1,0 +1,107 @@
+// Exports that answer constants or store what the host hands over.
+#include <gtest/gtest.h>
+
+#include "mdvr808.h"
+#include "plugin/ModuleFixture.h"
+
+namespace mdvr::test {
+namespace {
+
+class ProfileExports : public ModuleFixture {};
+
+// A profile holding values no export writes, to see exactly which fields change.
+DeviceProfile Marked() {
+    return DeviceProfile{11, 12, 13, 14, 15, 16, 17};
+}
+
+struct EnableCase {
+    int type, subType, reserved;
+    int result;
+    DeviceProfile after;
+};
+
+TEST_F(ProfileExports, IsEnableDllAcceptsOnlyType6WithReservedZero) {
+    const EnableCase cases[] = {
+        {6, 29, 0, 1, {11, 29, 6, 14, 15, 16, 0}},
+        {6, 0, 0, 1, {11, 0, 6, 14, 15, 16, 0}},
+        {6, -3, 0, 1, {11, -3, 6, 14, 15, 16, 0}},
+        {5, 29, 0, 0, Marked()},
+        {7, 29, 0, 0, Marked()},
+        {6, 29, 1, 0, Marked()},
+        {6, 29, -1, 0, Marked()},
+        {0, 0, 0, 0, Marked()},
+    };
+    for (const EnableCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.type << "," << c.subType << "," << c.reserved);
+        TheDeviceProfile() = Marked();
+        EXPECT_EQ(MDVR_IsEnableDll(c.type, c.subType, c.reserved), c.result);
+        EXPECT_EQ(Fields(TheDeviceProfile()), Fields(c.after));
+    }
+}
+
+TEST_F(ProfileExports, GetPluginParamSetsSecondAndThirdFieldOnly) {
+    MDVR_PluginParam param{7, 7, 7};
+    EXPECT_EQ(MDVR_GetPluginParam(&param), 1);
+    EXPECT_EQ(param.field0, 7);
+    EXPECT_EQ(param.field1, 1);
+    EXPECT_EQ(param.field2, 1);
+    EXPECT_EQ(MDVR_GetPluginParam(nullptr), 1);
+}
+
+TEST_F(ProfileExports, FixedAnswers) {
+    const struct {
+        const char* name;
+        int (*call)();
+        int result;
+    } cases[] = {
+        {"GetDisplayWidth", [] { return MDVR_GetDisplayWidth(); }, 1000},
+        {"GetDisplayHeight", [] { return MDVR_GetDisplayHeight(); }, 670},
+        {"ActivePage", [] { return MDVR_ActivePage(); }, 1},
+        {"SaveLocalCfgFile", [] { return MDVR_SaveLocalCfgFile(3, 4); }, 1},
+        {"IsLoadConfigFile", [] { return MDVR_IsLoadConfigFile(); }, 0},
+        {"DisplayConfig", [] { return MDVR_DisplayConfig(nullptr, 0); }, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.call(), c.result) << c.name;
+    }
+}
+
+TEST_F(ProfileExports, SetDevTypeSetsProtocolTypeOnly) {
+    TheDeviceProfile() = Marked();
+    EXPECT_EQ(MDVR_SetDevType(3), 1);
+    DeviceProfile expected = Marked();
+    expected.protocolType = 3;
+    EXPECT_EQ(Fields(TheDeviceProfile()), Fields(expected));
+}
+
+int MDVR_CALL FakeGet(int, MDVR_ParamBuffer*, MDVR_ParamBuffer*, void*) {
+    return 1;
+}
+int MDVR_CALL FakeSet(int, MDVR_ParamBufferSmall*, MDVR_ParamBufferSmall*, void*) {
+    return 1;
+}
+int MDVR_CALL FakeMultiSet(MDVR_BatchSetRecord*, MDVR_ParamBuffer*, void*) {
+    return 1;
+}
+
+TEST_F(ProfileExports, CallbackSettersStoreFunctionAndUserValue) {
+    int setUser = 0, second = 0, getUser = 0, multiUser = 0;
+    MDVR_SetConfigFunction(&FakeSet, &second, &setUser);
+    MDVR_SetConfigFunctionEx(&FakeGet, &getUser);
+    MDVR_SetConfigFuncMutli(&FakeMultiSet, &multiUser);
+    const HostCallbacks& cb = TheHostCallbacks();
+    EXPECT_EQ(cb.setFunc, &FakeSet);
+    EXPECT_EQ(cb.setSecond, &second);
+    EXPECT_EQ(cb.setUser, &setUser);
+    EXPECT_EQ(cb.getFunc, &FakeGet);
+    EXPECT_EQ(cb.getUser, &getUser);
+    EXPECT_EQ(cb.multiSetFunc, &FakeMultiSet);
+    EXPECT_EQ(cb.multiSetUser, &multiUser);
+
+    MDVR_SetConfigFuncMutli(nullptr, nullptr);  // a host may withdraw the multi-device callback
+    EXPECT_EQ(TheHostCallbacks().multiSetFunc, nullptr);
+    EXPECT_EQ(TheHostCallbacks().getFunc, &FakeGet);
+}
+
+}  // namespace
+}  // namespace mdvr::test

@@ -1,0 +1,162 @@
+// The window's life through the exports, with a recording window in place of the frame's.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+#include "mdvr808.h"
+#include "plugin/ModuleFixture.h"
+
+namespace mdvr::test {
+namespace {
+
+constexpr uint32_t kWmClose = 0x0010;
+constexpr uint32_t kWmKeyDown = 0x0100;
+constexpr uint32_t kWmKeyUp = 0x0101;
+constexpr uint32_t kWmChar = 0x0102;
+constexpr uintptr_t kEscape = 27;
+constexpr uintptr_t kReturn = 13;
+
+struct WindowLog {
+    std::vector<MDVR_HWND> created;
+    int alive = 0;
+    int refreshes = 0;
+    int preTranslated = 0;
+    bool consume = false;   // what the window's own pre-translation answers
+    bool throwing = false;  // every window call throws
+};
+WindowLog g_log;
+
+class RecordingWindow : public IMainWindow {
+  public:
+    RecordingWindow() { ++g_log.alive; }
+    ~RecordingWindow() override { --g_log.alive; }
+    void RefreshPages() override {
+        if (g_log.throwing) throw std::runtime_error("refresh");
+        ++g_log.refreshes;
+    }
+    bool PreTranslateMessage(MDVR_MSG&) override {
+        if (g_log.throwing) throw std::runtime_error("pre-translate");
+        ++g_log.preTranslated;
+        return g_log.consume;
+    }
+};
+
+std::unique_ptr<IMainWindow> CreateRecordingWindow(MDVR_HWND parent) {
+    if (g_log.throwing) throw std::runtime_error("create");
+    g_log.created.push_back(parent);
+    return std::make_unique<RecordingWindow>();
+}
+
+MDVR_MSG Message(uint32_t message, uintptr_t wParam) {
+    MDVR_MSG msg{};
+    msg.message = message;
+    msg.wParam = wParam;
+    return msg;
+}
+
+class WindowExports : public ModuleFixture {
+  protected:
+    void SetUp() override {
+        ModuleFixture::SetUp();
+        g_log = WindowLog{};
+        CMainWindowHost::Instance().SetFactory(&CreateRecordingWindow);
+    }
+    MDVR_HWND Parent() { return &m_parent; }
+
+  private:
+    int m_parent = 0;
+};
+
+TEST_F(WindowExports, SecondDisplayConfigKeepsTheOneWindow) {
+    EXPECT_EQ(MDVR_DisplayConfig(Parent(), 0), 0);
+    EXPECT_EQ(MDVR_DisplayConfig(Parent(), 5), 0);
+    EXPECT_EQ(g_log.created, std::vector<MDVR_HWND>{Parent()});
+    EXPECT_EQ(g_log.alive, 1);
+}
+
+TEST_F(WindowExports, CloseFromAnyWindowEndsItAndALaterDisplayConfigOpensAFreshOne) {
+    MDVR_DisplayConfig(Parent(), 0);
+    MDVR_MSG close = Message(kWmClose, 0);
+    close.hwnd = &close;  // addressed to some other window
+    EXPECT_EQ(MDVR_DllPreTranslateMessage(&close), 0);
+    EXPECT_EQ(g_log.alive, 0);
+    EXPECT_EQ(g_log.preTranslated, 0);  // the window is gone before pre-translation
+
+    MDVR_DisplayConfig(Parent(), 0);
+    EXPECT_EQ(g_log.created.size(), 2u);
+    EXPECT_EQ(g_log.alive, 1);
+}
+
+TEST_F(WindowExports, DisplayUpdateRefreshesOnlyAnOpenWindow) {
+    MDVR_DisplayUpdate();
+    EXPECT_EQ(g_log.refreshes, 0);
+    MDVR_DisplayConfig(Parent(), 0);
+    MDVR_DisplayUpdate();
+    MDVR_DisplayUpdate();
+    EXPECT_EQ(g_log.refreshes, 2);
+    EXPECT_EQ(g_log.created.size(), 1u);
+}
+
+struct PreTranslateCase {
+    const char* name;
+    uint32_t message;
+    uintptr_t wParam;
+    bool windowOpen;
+    bool windowConsumes;
+    int result;
+    int windowCalls;  // how often the window's own pre-translation ran
+    int aliveAfter;
+};
+
+TEST_F(WindowExports, PreTranslateEscapeCloseAndDelegation) {
+    const PreTranslateCase cases[] = {
+        {"escape key-up, no window", kWmKeyUp, kEscape, false, false, 1, 0, 0},
+        {"escape key-down", kWmKeyDown, kEscape, true, false, 1, 0, 1},
+        {"escape char", kWmChar, kEscape, true, false, 1, 0, 1},
+        {"any message with wParam 27", 0x0200, kEscape, true, false, 1, 0, 1},
+        {"return key, window declines", kWmKeyDown, kReturn, true, false, 0, 1, 1},
+        {"return key, window consumes", kWmKeyDown, kReturn, true, true, 1, 1, 1},
+        {"key, no window", kWmKeyUp, kReturn, false, true, 0, 0, 0},
+        {"close, no window", kWmClose, 0, false, false, 0, 0, 0},
+        {"close with wParam 27", kWmClose, kEscape, true, false, 1, 0, 0},
+        {"close", kWmClose, 0, true, true, 0, 0, 0},
+    };
+    for (const PreTranslateCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        CMainWindowHost::Instance().Close();
+        g_log = WindowLog{};
+        g_log.consume = c.windowConsumes;
+        if (c.windowOpen) MDVR_DisplayConfig(Parent(), 0);
+        MDVR_MSG msg = Message(c.message, c.wParam);
+        EXPECT_EQ(MDVR_DllPreTranslateMessage(&msg), c.result);
+        EXPECT_EQ(g_log.preTranslated, c.windowCalls);
+        EXPECT_EQ(g_log.alive, c.aliveAfter);
+    }
+    EXPECT_EQ(MDVR_DllPreTranslateMessage(nullptr), 0);
+}
+
+TEST_F(WindowExports, ExceptionsStayInsideTheExports) {
+    MDVR_DisplayConfig(Parent(), 0);
+    g_log.throwing = true;
+    MDVR_MSG key = Message(kWmKeyDown, kReturn);
+    EXPECT_NO_THROW(MDVR_DisplayUpdate());
+    EXPECT_EQ(MDVR_DllPreTranslateMessage(&key), 0);
+
+    CMainWindowHost::Instance().Close();
+    EXPECT_EQ(MDVR_DisplayConfig(Parent(), 0), 0);
+    EXPECT_FALSE(CMainWindowHost::Instance().IsOpen());
+}
+
+TEST(WindowExportsWithoutFrame, NoFactoryMeansNoWindow) {
+    CMainWindowHost::Instance().SetFactory(nullptr);
+    EXPECT_EQ(MDVR_DisplayConfig(nullptr, 0), 0);
+    EXPECT_FALSE(CMainWindowHost::Instance().IsOpen());
+    MDVR_DisplayUpdate();
+    MDVR_MSG key = Message(kWmKeyUp, kReturn);
+    EXPECT_EQ(MDVR_DllPreTranslateMessage(&key), 0);
+}
+
+}  // namespace
+}  // namespace mdvr::test
