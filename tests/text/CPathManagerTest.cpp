@@ -1,0 +1,111 @@
+#include "text/CPathManager.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "TempDir.h"
+
+namespace mdvr {
+namespace {
+
+TEST(CPathManagerTest, ParseColour) {
+    struct {
+        const wchar_t* text;
+        uint32_t colour;
+    } const cases[] = {
+        {L"10,20", Rgb(10, 20, 0)},
+        {L"300,0,0", Rgb(44, 0, 0)},
+        {L"12.9,0,0", Rgb(12, 0, 0)},
+        {L"", 0},
+        {L"1,2,3,4", Rgb(1, 2, 3)},
+        {L" 5 , 6 ,7", Rgb(5, 6, 7)},
+        {L"-1,0,0", Rgb(255, 0, 0)},
+        {L"abc,2", Rgb(0, 2, 0)},
+        {L"256,512,1000", Rgb(0, 0, 232)},
+        {L"99999999999999999999,0,0", Rgb(255, 0, 0)},
+        {L",,9", Rgb(0, 0, 9)},
+    };
+    for (const auto& c : cases) EXPECT_EQ(CPathManager::ParseColour(c.text), c.colour) << c.text;
+}
+
+TEST(CPathManagerTest, FormatColourRoundTrips) {
+    EXPECT_EQ(CPathManager::FormatColour(Rgb(133, 181, 227)), L"133,181,227");
+    EXPECT_EQ(CPathManager::ParseColour(CPathManager::FormatColour(0x00123456)), 0x00123456u);
+}
+
+TEST(CPathManagerTest, DefaultsWithoutFiles) {
+    test::TempDir dir;
+    CPathManager paths(dir.Dir());
+    EXPECT_EQ(paths.GetThemeFolder(), dir.Dir() + L"Theme/Default/");
+    EXPECT_EQ(paths.GetCommonFolder(), dir.Dir() + L"Theme/Common/");
+    EXPECT_EQ(paths.GetLogoFolder(), dir.Dir() + L"Theme/Logo/");
+    EXPECT_EQ(paths.GetUIStyle(), 0);
+    EXPECT_EQ(paths.GetButtonZoomSize(), 1);
+    EXPECT_TRUE(paths.IsDlgShowIcon());
+    EXPECT_EQ(paths.GetDlgShowIconID(), 128);
+    EXPECT_EQ(paths.m_dwRGBWndPopoTitle[0], Rgb(180, 180, 180));
+    EXPECT_EQ(paths.m_dwRGBDlgPopupBase, Rgb(127, 127, 127));
+    EXPECT_EQ(paths.m_nFlatDesign, 1);
+    EXPECT_EQ(paths.m_dwRGBListItemBKFocus[1], Rgb(255, 255, 255));
+    EXPECT_EQ(paths.m_dwRGBCheckState, Rgb(0, 170, 170));
+    EXPECT_EQ(paths.m_dwRGBDlgLeft, Rgb(222, 227, 233));
+    EXPECT_EQ(paths.m_dwRGBGroupText, Rgb(0, 0, 0));
+    EXPECT_EQ(paths.m_dwRGBGroupBK, Rgb(240, 240, 240));
+    EXPECT_EQ(paths.m_dwBroderStyle, 1);
+}
+
+constexpr const char* kAllListColours =
+    "m_dwRGBListItemBK[0]=1,1,1\nm_dwRGBListItemBK[1]=2,2,2\n"
+    "m_dwRGBListHeadCtrlBK[0]=3,3,3\nm_dwRGBListHeadCtrlBK[1]=4,4,4\n"
+    "m_dwRGBListItemBKFocus[0]=5,5,5\nm_dwRGBListItemBKFocus[1]=6,6,6\n";
+
+TEST(CPathManagerTest, FlatStyleLeavesListColoursZero) {
+    test::TempDir dir;
+    dir.Write("UIStyle.ini", "[CONFIG]\nUI_STYLE=2\n[STYLE2]\nFOLDER=Flat\n");
+    dir.Write("Theme/Flat/color_config.ini",
+              std::string("[COLOR]\nm_dwRGBDlgPopupBaseBK=9,9,9\n") + kAllListColours);
+    CPathManager paths(dir.Dir());
+    EXPECT_EQ(paths.GetThemeFolder(), dir.Dir() + L"Theme/Flat/");
+    EXPECT_EQ(paths.m_dwRGBWndPopoTitle[0], Rgb(133, 181, 227));
+    EXPECT_EQ(paths.m_dwRGBDlgPopupBase, Rgb(15, 76, 139));
+    EXPECT_EQ(paths.m_dwRGBDlgPopupBaseBK, Rgb(9, 9, 9));
+    for (uint32_t colour : {paths.m_dwRGBListItemBK[0], paths.m_dwRGBListItemBK[1],
+                            paths.m_dwRGBListHeadCtrlBK[0], paths.m_dwRGBListHeadCtrlBK[1],
+                            paths.m_dwRGBListItemBKFocus[0], paths.m_dwRGBListItemBKFocus[1]}) {
+        EXPECT_EQ(colour, 0u);
+    }
+}
+
+TEST(CPathManagerTest, ValuesFromFiles) {
+    test::TempDir dir;
+    dir.Write("UIStyle.ini",
+              "[CONFIG]\nUI_STYLE=3\nButtonZoomSize=2\nIsDlgShowIcon=0\nDlgShowIconID=200\n"
+              "[STYLE3]\nFOLDER=Blue\n");
+    dir.Write("Theme/Blue/color_config.ini",
+              std::string("[COLOR]\nm_nFlatDesign=258\nm_dwBroderStyle=5\nm_dwRGBDlgLeft=\n"
+                          "m_dwRGBGroupBK=1,2,3\nm_dwRGBWndPopoTitle[2]=300,20.5\n") +
+                  kAllListColours);
+    CPathManager paths(dir.Dir());
+    EXPECT_EQ(paths.GetUIStyle(), 3);
+    EXPECT_EQ(paths.GetThemeFolder(), dir.Dir() + L"Theme/Blue/");
+    EXPECT_EQ(paths.GetButtonZoomSize(), 2);
+    EXPECT_FALSE(paths.IsDlgShowIcon());
+    EXPECT_EQ(paths.GetDlgShowIconID(), 200);
+    EXPECT_EQ(paths.m_nFlatDesign, 2);
+    EXPECT_EQ(paths.m_dwBroderStyle, 5);
+    EXPECT_EQ(paths.m_dwRGBDlgLeft, 0u);
+    EXPECT_EQ(paths.m_dwRGBGroupBK, Rgb(1, 2, 3));
+    EXPECT_EQ(paths.m_dwRGBWndPopoTitle[2], Rgb(44, 20, 0));
+    EXPECT_EQ(paths.m_dwRGBListItemBK[1], Rgb(2, 2, 2));
+    EXPECT_EQ(paths.m_dwRGBListItemBKFocus[0], Rgb(5, 5, 5));
+}
+
+TEST(CPathManagerTest, MissingStyleSectionUsesDefaultFolder) {
+    test::TempDir dir;
+    dir.Write("UIStyle.ini", "[CONFIG]\nUI_STYLE=7\n[STYLE1]\nFOLDER=Other\n");
+    EXPECT_EQ(CPathManager(dir.Dir()).GetThemeFolder(), dir.Dir() + L"Theme/Default/");
+}
+
+}  // namespace
+}  // namespace mdvr
