@@ -1,0 +1,62 @@
+#include "controls/CCxButton.h"
+
+#include "controls/Scaling.h"
+#include "host/CImgBase.h"
+#include "ui/IView.h"
+
+namespace mdvr {
+
+CCxButton::CCxButton(const ControlTheme& theme) : m_theme(theme) {}
+
+ButtonImages CCxButton::ResolveImages(const ButtonImages& given, const ButtonImages& defaults) {
+    if (given.normal.empty() || given.hover.empty()) return defaults;
+    return {given.normal, given.hover, given.pressed.empty() ? given.hover : given.pressed,
+            given.disabled.empty() ? given.normal : given.disabled};
+}
+
+ButtonImages CCxButton::DefaultImages() const {
+    return {L"btn_bk.jpg", L"btn_bk_over.jpg", L"btn_bk_over.jpg", L"btn_bk_unenable.jpg"};
+}
+
+void CCxButton::OnAttached(ui::IView& view, int id) {
+    m_view = &view;
+    m_id = id;
+    if (m_images == ButtonImages{}) m_images = DefaultImages();
+    ApplyImages();
+}
+
+void CCxButton::SetImages(std::wstring_view normal, std::wstring_view hover,
+                          std::wstring_view pressed, std::wstring_view disabled) {
+    m_images = ResolveImages(
+        {std::wstring(normal), std::wstring(hover), std::wstring(pressed), std::wstring(disabled)},
+        DefaultImages());
+    ApplyImages();
+}
+
+void CCxButton::Setup(const ButtonImages& images, bool scale) {
+    SetImages(images.normal, images.hover, images.pressed, images.disabled);
+    if (!scale || m_view == nullptr || ScreenDpi() == kBaseDpi) return;
+    ui::Rect rect = m_view->GetRect(m_id);
+    rect.w = ScaleFull(rect.w);
+    rect.h = ScaleFull(rect.h);
+    m_view->Move(m_id, rect);
+}
+
+void CCxButton::SetText(std::wstring_view text) {
+    if (m_view != nullptr) m_view->SetText(m_id, text);
+}
+
+void CCxButton::ApplyImages() {
+    if (m_view == nullptr) return;
+    m_view->SetButtonImages(m_id, ThemeFile(m_images.normal), ThemeFile(m_images.hover),
+                            ThemeFile(m_images.pressed), ThemeFile(m_images.disabled));
+}
+
+std::wstring CCxButton::ThemeFile(const std::wstring& name) const {
+    const std::filesystem::path path = m_theme.folder / name;
+    CImgBase image;
+    if (!image.LoadImgByFileW(path)) return {};
+    return path.wstring();
+}
+
+}  // namespace mdvr

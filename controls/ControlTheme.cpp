@@ -1,0 +1,10 @@
+#include "controls/ControlTheme.h"
+
+namespace mdvr {
+
+const ControlTheme& ControlTheme::Current() {
+    static const ControlTheme theme;
+    return theme;
+}
+
+}  // namespace mdvr

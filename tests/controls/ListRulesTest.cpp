@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include "controls/CSortHeaderCtrl.h"
+#include "controls/ListCompare.h"
+#include "controls/ListCopyText.h"
+
+namespace mdvr {
+namespace {
+
+TEST(ListCompare, KindIsDecidedByTheFirstText) {
+    const std::pair<const wchar_t*, CompareKind> cases[] = {
+        {L"", CompareKind::kNumber},
+        {L"100", CompareKind::kNumber},
+        {L"1.5", CompareKind::kNumber},
+        {L".5", CompareKind::kNumber},
+        {L"1.2.3", CompareKind::kText},
+        {L"-1", CompareKind::kText},
+        {L"24-01-31 23:59:58", CompareKind::kDateTime},
+        {L"2024-01-31 23:59", CompareKind::kText},
+        {L"24-01-31T23:59:58", CompareKind::kText},
+        {L"24-01-3a 23:59:58", CompareKind::kText},
+    };
+    for (const auto& [text, kind] : cases) EXPECT_EQ(CompareKindOf(text), kind) << text;
+}
+
+TEST(ListCompare, ComparesByKind) {
+    struct Case {
+        const wchar_t* a;
+        const wchar_t* b;
+        int expected;
+    };
+    const Case cases[] = {
+        {L"9", L"10", -1},
+        {L"100", L"10", 1},
+        {L"1.50", L"1.5", 0},
+        {L"", L"abc", 0},  // numeric: text reads as 0
+        {L"", L"3", -1},
+        {L"5", L"", 1},
+        {L"24-01-31 23:59:58", L"24-01-31 23:59:59", -1},
+        {L"24-02-01 00:00:00", L"24-01-31 23:59:59", 1},
+        {L"24-02-01 00:00:00", L"24-02-01 00:00:00", 0},
+        {L"abc", L"abd", -1},
+        {L"b", L"a", 1},
+        {L"x", L"x", 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(CompareCells(c.a, c.b), c.expected) << testing::PrintToString(c.a) << " vs "
+                                                      << testing::PrintToString(c.b);
+    }
+}
+
+TEST(ListCopyText, RowAndTableForms) {
+    const TextRow titles = {L"Name", L"Value"};
+    EXPECT_EQ(RowCopyText(titles, {L"speed", L"80"}, L":"), L"Name:speed\r\nValue:80\r\n");
+    EXPECT_EQ(RowCopyText(titles, {L"speed", L""}, L"\uFF1A"),
+              L"Name\uFF1Aspeed\r\nValue\uFF1A\r\n");
+    EXPECT_EQ(TableCopyText(titles, {{L"a", L"1"}, {L"b", L"2"}}),
+              L"Name\tValue\t\r\na\t1\t\r\nb\t2\t\r\n");
+    EXPECT_EQ(TableCopyText(titles, {}), L"Name\tValue\t\r\n");
+}
+
+TEST(SortHeaderCtrl, DescriptorsByKindAndIndex) {
+    CSortHeaderCtrl header;
+    header.InsertColumn(0, {L"B", 0, 50, CSortHeaderCtrl::kKindOrdinary});
+    header.InsertColumn(0, {L"A", 0, 50, CSortHeaderCtrl::kKindOrdinary});
+    header.InsertColumn(2, {L"Status", 0, 0, CSortHeaderCtrl::kKindStatus});
+    EXPECT_EQ(header.GetTitle(0), L"A");
+    EXPECT_EQ(header.GetTitle(1), L"B");
+    EXPECT_EQ(header.FindColumnByKind(CSortHeaderCtrl::kKindStatus), 2);
+    EXPECT_EQ(header.FindColumnByKind(CSortHeaderCtrl::kKindRelation), -1);
+    EXPECT_EQ(header.GetColumnKind(2), CSortHeaderCtrl::kKindStatus);
+    EXPECT_EQ(header.GetColumnKind(3), 0);
+    EXPECT_EQ(header.GetColumnKind(-1), 0);
+}
+
+}  // namespace
+}  // namespace mdvr
