@@ -1,10 +1,13 @@
 #include "host/CLogFile2.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <ctime>
 
 #include "host/CAppendFile.h"
+#include "text/AppPath.h"
+#include "text/LocalFile.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -93,26 +96,27 @@ void PutHeader(StackWriter& out, int level, const char* caption, uint32_t count)
     int n = std::snprintf(
         line, sizeof(line), "%04d-%02d-%02d %02d:%02d:%02d.%03d [%d] %s (%u bytes)\n", s.year,
         s.month, s.day, s.hour, s.minute, s.second, s.millis, level, caption, count);
-    if (n > 0)
-        out.Put(line,
-                static_cast<size_t>(n) < sizeof(line) ? static_cast<size_t>(n) : sizeof(line) - 1);
+    if (n <= 0) return;
+    out.Put(line, std::min(static_cast<size_t>(n), sizeof(line) - 1));
 }
 
 std::filesystem::path DefaultLogFile() {
-    return std::filesystem::path("Log") / "mdvr808.log";
+    return ToFsPath(GetAppPath()) / "Log" / "mdvr808.log";
 }
 
 }  // namespace
 
 struct CLogFile2::Impl {
-    std::filesystem::path path = DefaultLogFile();
+    std::filesystem::path path;  // empty: the default file
     CAppendFile file;
     bool unusable = false;  // the open failed: skip until another file is chosen
+
+    std::filesystem::path Path() const { return path.empty() ? DefaultLogFile() : path; }
 
     bool EnsureOpen() {
         if (file.IsOpen()) return true;
         if (unusable) return false;
-        unusable = !file.Open(path);
+        unusable = !file.Open(Path());
         if (!unusable) Now();  // loads the time zone now, not on the first logged line
         return !unusable;
     }
@@ -136,7 +140,7 @@ void CLogFile2::SetFile(const std::filesystem::path& path) {
 }
 
 std::filesystem::path CLogFile2::File() const {
-    return m_impl->path;
+    return m_impl->Path();
 }
 
 void CLogFile2::WriteHex(int level, const uint8_t* bytes, uint32_t count, const char* format, ...) {

@@ -1,5 +1,8 @@
 #include "host/CLogFile2.h"
 
+#include "text/AppPath.h"
+#include "text/LocalFile.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -129,6 +132,11 @@ TEST_F(CLogFile2Test, UnopenableFileIsSkippedQuietly) {
     CLogFile2::Instance().WriteHex(0, &byte, 1, "lost again");
     EXPECT_FALSE(fs::exists(m_dir / "blocker" / "x.log"));
     EXPECT_EQ(CLogFile2::Instance().File(), m_dir / "blocker" / "x.log");
+}
+
+TEST_F(CLogFile2Test, EmptyFileNameMeansTheDefaultUnderTheApplicationPath) {
+    CLogFile2::Instance().SetFile(fs::path());
+    EXPECT_EQ(CLogFile2::Instance().File(), ToFsPath(GetAppPath()) / "Log" / "mdvr808.log");
 }
 
 }  // namespace

@@ -1,0 +1,130 @@
+#include "host/CImgBase.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <vector>
+
+#include "host/ImageHeader.h"
+
+namespace mdvr {
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+Bytes Png(uint32_t width, uint32_t height) {
+    Bytes b = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+    for (uint32_t v : {width, height}) {
+        for (int shift = 24; shift >= 0; shift -= 8) b.push_back(static_cast<uint8_t>(v >> shift));
+    }
+    b.insert(b.end(), {8, 6, 0, 0, 0, 0xDE, 0xAD, 0xBE, 0xEF});  // depth, colour type, ..., CRC
+    return b;
+}
+
+// SOI, an APP0 segment, a DQT-like segment, then a start-of-frame segment of the given kind.
+Bytes Jpeg(uint16_t width, uint16_t height, uint8_t frameMarker = 0xC0) {
+    Bytes b = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x06, 'J',  'F',
+               'I',  'F',  0xFF, 0xFF, 0xDB, 0x00, 0x03, 0x01};
+    b.insert(b.end(), {0xFF, frameMarker, 0x00, 0x0B, 0x08, static_cast<uint8_t>(height >> 8),
+                       static_cast<uint8_t>(height), static_cast<uint8_t>(width >> 8),
+                       static_cast<uint8_t>(width), 0x01, 0x01, 0x11, 0x00, 0xFF, 0xD9});
+    return b;
+}
+
+TEST(ReadImageHeader, ReadsSizesOfWellFormedHeaders) {
+    struct Case {
+        Bytes bytes;
+        ImageFormat format;
+        uint32_t width, height;
+    };
+    const Case cases[] = {
+        {Png(1000, 670), ImageFormat::kPng, 1000, 670},
+        {Png(1, 0x7FFFFFFF), ImageFormat::kPng, 1, 0x7FFFFFFF},
+        {Jpeg(640, 480), ImageFormat::kJpeg, 640, 480},
+        {Jpeg(65535, 1, 0xC2), ImageFormat::kJpeg, 65535, 1},  // progressive
+    };
+    for (const Case& c : cases) {
+        auto header = ReadImageHeader(c.bytes);
+        ASSERT_TRUE(header);
+        EXPECT_EQ(header->format, c.format);
+        EXPECT_EQ(header->width, c.width);
+        EXPECT_EQ(header->height, c.height);
+    }
+}
+
+TEST(ReadImageHeader, RejectsBrokenHeadersAtEveryLength) {
+    // Every cut before the end of the size fields must fail, never read past the cut.
+    const std::pair<Bytes, size_t> wholes[] = {{Png(16, 16), 24}, {Jpeg(16, 16), 25}};
+    for (const auto& [whole, needed] : wholes) {
+        for (size_t n = 0; n < needed; ++n) {
+            EXPECT_FALSE(
+                ReadImageHeader(Bytes(whole.begin(), whole.begin() + static_cast<long>(n))))
+                << n;
+        }
+        EXPECT_TRUE(
+            ReadImageHeader(Bytes(whole.begin(), whole.begin() + static_cast<long>(needed))));
+    }
+    Bytes noIhdr = Png(4, 4);
+    noIhdr[12] = 'X';
+    Bytes zeroWidth = Png(0, 4);
+    Bytes huffmanFirst = Jpeg(8, 8, 0xC4);  // DHT is not a frame header
+    Bytes zeroLength = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x00, 0xFF, 0xC0};
+    Bytes scanFirst = {0xFF, 0xD8, 0xFF, 0xDA, 0x00, 0x02, 0xFF, 0xC0, 0, 11, 8, 0, 8, 0, 8};
+    Bytes text = {'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd'};
+    for (const Bytes& bad : {noIhdr, zeroWidth, huffmanFirst, zeroLength, scanFirst, text}) {
+        EXPECT_FALSE(ReadImageHeader(bad));
+    }
+}
+
+class CImgBaseTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        m_dir = std::filesystem::temp_directory_path() /
+                ("mdvr_img_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+        std::filesystem::create_directories(m_dir);
+    }
+    void TearDown() override { std::filesystem::remove_all(m_dir); }
+    std::filesystem::path Write(const char* name, const Bytes& bytes) {
+        std::ofstream(m_dir / name, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+        return m_dir / name;
+    }
+    std::filesystem::path m_dir;
+};
+
+TEST_F(CImgBaseTest, LoadsSizeAndKeepsTheBytes) {
+    std::unique_ptr<CImgBase, void (*)(CImgBase*)> image(CImgBase::SCreateImage(),
+                                                         CImgBase::SDeleteImage);
+    EXPECT_FALSE(image->HasPic());
+    Bytes jpeg = Jpeg(120, 34);
+    ASSERT_TRUE(image->LoadImgByFileW(Write("playback_tab_config.jpg", jpeg)));
+    EXPECT_TRUE(image->HasPic());
+    EXPECT_EQ(image->GetWidth(), 120);
+    EXPECT_EQ(image->GetHeight(), 34);
+    EXPECT_EQ(image->Format(), ImageFormat::kJpeg);
+    EXPECT_EQ(Bytes(image->Bytes().begin(), image->Bytes().end()), jpeg);
+
+    ASSERT_TRUE(image->LoadImgByFileW(Write("icon.png", Png(16, 32))));
+    EXPECT_EQ(image->GetWidth(), 16);
+    EXPECT_EQ(image->GetHeight(), 32);
+}
+
+TEST_F(CImgBaseTest, FailedLoadLeavesNoPicture) {
+    CImgBase image;
+    ASSERT_TRUE(image.LoadImgByFileW(Write("ok.png", Png(2, 2))));
+    const std::filesystem::path bad[] = {m_dir / "missing.png", Write("empty.png", {}),
+                                         Write("junk.jpg", {0xFF, 0xD8, 0x00, 0x01}), m_dir,
+                                         Write("huge.png", Png(0x80000000u, 1))};
+    for (const auto& path : bad) {
+        EXPECT_FALSE(image.LoadImgByFileW(path)) << path;
+        EXPECT_FALSE(image.HasPic());
+        EXPECT_EQ(image.GetWidth(), 0);
+        EXPECT_TRUE(image.Bytes().empty());
+    }
+}
+
+}  // namespace
+}  // namespace mdvr

@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "host/CConfigTesselINI.h"
+#include "host/CDevFunc.h"
+#include "host/CHostFile.h"
+#include "host/CMgrJTT.h"
+#include "host/CUIManager.h"
+#include "host/CVehicleBaseMgr.h"
+#include "text/LocalFile.h"
+
+namespace mdvr {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Points every host file at a fresh temporary folder.
+class HostFilesTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        m_dir = fs::temp_directory_path() /
+                ("mdvr_host_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+        CHostFile::SetFolder(FromFsPath(m_dir));
+    }
+    void TearDown() override {
+        CHostFile::SetFolder(L"");
+        fs::remove_all(m_dir);
+    }
+    void Write(const char* name, const std::string& bytes) {
+        std::ofstream(m_dir / name, std::ios::binary) << bytes;
+        CHostFile::ReloadAll();
+    }
+    fs::path m_dir;
+};
+
+constexpr char kDevices[] =
+    "; host device registry\n"
+    "[Device1001]\n"
+    "Vehicle=粤B12345\n"
+    "Name=MDVR-1001\n"
+    "Cap9=6\nCap10=29\nCap75=7\nCap110=3\nCap112=1\nCap200=-4\n"
+    "[device1002]\n"
+    "Cap9 = 6\n"
+    "[Device1003]\n"
+    "Name=只有设备名\n"
+    "[Device1004]\n"
+    "Comment=no registry keys here\n";
+
+TEST_F(HostFilesTest, RegistryFindsDevicesAndTheirCapabilities) {
+    Write("HostDevices.ini", kDevices);
+    CDevFunc full(CVehicleBaseMgr::Instance().FindDvsDeviceByID(1001));
+    ASSERT_TRUE(full.IsValid());
+    const std::pair<int, int> caps[] = {{9, 6},   {10, 29},  {75, 7}, {110, 3},
+                                        {112, 1}, {200, -4}, {11, 0}};
+    for (auto [index, value] : caps) EXPECT_EQ(full.GetDevInt(index), value) << index;
+
+    CDevFunc partial(CVehicleBaseMgr::Instance().FindDvsDeviceByID(1002));
+    ASSERT_TRUE(partial.IsValid());
+    EXPECT_EQ(partial.GetDevInt(9), 6);
+    EXPECT_EQ(partial.GetDevInt(110), 0);
+}
+
+TEST_F(HostFilesTest, UnknownDevicesAreInvalid) {
+    Write("HostDevices.ini", kDevices);
+    for (int id : {0, -1, 1004, 1005, 10010}) {
+        EXPECT_EQ(CVehicleBaseMgr::Instance().FindDvsDeviceByID(id), nullptr) << id;
+        CDevFunc func(CVehicleBaseMgr::Instance().FindDvsDeviceByID(id));
+        EXPECT_FALSE(func.IsValid());
+        EXPECT_EQ(func.GetDevInt(9), 0);
+        EXPECT_EQ(CVehicleBaseMgr::Instance().GetVehiAndDevName(id), L"");
+    }
+}
+
+TEST_F(HostFilesTest, VehicleAndDeviceNameCombineWhatIsGiven) {
+    Write("HostDevices.ini", kDevices);
+    EXPECT_EQ(CVehicleBaseMgr::Instance().GetVehiAndDevName(1001), L"粤B12345(MDVR-1001)");
+    EXPECT_EQ(CVehicleBaseMgr::Instance().GetVehiAndDevName(1002), L"");
+    EXPECT_EQ(CVehicleBaseMgr::Instance().GetVehiAndDevName(1003), L"只有设备名");
+}
+
+TEST_F(HostFilesTest, RegistryFollowsReloadsAndFolderChanges) {
+    Write("HostDevices.ini", "[Device7]\nCap9=6\n");
+    ASSERT_NE(CVehicleBaseMgr::Instance().FindDvsDeviceByID(7), nullptr);
+    Write("HostDevices.ini", "[Device8]\nCap9=5\n");
+    EXPECT_EQ(CVehicleBaseMgr::Instance().FindDvsDeviceByID(7), nullptr);
+    EXPECT_EQ(CDevFunc(CVehicleBaseMgr::Instance().FindDvsDeviceByID(8)).GetDevInt(9), 5);
+    CHostFile::SetFolder(FromFsPath(m_dir / "elsewhere"));
+    EXPECT_EQ(CVehicleBaseMgr::Instance().FindDvsDeviceByID(8), nullptr);
+}
+
+TEST_F(HostFilesTest, SettingsReadNumbersAndCheckMode) {
+    EXPECT_EQ(CConfigTesselINI::Instance().ReadIniInt(1100), 0);  // no file yet
+    EXPECT_EQ(IsCheckMode(), 0);
+    Write("HostSettings.ini", "[Settings]\n1100=1\n1103 = 0\n1108=junk\nCheckMode=1\n");
+    const std::pair<int, int> cases[] = {{1100, 1}, {1103, 0}, {1108, 0}, {1200, 0}};
+    for (auto [number, value] : cases) {
+        EXPECT_EQ(CConfigTesselINI::Instance().ReadIniInt(number), value) << number;
+    }
+    EXPECT_EQ(IsCheckMode(), 1);
+}
+
+TEST_F(HostFilesTest, AlarmNamesHaveStandardDefaults) {
+    const std::tuple<int, const wchar_t*, const wchar_t*> cases[] = {
+        {0, L"紧急报警", L"视频信号丢失报警"},
+        {4, L"GNSS模块发生故障", L"客车超员报警"},
+        {6, L"GNSS天线短路", L"特殊报警录像达到存储阈值报警"},
+        {15, L"", L""},
+        {17, L"", L""},
+        {18, L"当天累计驾驶超时", L""},
+        {22, L"路段行驶时间不足/过长", L""},
+        {31, L"非法开门报警", L""},
+        {32, L"", L""},
+        {-1, L"", L""},
+    };
+    for (auto [bit, alarm, video] : cases) {
+        EXPECT_EQ(CMgrJTT::Instance().GetAlarmBitString(bit), alarm) << bit;
+        EXPECT_EQ(CMgrJTT::Instance().GetVideoAlarmBitString(bit), video) << bit;
+    }
+}
+
+TEST_F(HostFilesTest, AlarmNamesFollowHostOverrides) {
+    Write("HostAlarmNames.ini",
+          "[Alarm]\n0=SOS\n1=\n15=自定义\n32=ignored\n[VideoAlarm]\nDefaults=0\n2=Disk\n");
+    EXPECT_EQ(CMgrJTT::Instance().GetAlarmBitString(0), L"SOS");
+    EXPECT_EQ(CMgrJTT::Instance().GetAlarmBitString(1), L"");  // named empty on purpose
+    EXPECT_EQ(CMgrJTT::Instance().GetAlarmBitString(2), L"疲劳驾驶");
+    EXPECT_EQ(CMgrJTT::Instance().GetAlarmBitString(15), L"自定义");
+    EXPECT_EQ(CMgrJTT::Instance().GetAlarmBitString(32), L"");
+    EXPECT_EQ(CMgrJTT::Instance().GetVideoAlarmBitString(0), L"");  // defaults dropped
+    EXPECT_EQ(CMgrJTT::Instance().GetVideoAlarmBitString(2), L"Disk");
+}
+
+TEST_F(HostFilesTest, UIColorsHaveDefaultsAndAcceptValidOverrides) {
+    uint32_t defaults[kUIColorCount];
+    for (int i = 0; i < kUIColorCount; ++i) defaults[i] = CUIManager::Instance().GetUIColorEx(i);
+    EXPECT_EQ(defaults[kUIColorListFocus], 0x00FF9933u);
+    Write("HostColors.ini",
+          "[Colors]\n13=1,2,3\n14= 255 , 0 , 16 \n15=256,0,-1\n16=1,2\n19=\n40=1,2,3\n");
+    const std::pair<int, uint32_t> cases[] = {
+        {13, 0x00030201u},   {14, 0x001000FFu},  {15, 0x00FF0000u},
+        {16, 0x00000201u},   {17, defaults[17]}, {19, defaults[19]},
+        {kUIColorCount, 0u}, {-1, 0u},           {40, 0u},
+    };
+    for (auto [index, colour] : cases) {
+        EXPECT_EQ(CUIManager::Instance().GetUIColorEx(index), colour) << index;
+    }
+}
+
+TEST_F(HostFilesTest, GarbledFilesGiveDefaults) {
+    const std::string garbage("\xFF\xFE[\0D\0e\0v\x01\x00\x80\x81\x00\x00=\x9F\r\n[[[]]]==\n", 30);
+    for (const char* name :
+         {"HostDevices.ini", "HostSettings.ini", "HostAlarmNames.ini", "HostColors.ini"}) {
+        Write(name, garbage);
+    }
+    EXPECT_EQ(CVehicleBaseMgr::Instance().FindDvsDeviceByID(1001), nullptr);
+    EXPECT_EQ(CConfigTesselINI::Instance().ReadIniInt(1100), 0);
+    EXPECT_EQ(CMgrJTT::Instance().GetAlarmBitString(0), L"紧急报警");
+    EXPECT_EQ(CUIManager::Instance().GetUIColorEx(kUIColorListFocus), 0x00FF9933u);
+}
+
+TEST_F(HostFilesTest, FilesAreFoundInTheHostFolder) {
+    EXPECT_EQ(CHostFile(L"HostSettings.ini").Path(), FromFsPath(m_dir / "HostSettings.ini"));
+    CHostFile::SetFolder(L"/some/where/");
+    EXPECT_EQ(CHostFile(L"A.ini").Path(), L"/some/where/A.ini");
+}
+
+}  // namespace
+}  // namespace mdvr
