@@ -1,0 +1,65 @@
+#include "ui/win32/ButtonSkin.h"
+
+#include <string>
+
+#include "ui/win32/Win32Helpers.h"
+
+namespace mdvr::ui::win32 {
+
+namespace {
+
+// Shades a colour towards black by percent; the flat look's hover and pressed faces.
+COLORREF Darker(COLORREF colour, int percent) {
+    auto channel = [percent](BYTE value) {
+        return static_cast<BYTE>(value * (100 - percent) / 100);
+    };
+    return RGB(channel(GetRValue(colour)), channel(GetGValue(colour)), channel(GetBValue(colour)));
+}
+
+constexpr std::array<int, ButtonSkin::kStateCount> kShadePercent{6, 14, 24, 0};
+
+}  // namespace
+
+void ButtonSkin::Load(const std::array<std::wstring_view, kStateCount>& files) {
+    for (size_t i = 0; i < files.size(); ++i) {
+        m_images[i] =
+            files[i].empty() ? ImageBitmap() : ImageBitmap::FromFile(std::wstring(files[i]));
+    }
+}
+
+ButtonSkin::State ButtonSkin::StateOf(const DRAWITEMSTRUCT& item, bool hover) {
+    if (item.itemState & ODS_DISABLED) return kDisabled;
+    if (item.itemState & ODS_SELECTED) return kPressed;
+    return hover ? kHover : kNormal;
+}
+
+void ButtonSkin::DrawFlat(HDC dc, const RECT& rect, State state, COLORREF face) {
+    HBRUSH fill = CreateSolidBrush(Darker(face, kShadePercent[state]));
+    FillRect(dc, &rect, fill);
+    DeleteObject(fill);
+    HBRUSH frame = CreateSolidBrush(Darker(face, 35));
+    FrameRect(dc, &rect, frame);
+    DeleteObject(frame);
+}
+
+void ButtonSkin::Draw(const DRAWITEMSTRUCT& item, bool hover, COLORREF face, COLORREF text) const {
+    const State state = StateOf(item, hover);
+    RECT rect = item.rcItem;
+    const ImageBitmap& image = m_images[state].HasPic() ? m_images[state] : m_images[kNormal];
+    if (image.HasPic()) {
+        image.Draw(item.hDC, rect);
+    } else {
+        DrawFlat(item.hDC, rect, state, face);
+    }
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, state == kDisabled ? GetSysColor(COLOR_GRAYTEXT) : text);
+    const std::wstring caption = WindowText(item.hwndItem);
+    DrawTextW(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &rect,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    if (item.itemState & ODS_FOCUS) {
+        InflateRect(&rect, -3, -3);
+        DrawFocusRect(item.hDC, &rect);
+    }
+}
+
+}  // namespace mdvr::ui::win32

@@ -1,0 +1,28 @@
+#pragma once
+// An owner-drawn push button's look: the theme images per state when they load, else a flat
+// face in the dialog's colours.
+#include <windows.h>
+
+#include <array>
+#include <string_view>
+
+#include "ui/win32/ImageBitmap.h"
+
+namespace mdvr::ui::win32 {
+
+class ButtonSkin {
+  public:
+    enum State { kNormal, kHover, kPressed, kDisabled, kStateCount };
+
+    void Load(const std::array<std::wstring_view, kStateCount>& files);
+    // Paints the item; hover comes from the caller, which tracks the pointer.
+    void Draw(const DRAWITEMSTRUCT& item, bool hover, COLORREF face, COLORREF text) const;
+
+  private:
+    static State StateOf(const DRAWITEMSTRUCT& item, bool hover);
+    static void DrawFlat(HDC dc, const RECT& rect, State state, COLORREF face);
+
+    std::array<ImageBitmap, kStateCount> m_images;
+};
+
+}  // namespace mdvr::ui::win32

@@ -1,0 +1,99 @@
+#include "ui/win32/TipWindows.h"
+
+#include <commctrl.h>
+
+#include <array>
+
+#include "ui/win32/Win32Helpers.h"
+
+namespace mdvr::ui::win32 {
+
+namespace {
+
+constexpr UINT_PTR kBalloonTimer = 0x4D42;  // private to the owner dialog
+constexpr UINT kBalloonMillis = 8000;
+constexpr int kTipWidth = 320;
+
+constexpr std::array<WPARAM, 4> kIcons{TTI_NONE, TTI_INFO, TTI_WARNING, TTI_ERROR};
+
+}  // namespace
+
+TipWindows::TipWindows(HWND owner) : m_owner(owner) {}
+
+TipWindows::~TipWindows() {
+    if (m_balloon != nullptr) DestroyWindow(m_balloon);
+    if (m_tips != nullptr) DestroyWindow(m_tips);
+}
+
+HWND TipWindows::CreateTip(DWORD style) const {
+    HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                               WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP | style, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_owner, nullptr,
+                               ThisModule(), nullptr);
+    if (tip != nullptr) SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
+    return tip;
+}
+
+// The smallest layout every common-controls version accepts.
+TOOLINFOW TipWindows::ToolFor(HWND control, DWORD flags, std::wstring& text) const {
+    TOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND | flags;
+    tool.hwnd = m_owner;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = text.data();
+    return tool;
+}
+
+void TipWindows::ShowBalloon(HWND control, std::wstring_view title, std::wstring_view text,
+                             BalloonIcon icon) {
+    if (control == nullptr) return;
+    HideBalloon();
+    if (m_balloon == nullptr) m_balloon = CreateTip(TTS_BALLOON);
+    if (m_balloon == nullptr) return;
+    std::wstring body(text);
+    std::wstring heading(title);
+    TOOLINFOW tool = ToolFor(control, TTF_TRACK | TTF_ABSOLUTE, body);
+    SendMessageW(m_balloon, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(m_balloon, TTM_SETTITLEW, kIcons[static_cast<size_t>(icon)],
+                 reinterpret_cast<LPARAM>(heading.c_str()));
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    const int x = (rect.left + rect.right) / 2;
+    SendMessageW(m_balloon, TTM_TRACKPOSITION, 0, MAKELPARAM(x, rect.bottom));
+    SendMessageW(m_balloon, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+    m_balloonControl = control;
+    SetTimer(m_owner, kBalloonTimer, kBalloonMillis, nullptr);
+}
+
+void TipWindows::HideBalloon() {
+    if (m_balloon == nullptr || m_balloonControl == nullptr) return;
+    std::wstring none;
+    TOOLINFOW tool = ToolFor(m_balloonControl, 0, none);
+    SendMessageW(m_balloon, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(m_balloon, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    m_balloonControl = nullptr;
+    KillTimer(m_owner, kBalloonTimer);
+}
+
+void TipWindows::SetToolTip(HWND control, std::wstring_view text) {
+    if (control == nullptr) return;
+    if (m_tips == nullptr) m_tips = CreateTip(0);
+    if (m_tips == nullptr) return;
+    std::wstring body(text);
+    TOOLINFOW tool = ToolFor(control, TTF_SUBCLASS, body);
+    SendMessageW(m_tips, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(m_tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TipWindows::CloseToolTip() {
+    if (m_tips != nullptr) SendMessageW(m_tips, TTM_POP, 0, 0);
+}
+
+bool TipWindows::OnTimer(UINT_PTR timerId) {
+    if (timerId != kBalloonTimer) return false;
+    HideBalloon();
+    return true;
+}
+
+}  // namespace mdvr::ui::win32

@@ -1,0 +1,40 @@
+#pragma once
+// A dialog's tooltip windows: one balloon anchored under a control (warnings on edits; the edit's
+// own balloon tip is missing under wine) and one hover tooltip shared by its controls.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+#include <string_view>
+
+#include "ui/Types.h"
+
+namespace mdvr::ui::win32 {
+
+class TipWindows {
+  public:
+    explicit TipWindows(HWND owner);
+    ~TipWindows();
+    TipWindows(const TipWindows&) = delete;
+    TipWindows& operator=(const TipWindows&) = delete;
+
+    void ShowBalloon(HWND control, std::wstring_view title, std::wstring_view text,
+                     BalloonIcon icon);
+    void HideBalloon();
+    void SetToolTip(HWND control, std::wstring_view text);
+    void CloseToolTip();
+    // The owner forwards its timers; true when the timer was the balloon's.
+    bool OnTimer(UINT_PTR timerId);
+
+  private:
+    HWND CreateTip(DWORD style) const;
+    TOOLINFOW ToolFor(HWND control, DWORD flags, std::wstring& text) const;
+
+    HWND m_owner;
+    HWND m_balloon = nullptr;
+    HWND m_balloonControl = nullptr;
+    HWND m_tips = nullptr;
+};
+
+}  // namespace mdvr::ui::win32

@@ -1,0 +1,725 @@
+#include "ui/win32/Win32View.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <array>
+
+#include "ui/win32/ControlClasses.h"
+#include "ui/win32/DialogTemplate.h"
+#include "ui/win32/ListView.h"
+#include "ui/win32/Win32Helpers.h"
+
+namespace mdvr::ui::win32 {
+
+namespace {
+
+// Private messages (the pages' own and the host's automation) arrive as Event::Message; the
+// dialog manager's DM_* messages at WM_USER and registered messages from 0xC000 do not.
+constexpr UINT kPrivateFirst = WM_USER + 0x100;
+constexpr UINT kPrivateLast = 0xBFFF;
+constexpr uint32_t kKeepPlatformColours = 0x800;  // ES_READONLY among them
+constexpr COLORREF kBlueText = RGB(0, 0, 255);
+constexpr int kComboDropHeight = 200;
+constexpr int kCancelId = IDCANCEL;
+
+struct ZoneRow {
+    HitZone zone;
+    LRESULT hit;
+};
+
+constexpr std::array<ZoneRow, 10> kZones{{
+    {HitZone::Client, HTCLIENT},
+    {HitZone::Caption, HTCAPTION},
+    {HitZone::Left, HTLEFT},
+    {HitZone::Right, HTRIGHT},
+    {HitZone::Top, HTTOP},
+    {HitZone::Bottom, HTBOTTOM},
+    {HitZone::TopLeft, HTTOPLEFT},
+    {HitZone::TopRight, HTTOPRIGHT},
+    {HitZone::BottomLeft, HTBOTTOMLEFT},
+    {HitZone::BottomRight, HTBOTTOMRIGHT},
+}};
+
+SYSTEMTIME ToSystemTime(const DateTime& time) {
+    SYSTEMTIME st{};
+    st.wYear = static_cast<WORD>(time.year);
+    st.wMonth = static_cast<WORD>(time.month);
+    st.wDay = static_cast<WORD>(time.day);
+    st.wHour = static_cast<WORD>(time.hour);
+    st.wMinute = static_cast<WORD>(time.minute);
+    st.wSecond = static_cast<WORD>(time.second);
+    return st;
+}
+
+}  // namespace
+
+Win32View::Win32View(const DialogDecl& decl, IInputSink& sink, const ActivationContext& context)
+    : m_decl(decl), m_sink(sink), m_context(context), m_input(sink) {}
+
+Win32View::~Win32View() {
+    m_input.Detach();
+    m_shadow.reset();
+    m_tips.reset();
+    if (m_hwnd != nullptr) DestroyWindow(m_hwnd);
+    if (m_background != nullptr) DeleteObject(m_background);
+    for (auto& [key, font] : m_fonts) DeleteObject(font);
+}
+
+bool Win32View::Create(HWND parent) {
+    ActivationContext::Scope scope(m_context);
+    m_popup = m_decl.popup || parent == nullptr;
+    const DWORD style =
+        m_popup ? WS_POPUP | WS_CLIPCHILDREN
+                : WS_CHILD | WS_VISIBLE | DS_CONTROL | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+    const DialogTemplate dialog(style, WS_EX_CONTROLPARENT, CaptionText(m_decl.title));
+    HWND owner = m_popup && parent != nullptr ? GetAncestor(parent, GA_ROOT) : parent;
+    CreateDialogIndirectParamW(ThisModule(), dialog.Get(), owner, DialogProc,
+                               reinterpret_cast<LPARAM>(this));
+    if (m_hwnd == nullptr) return false;
+    m_tips = std::make_unique<TipWindows>(m_hwnd);
+    m_font = FontFor(FontSpec{});
+    PlaceWindow(owner);
+    for (const ControlDecl& control : m_decl.controls) CreateControl(control);
+    return true;
+}
+
+void Win32View::PlaceWindow(HWND owner) {
+    RECT rect{0, 0, ToScreen(m_decl.width), ToScreen(m_decl.height)};
+    AdjustWindowRectEx(&rect, static_cast<DWORD>(GetWindowLongPtrW(m_hwnd, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(m_hwnd, GWL_EXSTYLE)));
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    int x = 0;
+    int y = 0;
+    if (m_popup) {
+        RECT area{};
+        if (owner == nullptr || !GetWindowRect(owner, &area)) {
+            SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+        }
+        x = (area.left + area.right - width) / 2;
+        y = (area.top + area.bottom - height) / 2;
+    }
+    SetWindowPos(m_hwnd, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool Win32View::CreateControl(const ControlDecl& decl) {
+    const WindowClassStyle cls = ClassFor(decl);
+    if (m_hwnd == nullptr || cls.className == nullptr || Item(decl.id) != nullptr) return false;
+    ActivationContext::Scope scope(m_context);
+    const RECT place = ToScreen(decl.place);
+    const int dropHeight = decl.kind == ControlKind::ComboBox ? ToScreen(kComboDropHeight) : 0;
+    HWND control = CreateWindowExW(
+        cls.exStyle, cls.className, CaptionText(decl.caption).c_str(), cls.style, place.left,
+        place.top, place.right - place.left, place.bottom - place.top + dropHeight, m_hwnd,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(decl.id)), ThisModule(), nullptr);
+    if (control == nullptr) return false;
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
+    if (decl.textLimit > 0) SendMessageW(control, EM_SETLIMITTEXT, decl.textLimit, 0);
+    if (decl.kind == ControlKind::UpDown) AttachBuddy(control, decl.buddyId);
+    if (decl.kind == ControlKind::ListView) {
+        ListView(control).Configure(ListExStyleFor(decl.style),
+                                    (decl.style & kStyleListHeaderCheckBox) != 0);
+    }
+    ControlState& state = m_controls[decl.id];
+    state = ControlState{decl.kind, decl.style, nullptr};
+    if (decl.style & kStyleSkinned) state.skin = std::make_unique<ButtonSkin>();
+    m_input.Subclass(control, decl.kind);
+    return true;
+}
+
+void Win32View::AttachBuddy(HWND upDown, int buddyId) const {
+    HWND buddy = Item(buddyId);
+    if (buddy != nullptr) SendMessageW(upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
+}
+
+HWND Win32View::Item(int id) const {
+    return m_hwnd != nullptr && id != 0 ? GetDlgItem(m_hwnd, id) : nullptr;
+}
+
+const Win32View::ControlState* Win32View::StateOf(int id) const {
+    auto it = m_controls.find(id);
+    return it != m_controls.end() ? &it->second : nullptr;
+}
+
+LRESULT Win32View::SendTo(int id, UINT msg, WPARAM wParam, LPARAM lParam) const {
+    HWND control = Item(id);
+    return control != nullptr ? SendMessageW(control, msg, wParam, lParam) : 0;
+}
+
+HFONT Win32View::FontFor(const FontSpec& font) {
+    FontKey key{font.face != nullptr ? font.face : L"", font.height, font.weight};
+    auto it = m_fonts.find(key);
+    if (it != m_fonts.end()) return it->second;
+    HFONT handle = CreateFontW(-ToScreen(font.height), 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
+                               DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                               CLEARTYPE_QUALITY, DEFAULT_PITCH, std::get<0>(key).c_str());
+    m_fonts.emplace(std::move(key), handle);
+    return handle;
+}
+
+COLORREF Win32View::TextColour() const {
+    return m_textColour.value_or(GetSysColor(COLOR_WINDOWTEXT));
+}
+
+// ---- window procedure ---------------------------------------------------------------------
+
+INT_PTR CALLBACK Win32View::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_INITDIALOG) {
+        auto* view = reinterpret_cast<Win32View*>(lParam);
+        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+        view->m_hwnd = hwnd;
+        return FALSE;  // the page decides where the focus goes
+    }
+    auto* view = reinterpret_cast<Win32View*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    return view != nullptr ? view->OnMessage(msg, wParam, lParam) : FALSE;
+}
+
+INT_PTR Win32View::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (OnInputMessage(msg, wParam, lParam, &result)) return Answer(result);
+    if (OnPaintMessage(msg, wParam, lParam, &result)) return static_cast<INT_PTR>(result);
+    if (OnFrameMessage(msg, lParam, &result)) return Answer(result);
+    if (msg >= kPrivateFirst && msg <= kPrivateLast) {
+        Notification n;
+        n.event = Event::Message;
+        n.message = msg;
+        n.wParam = static_cast<intptr_t>(wParam);
+        n.lParam = static_cast<intptr_t>(lParam);
+        m_input.Deliver(n);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+INT_PTR Win32View::Answer(LRESULT result) {
+    if (m_hwnd != nullptr) SetWindowLongPtrW(m_hwnd, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
+bool Win32View::OnInputMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    switch (msg) {
+        case WM_COMMAND:
+            OnCommand(wParam, lParam);
+            return true;
+        case WM_NOTIFY: {
+            const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+            const ControlState* state = StateOf(static_cast<int>(header.idFrom));
+            if (state == nullptr || header.hwndFrom != Item(static_cast<int>(header.idFrom))) {
+                return false;
+            }
+            *result = m_input.OnNotify(header, state->kind);
+            return true;
+        }
+        case WM_LBUTTONDOWN:
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONUP:
+            m_input.OnDialogMouse(m_hwnd, msg, lParam);
+            return true;
+        case WM_TIMER:
+            return m_tips != nullptr && m_tips->OnTimer(wParam);
+        default:
+            return false;
+    }
+}
+
+void Win32View::OnCommand(WPARAM wParam, LPARAM lParam) {
+    const int id = LOWORD(wParam);
+    HWND control = reinterpret_cast<HWND>(lParam);
+    if (control == nullptr) {
+        // Escape in a dialog: the pop-up's owner may handle it, else the pop-up is cancelled.
+        if (id != kCancelId) return;
+        Notification n;
+        n.id = kCancelId;
+        if (!m_input.Deliver(n) && m_inModal) EndModal(kCancelId);
+        return;
+    }
+    const ControlState* state = StateOf(id);
+    if (state != nullptr && control == Item(id))
+        m_input.OnCommand(control, state->kind, HIWORD(wParam));
+}
+
+bool Win32View::OnPaintMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    switch (msg) {
+        case WM_CTLCOLORDLG:
+            *result = reinterpret_cast<LRESULT>(m_background);
+            return m_background != nullptr;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN: {
+            HBRUSH brush =
+                OnCtlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+            *result = reinterpret_cast<LRESULT>(brush);
+            return brush != nullptr;
+        }
+        case WM_DRAWITEM:
+            OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            *result = TRUE;
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Statics, check boxes, radios and group boxes take the dialog's colours; controls with style
+// bit 0x800 (read-only edits) keep the platform's.
+HBRUSH Win32View::OnCtlColor(HDC dc, HWND control) {
+    const ControlState* state = StateOf(GetDlgCtrlID(control));
+    const auto windowStyle = static_cast<uint32_t>(GetWindowLongPtrW(control, GWL_STYLE));
+    if (state == nullptr || (windowStyle & kKeepPlatformColours) != 0) return nullptr;
+    if (m_background == nullptr && !m_textColour && !(state->style & kStyleBlueText)) {
+        return nullptr;
+    }
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, (state->style & kStyleBlueText) ? kBlueText : TextColour());
+    SetBkColor(dc, m_background != nullptr ? m_backColour : GetSysColor(COLOR_BTNFACE));
+    return m_background != nullptr ? m_background : GetSysColorBrush(COLOR_BTNFACE);
+}
+
+void Win32View::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    const ControlState* state = StateOf(static_cast<int>(item.CtlID));
+    if (state == nullptr || state->skin == nullptr) return;
+    const COLORREF face = m_background != nullptr ? m_backColour : GetSysColor(COLOR_BTNFACE);
+    state->skin->Draw(item, m_input.IsHovered(item.hwndItem), face, TextColour());
+}
+
+bool Win32View::OnFrameMessage(UINT msg, LPARAM lParam, LRESULT* result) {
+    switch (msg) {
+        case WM_SIZE:
+            OnSize();
+            return true;
+        case WM_NCHITTEST:
+            if (!m_popup) return false;
+            *result = HitTest(lParam);
+            return true;
+        case WM_WINDOWPOSCHANGED:
+            if (m_shadow) m_shadow->Follow();
+            return false;
+        case WM_CLOSE:
+            if (m_inModal) EndModal(kCancelId);
+            return m_inModal;
+        case WM_DESTROY:
+            m_input.Detach();
+            return false;
+        case WM_NCDESTROY:
+            OnNcDestroy();
+            return false;
+        default:
+            return false;
+    }
+}
+
+void Win32View::OnSize() {
+    RECT client{};
+    GetClientRect(m_hwnd, &client);
+    if (m_corner.cx > 0 || m_corner.cy > 0) {
+        RECT window{};
+        GetWindowRect(m_hwnd, &window);
+        SetWindowRgn(m_hwnd,
+                     CreateRoundRectRgn(0, 0, window.right - window.left + 1,
+                                        window.bottom - window.top + 1, m_corner.cx, m_corner.cy),
+                     TRUE);
+    }
+    m_sink.OnResize(FromScreen(client.right), FromScreen(client.bottom));
+}
+
+LRESULT Win32View::HitTest(LPARAM lParam) const {
+    POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    ScreenToClient(m_hwnd, &point);
+    RECT client{};
+    GetClientRect(m_hwnd, &client);
+    if (!PtInRect(&client, point)) return HTNOWHERE;
+    const HitZone zone = m_sink.HitTest(Point{FromScreen(point.x), FromScreen(point.y)});
+    for (const ZoneRow& row : kZones) {
+        if (row.zone == zone) return row.hit;
+    }
+    return HTCLIENT;
+}
+
+// The window died with its parent or by the host; the view stays, with nothing left to reach.
+void Win32View::OnNcDestroy() {
+    SetWindowLongPtrW(m_hwnd, DWLP_USER, 0);
+    m_input.Detach();
+    m_hwnd = nullptr;
+    if (m_inModal && !m_modalResult) m_modalResult = kCancelId;
+}
+
+// ---- the dialog itself --------------------------------------------------------------------
+
+void Win32View::ShowWindow(bool show) {
+    if (m_hwnd != nullptr) ::ShowWindow(m_hwnd, show ? SW_SHOW : SW_HIDE);
+    if (m_shadow) m_shadow->Follow();
+}
+
+bool Win32View::IsWindowVisible() const {
+    return m_hwnd != nullptr && ::IsWindowVisible(m_hwnd) != FALSE;
+}
+
+void Win32View::MoveWindow(const Rect& rect) {
+    if (m_hwnd == nullptr) return;
+    const RECT place = ToScreen(rect);
+    ::MoveWindow(m_hwnd, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 TRUE);
+}
+
+Rect Win32View::WindowRect() const {
+    if (m_hwnd == nullptr) return {};
+    RECT rect{};
+    GetWindowRect(m_hwnd, &rect);
+    HWND parent = m_popup ? nullptr : GetParent(m_hwnd);
+    if (parent != nullptr) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return FromScreen(rect);
+}
+
+Point Win32View::ClientSize() const {
+    RECT client{};
+    if (m_hwnd != nullptr) GetClientRect(m_hwnd, &client);
+    return Point{FromScreen(client.right), FromScreen(client.bottom)};
+}
+
+void Win32View::SetTitle(std::wstring_view title) {
+    if (m_hwnd != nullptr) SetWindowTextW(m_hwnd, std::wstring(title).c_str());
+}
+
+void Win32View::SetBackground(uint32_t colour) {
+    if (m_background != nullptr) DeleteObject(m_background);
+    m_backColour = static_cast<COLORREF>(colour);
+    m_background = CreateSolidBrush(m_backColour);
+    Invalidate();
+}
+
+void Win32View::SetTextColour(uint32_t colour) {
+    m_textColour = static_cast<COLORREF>(colour);
+    Invalidate();
+}
+
+void Win32View::SetRoundedCorners(int ellipseWidth, int ellipseHeight) {
+    m_corner = SIZE{ellipseWidth, ellipseHeight};
+    if (m_hwnd == nullptr) return;
+    if (ellipseWidth <= 0 && ellipseHeight <= 0) {
+        SetWindowRgn(m_hwnd, nullptr, TRUE);
+    } else {
+        OnSize();
+    }
+}
+
+void Win32View::SetShadow(bool shadow) {
+    if (!shadow || m_hwnd == nullptr) {
+        m_shadow.reset();
+    } else if (!m_shadow && m_popup) {
+        m_shadow = std::make_unique<ShadowWindow>(m_hwnd);
+    }
+}
+
+void Win32View::Invalidate() {
+    if (m_hwnd != nullptr) InvalidateRect(m_hwnd, nullptr, TRUE);
+}
+
+void Win32View::Post(uint32_t message, intptr_t wParam, intptr_t lParam) {
+    if (m_hwnd != nullptr) {
+        PostMessageW(m_hwnd, message, static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam));
+    }
+}
+
+void Win32View::EndModal(int result) {
+    if (!m_inModal) return;
+    m_modalResult = result;
+    if (m_hwnd != nullptr) PostMessageW(m_hwnd, WM_NULL, 0, 0);  // wakes the loop
+}
+
+// The owner is disabled for the run, as a platform modal dialog does; WM_QUIT is passed on.
+int Win32View::RunModal() {
+    if (m_hwnd == nullptr) return 0;
+    HWND owner = GetWindow(m_hwnd, GW_OWNER);
+    const bool ownerWasEnabled = owner != nullptr && IsWindowEnabled(owner);
+    if (ownerWasEnabled) EnableWindow(owner, FALSE);
+    m_inModal = true;
+    m_modalResult.reset();
+    ShowWindow(true);
+    MSG msg{};
+    while (!m_modalResult) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (m_hwnd != nullptr && IsDialogMessageW(m_hwnd, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    m_inModal = false;
+    if (ownerWasEnabled) EnableWindow(owner, TRUE);
+    ShowWindow(false);
+    if (owner != nullptr) SetActiveWindow(owner);
+    return m_modalResult.value_or(kCancelId);
+}
+
+// ---- controls ------------------------------------------------------------------------------
+
+bool Win32View::AddControl(const ControlDecl& decl) {
+    return CreateControl(decl);
+}
+
+void Win32View::RemoveControl(int id) {
+    HWND control = Item(id);
+    if (control != nullptr) DestroyWindow(control);
+    m_controls.erase(id);
+}
+
+void Win32View::Enable(int id, bool enable) {
+    HWND control = Item(id);
+    if (control != nullptr) EnableWindow(control, enable ? TRUE : FALSE);
+}
+
+bool Win32View::IsEnabled(int id) const {
+    HWND control = Item(id);
+    return control != nullptr && IsWindowEnabled(control) != FALSE;
+}
+
+void Win32View::Show(int id, bool show) {
+    HWND control = Item(id);
+    if (control != nullptr) ::ShowWindow(control, show ? SW_SHOW : SW_HIDE);
+}
+
+// The control's own visibility, whatever its dialog's.
+bool Win32View::IsVisible(int id) const {
+    HWND control = Item(id);
+    return control != nullptr && (GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void Win32View::SetFocus(int id) {
+    HWND control = Item(id);
+    if (control != nullptr) ::SetFocus(control);
+}
+
+int Win32View::FocusedId() const {
+    HWND focus = GetFocus();
+    while (focus != nullptr && m_hwnd != nullptr && GetParent(focus) != m_hwnd) {
+        focus = GetParent(focus);
+    }
+    return focus != nullptr && m_hwnd != nullptr ? GetDlgCtrlID(focus) : 0;
+}
+
+void Win32View::Move(int id, const Rect& rect) {
+    HWND control = Item(id);
+    if (control == nullptr) return;
+    const RECT place = ToScreen(rect);
+    ::MoveWindow(control, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 TRUE);
+}
+
+Rect Win32View::GetRect(int id) const {
+    HWND control = Item(id);
+    if (control == nullptr) return {};
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, m_hwnd, reinterpret_cast<POINT*>(&rect), 2);
+    return FromScreen(rect);
+}
+
+void Win32View::SetFont(int id, const FontSpec& font) {
+    HFONT handle = FontFor(font);
+    if (id != 0) {
+        SendTo(id, WM_SETFONT, reinterpret_cast<WPARAM>(handle), TRUE);
+        return;
+    }
+    m_font = handle;
+    for (const auto& [controlId, state] : m_controls) {
+        SendTo(controlId, WM_SETFONT, reinterpret_cast<WPARAM>(handle), TRUE);
+    }
+}
+
+void Win32View::SetToolTip(int id, std::wstring_view text) {
+    if (m_tips) m_tips->SetToolTip(Item(id), text);
+}
+
+void Win32View::CloseToolTip(int /*id*/) {
+    if (m_tips) m_tips->CloseToolTip();
+}
+
+void Win32View::Redraw(int id) {
+    HWND control = Item(id);
+    if (control != nullptr) RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+}
+
+// ---- text ----------------------------------------------------------------------------------
+
+std::wstring Win32View::GetText(int id) const {
+    return WindowText(Item(id));
+}
+
+void Win32View::SetText(int id, std::wstring_view text) {
+    HWND control = Item(id);
+    if (control != nullptr) SetWindowTextW(control, std::wstring(text).c_str());
+}
+
+void Win32View::SetTextLimit(int id, int limit) {
+    SendTo(id, EM_SETLIMITTEXT, limit, 0);
+}
+
+void Win32View::SelectText(int id, int start, int end) {
+    HWND control = Item(id);
+    if (control == nullptr) return;
+    const int last = end < 0 ? GetWindowTextLengthW(control) : end;
+    SendMessageW(control, EM_SETSEL, static_cast<WPARAM>(start), last);
+    SendMessageW(control, EM_SCROLLCARET, 0, 0);
+}
+
+void Win32View::ShowBalloon(int id, std::wstring_view title, std::wstring_view text,
+                            BalloonIcon icon) {
+    if (m_tips) m_tips->ShowBalloon(Item(id), title, text, icon);
+}
+
+// ---- check boxes and skinned buttons ---------------------------------------------------------
+
+int Win32View::GetCheck(int id) const {
+    return static_cast<int>(SendTo(id, BM_GETCHECK, 0, 0));
+}
+
+void Win32View::SetCheck(int id, int state) {
+    SendTo(id, BM_SETCHECK, static_cast<WPARAM>(state), 0);
+}
+
+void Win32View::SetButtonImages(int id, std::wstring_view normal, std::wstring_view hover,
+                                std::wstring_view pressed, std::wstring_view disabled) {
+    auto it = m_controls.find(id);
+    if (it == m_controls.end() || !it->second.skin) return;
+    it->second.skin->Load({normal, hover, pressed, disabled});
+    Redraw(id);
+}
+
+// ---- drop-down lists -----------------------------------------------------------------------
+
+void Win32View::ClearEntries(int id) {
+    SendTo(id, CB_RESETCONTENT, 0, 0);
+}
+
+int Win32View::AddEntry(int id, std::wstring_view text, uint32_t data) {
+    if (Item(id) == nullptr) return -1;
+    const std::wstring entry(text);
+    const auto index = SendTo(id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    if (index < 0) return -1;
+    SendTo(id, CB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(data));
+    return static_cast<int>(index);
+}
+
+int Win32View::EntryCount(int id) const {
+    return Item(id) != nullptr ? static_cast<int>(SendTo(id, CB_GETCOUNT, 0, 0)) : 0;
+}
+
+uint32_t Win32View::EntryData(int id, int index) const {
+    if (index < 0 || index >= EntryCount(id)) return 0;
+    return static_cast<uint32_t>(SendTo(id, CB_GETITEMDATA, static_cast<WPARAM>(index), 0));
+}
+
+std::wstring Win32View::EntryText(int id, int index) const {
+    if (index < 0 || index >= EntryCount(id)) return {};
+    const auto length = SendTo(id, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    SendTo(id, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+int Win32View::GetSel(int id) const {
+    if (Item(id) == nullptr) return -1;
+    const auto sel = SendTo(id, CB_GETCURSEL, 0, 0);
+    return sel < 0 ? -1 : static_cast<int>(sel);
+}
+
+void Win32View::SetSel(int id, int index) {
+    SendTo(id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+// ---- time pickers and up-downs -------------------------------------------------------------
+
+void Win32View::SetTimeFormat(int id, std::wstring_view format) {
+    const std::wstring text(format);
+    SendTo(id, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+DateTime Win32View::GetTime(int id) const {
+    SYSTEMTIME st{};
+    if (SendTo(id, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&st)) != GDT_VALID) return {};
+    return DateTime{st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond};
+}
+
+void Win32View::SetTime(int id, const DateTime& time) {
+    SYSTEMTIME st = ToSystemTime(time);
+    SendTo(id, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st));
+}
+
+void Win32View::SetSpinRange(int id, int low, int high) {
+    SendTo(id, UDM_SETRANGE32, static_cast<WPARAM>(low), high);
+}
+
+// ---- list views ----------------------------------------------------------------------------
+
+int Win32View::InsertColumn(int id, int index, std::wstring_view title, int width) {
+    return Item(id) != nullptr ? ListView(Item(id)).InsertColumn(index, title, width) : -1;
+}
+
+int Win32View::ColumnCount(int id) const {
+    return ListView(Item(id)).ColumnCount();
+}
+
+int Win32View::ColumnWidth(int id, int col) const {
+    return ListView(Item(id)).ColumnWidth(col);
+}
+
+int Win32View::InsertRow(int id, int index, std::wstring_view text) {
+    return Item(id) != nullptr ? ListView(Item(id)).InsertRow(index, text) : -1;
+}
+
+void Win32View::DeleteAllRows(int id) {
+    ListView(Item(id)).DeleteAllRows();
+}
+
+int Win32View::RowCount(int id) const {
+    return ListView(Item(id)).RowCount();
+}
+
+std::wstring Win32View::GetCellText(int id, int row, int col) const {
+    return ListView(Item(id)).CellText(row, col);
+}
+
+void Win32View::SetCellText(int id, int row, int col, std::wstring_view text) {
+    ListView(Item(id)).SetCellText(row, col, text);
+}
+
+uintptr_t Win32View::GetRowData(int id, int row) const {
+    return ListView(Item(id)).RowData(row);
+}
+
+void Win32View::SetRowData(int id, int row, uintptr_t data) {
+    ListView(Item(id)).SetRowData(row, data);
+}
+
+bool Win32View::GetRowCheck(int id, int row) const {
+    return ListView(Item(id)).RowCheck(row);
+}
+
+void Win32View::SetRowCheck(int id, int row, bool checked) {
+    ListView(Item(id)).SetRowCheck(row, checked);
+}
+
+bool Win32View::IsRowSelected(int id, int row) const {
+    return ListView(Item(id)).IsRowSelected(row);
+}
+
+void Win32View::SelectRow(int id, int row, bool selected) {
+    ListView(Item(id)).SelectRow(row, selected);
+}
+
+void Win32View::SetHeaderCheck(int id, bool checked) {
+    ListView(Item(id)).SetHeaderCheck(checked);
+}
+
+void Win32View::SortRows(int id, const std::function<int(uintptr_t, uintptr_t)>& compare) {
+    ListView(Item(id)).SortRows(compare);
+}
+
+bool Win32View::CellUnderPointer(int id, int* row, int* col) const {
+    return ListView(Item(id)).CellUnderPointer(row, col);
+}
+
+}  // namespace mdvr::ui::win32
