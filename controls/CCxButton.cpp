@@ -6,7 +6,7 @@
 
 namespace mdvr {
 
-CCxButton::CCxButton(const ControlTheme& theme) : m_theme(theme) {}
+CCxButton::CCxButton(const CPathManager& theme) : m_theme(theme) {}
 
 ButtonImages CCxButton::ResolveImages(const ButtonImages& given, const ButtonImages& defaults) {
     if (given.normal.empty() || given.hover.empty()) return defaults;
@@ -53,7 +53,7 @@ void CCxButton::ApplyImages() {
 }
 
 std::wstring CCxButton::ThemeFile(const std::wstring& name) const {
-    const std::filesystem::path path = m_theme.folder / name;
+    const std::filesystem::path path = std::filesystem::path(m_theme.GetThemeFolder()) / name;
     CImgBase image;
     if (!image.LoadImgByFileW(path)) return {};
     return path.wstring();

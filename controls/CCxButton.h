@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "controls/ControlTheme.h"
+#include "text/CPathManager.h"
 #include "ui/IControlBehavior.h"
 
 namespace mdvr {
@@ -19,7 +19,7 @@ struct ButtonImages {
 
 class CCxButton : public ui::IControlBehavior {
   public:
-    explicit CCxButton(const ControlTheme& theme = ControlTheme::Current());
+    explicit CCxButton(const CPathManager& theme = CPathManager::Instance());
     virtual ~CCxButton() = default;
 
     // Names given, with pressed falling back to hover and disabled to normal; the defaults
@@ -47,7 +47,7 @@ class CCxButton : public ui::IControlBehavior {
   private:
     std::wstring ThemeFile(const std::wstring& name) const;
 
-    const ControlTheme& m_theme;
+    const CPathManager& m_theme;
     ButtonImages m_images;
 };
 

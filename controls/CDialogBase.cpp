@@ -2,12 +2,12 @@
 
 namespace mdvr {
 
-CDialogBase::CDialogBase(const ui::DialogDecl& decl, const ControlTheme& theme)
+CDialogBase::CDialogBase(const ui::DialogDecl& decl, const CPathManager& theme)
     : ui::Dialog(decl), m_theme(theme) {}
 
 bool CDialogBase::OnInitDialog() {
-    View().SetBackground(m_theme.dialogBackground);
-    View().SetTextColour(m_theme.textColour);
+    View().SetBackground(m_theme.m_dwRGBDlgPopupBaseBK);
+    View().SetTextColour(m_theme.m_dwRGBTextColor);
     return true;
 }
 

@@ -16,7 +16,7 @@ int EdgeOf(int v, int size) {
 
 }  // namespace
 
-CDlgPopupBase::CDlgPopupBase(const ui::DialogDecl& decl, const ControlTheme& theme)
+CDlgPopupBase::CDlgPopupBase(const ui::DialogDecl& decl, const CPathManager& theme)
     : CDialogBase(decl, theme) {}
 
 ui::HitZone CDlgPopupBase::ZoneAt(ui::Point p, ui::Point clientSize, bool resizable) {
@@ -46,7 +46,7 @@ bool CDlgPopupBase::OnInitDialog() {
 void CDlgPopupBase::OnSize(int width, int height) {
     m_title.Move(TitleRect(width, m_resizable ? kResizableInset : kFixedInset));
     OnSizePopup(width, height);
-    const int corner = Theme().flatDesign ? 0 : kCornerEllipse;
+    const int corner = Theme().m_nFlatDesign != 0 ? 0 : kCornerEllipse;
     View().SetRoundedCorners(corner, corner);
     View().Invalidate();
 }

@@ -13,7 +13,7 @@ class CDlgPopupBase : public CDialogBase {
     static constexpr int kCornerEllipse = 6;
 
     explicit CDlgPopupBase(const ui::DialogDecl& decl,
-                           const ControlTheme& theme = ControlTheme::Current());
+                           const CPathManager& theme = CPathManager::Instance());
 
     // Where a client point lies: a resize edge or corner when resizable, else the caption.
     static ui::HitZone ZoneAt(ui::Point p, ui::Point clientSize, bool resizable);

@@ -6,7 +6,8 @@
 namespace mdvr {
 
 void CSortHeaderCtrl::InsertColumn(int index, Column column) {
-    const auto at = std::clamp<std::ptrdiff_t>(index, 0, static_cast<std::ptrdiff_t>(m_columns.size()));
+    const auto at =
+        std::clamp<std::ptrdiff_t>(index, 0, static_cast<std::ptrdiff_t>(m_columns.size()));
     m_columns.insert(m_columns.begin() + at, std::move(column));
 }
 

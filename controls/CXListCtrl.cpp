@@ -2,6 +2,7 @@
 
 #include "controls/ListCompare.h"
 #include "controls/Scaling.h"
+#include "text/CPathManager.h"
 #include "ui/IBackend.h"
 
 namespace mdvr {

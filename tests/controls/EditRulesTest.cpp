@@ -59,8 +59,8 @@ TEST(EditNumber, OneRangeInForce) {
 
 TEST(EditNumber, PrintableAsciiPrefix) {
     const std::pair<const wchar_t*, size_t> cases[] = {
-        {L"", 0},       {L"abc", 3},    {L"abc d", 3},      {L" x", 0},
-        {L"ab\tc", 2},  {L"~!\x7F", 2}, {L"a\u4E2Db", 1},
+        {L"", 0},      {L"abc", 3},    {L"abc d", 3},    {L" x", 0},
+        {L"ab\tc", 2}, {L"~!\x7F", 2}, {L"a\u4E2Db", 1},
     };
     for (const auto& [text, length] : cases) EXPECT_EQ(PrintableAsciiPrefix(text), length) << text;
 }

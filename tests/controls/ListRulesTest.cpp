@@ -44,8 +44,8 @@ TEST(ListCompare, ComparesByKind) {
         {L"x", L"x", 0},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(CompareCells(c.a, c.b), c.expected) << testing::PrintToString(c.a) << " vs "
-                                                      << testing::PrintToString(c.b);
+        EXPECT_EQ(CompareCells(c.a, c.b), c.expected)
+            << testing::PrintToString(c.a) << " vs " << testing::PrintToString(c.b);
     }
 }
 

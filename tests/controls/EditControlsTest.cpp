@@ -1,0 +1,162 @@
+#include "controls/CEditBounds.h"
+#include "controls/CEditCheck.h"
+#include "tests/controls/ControlsFixture.h"
+
+namespace mdvr::test {
+namespace {
+
+constexpr uint32_t kEditRejected = 0x3401;
+
+class EditControls : public ControlsTest {
+  protected:
+    // Puts text in the bounds edit and moves the focus away; the balloons then shown.
+    std::vector<ui::Balloon> Leave(const wchar_t* text) {
+        m_driver.Focus(kBoundsEdit);
+        m_driver.View()->SetText(kBoundsEdit, text);
+        m_driver.Focus(kOtherEdit);
+        std::vector<ui::Balloon> balloons = m_driver.Balloons(kBoundsEdit);
+        m_driver.View()->Find(kBoundsEdit)->balloons.clear();
+        return balloons;
+    }
+
+    void Open() {
+        m_dialog.Attach(kBoundsEdit, m_bounds);
+        m_dialog.Attach(kCheckEdit, m_check);
+        m_driver = Show(m_dialog);
+    }
+
+    size_t Rejections() const {
+        size_t count = 0;
+        for (const ui::Notification& n : m_dialog.m_heard) {
+            if (n.event == ui::Event::Message && n.message == kEditRejected) {
+                EXPECT_EQ(n.lParam, reinterpret_cast<intptr_t>(&m_check));
+                EXPECT_EQ(n.wParam, 0);
+                ++count;
+            }
+        }
+        return count;
+    }
+
+    CEditBounds m_bounds;
+    CEditCheck m_check;
+    RecordingDialog m_dialog;
+    ui::DialogDriver m_driver{m_automation.Backend(), nullptr};
+};
+
+TEST_F(EditControls, BalloonOnLeavingTheFieldOutsideTheRange) {
+    struct Step {
+        const char* setup;  // "32", "64" or "" (no range set)
+        int64_t min, max;
+        const wchar_t* text;
+        const wchar_t* balloon;  // null: none
+    };
+    const Step steps[] = {
+        {"", 0, 0, L"99999", nullptr},
+        {"", 0, 0, L"-1", nullptr},
+        {"32", 0, 127, L"127", nullptr},
+        {"32", 0, 127, L"128", L"Range:0~127"},
+        {"32", 0, 127, L"", nullptr},
+        {"32", 0, 127, L"-1", L"Range:0~127"},
+        {"32", 0, 127, L"12abc", nullptr},
+        {"32", 1, 10, L"", L"Range:1~10"},
+        {"32", 5, 5, L"99", nullptr},
+        {"64", 0, 4294967295LL, L"4294967295", nullptr},
+        {"64", 0, 4294967295LL, L"4294967296", L"Range:0~4294967295"},
+        {"32", 0, 255, L"4294967296", L"Range:0~255"},  // back to the 32-bit rule
+        {"64", 0, 4294967295LL, L"300", nullptr},       // and to the 64-bit one again
+    };
+    Open();
+    for (const Step& step : steps) {
+        if (std::string(step.setup) == "32") {
+            m_bounds.SetBounds(static_cast<int32_t>(step.min), static_cast<int32_t>(step.max));
+        } else if (std::string(step.setup) == "64") {
+            m_bounds.SetBounds64(step.min, step.max);
+        }
+        const auto balloons = Leave(step.text);
+        SCOPED_TRACE(testing::PrintToString(std::wstring(step.text)));
+        if (step.balloon == nullptr) {
+            EXPECT_TRUE(balloons.empty());
+            continue;
+        }
+        ASSERT_EQ(balloons.size(), 1u);
+        EXPECT_EQ(balloons[0].title, L"Input error");
+        EXPECT_EQ(balloons[0].text, step.balloon);
+        EXPECT_EQ(balloons[0].icon, ui::BalloonIcon::Error);
+        EXPECT_EQ(m_driver.Text(kBoundsEdit), step.text);  // advisory: nothing corrected
+        EXPECT_TRUE(m_driver.Focused(kOtherEdit));
+    }
+}
+
+TEST_F(EditControls, KillFocusStaysWithTheBoundsEdit) {
+    Open();
+    m_bounds.SetBounds(0, 127);
+    Leave(L"500");
+    EXPECT_EQ(Heard(m_dialog, ui::Event::KillFocus, kBoundsEdit), 0u);
+    m_driver.Focus(kBoundsEdit);
+    EXPECT_EQ(Heard(m_dialog, ui::Event::KillFocus, kOtherEdit), 1u);
+}
+
+TEST_F(EditControls, CheckEditFiltersTypedImeAndPastedText) {
+    struct Case {
+        const char* how;  // "type", "ime" or "paste"
+        const wchar_t* start;
+        const wchar_t* input;
+        const wchar_t* text;
+        size_t posts;
+    };
+    const Case cases[] = {
+        {"type", L"", L"ab c", L"ab c", 0},
+        {"type", L"ab", L"\u4E2D", L"ab", 0},
+        {"type", L"ab", L"\u00E9x", L"abx", 0},
+        {"ime", L"ab", L"\u4E2D", L"ab", 1},
+        {"ime", L"", L"ok", L"ok", 2},
+        {"paste", L"ab", L"c d", L"abc", 1},
+        {"paste", L"ab", L"cd", L"abcd", 0},
+        {"paste", L"a b", L"c", L"a", 1},  // a typed blank is cut at the next paste
+        {"paste", L"x", L"\u4E2Dy", L"x", 1},
+    };
+    Open();
+    m_check.m_pNotifyWnd = &m_dialog;
+    m_check.m_nNotifyMsg = kEditRejected;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.how) + " " + testing::PrintToString(std::wstring(c.input)));
+        m_driver.View()->SetText(kCheckEdit, c.start);
+        m_driver.Focus(kCheckEdit);
+        m_driver.View()->Find(kCheckEdit)->edit.Select(static_cast<int>(wcslen(c.start)), -1);
+        m_dialog.m_heard.clear();
+        const std::string how = c.how;
+        if (how == "type") m_driver.Type(kCheckEdit, c.input);
+        if (how == "ime") m_driver.TypeIme(kCheckEdit, c.input);
+        if (how == "paste") m_driver.Paste(kCheckEdit, c.input);
+        EXPECT_EQ(m_driver.Text(kCheckEdit), c.text);
+        EXPECT_EQ(Rejections(), c.posts);
+        if (how == "paste") {
+            const auto& edit = m_driver.View()->Find(kCheckEdit)->edit;
+            EXPECT_EQ(edit.SelStart(), static_cast<int>(wcslen(c.text)));
+            EXPECT_EQ(edit.SelEnd(), edit.SelStart());
+        }
+    }
+}
+
+TEST_F(EditControls, WithoutOwnerNothingIsPosted) {
+    Open();
+    m_driver.TypeIme(kCheckEdit, L"\u4E2D");
+    m_driver.Paste(kCheckEdit, L"a b");
+    EXPECT_EQ(m_driver.Text(kCheckEdit), L"a");
+    EXPECT_EQ(Rejections(), 0u);
+}
+
+TEST_F(EditControls, OwnerShowsTheRejectionBalloon) {
+    Open();
+    CEditCheck::ShowRejected(0);
+    EXPECT_TRUE(m_driver.Balloons(kCheckEdit).empty());
+    CEditCheck::ShowRejected(reinterpret_cast<intptr_t>(&m_check));
+    const auto balloons = m_driver.Balloons(kCheckEdit);
+    ASSERT_EQ(balloons.size(), 1u);
+    EXPECT_EQ(balloons[0].title, L"Input error");
+    EXPECT_EQ(balloons[0].text, L"ASCII only");
+    EXPECT_EQ(balloons[0].icon, ui::BalloonIcon::Error);
+}
+
+}  // namespace
+}  // namespace mdvr::test
