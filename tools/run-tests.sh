@@ -8,7 +8,8 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$ROOT"
 export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache}
 JOBS=${MDVR_JOBS:-2}
-FUZZ_SECONDS=${MDVR_FUZZ_SECONDS:-30}
+FUZZ_SECONDS=${MDVR_FUZZ_SECONDS:-30}      # per fuzzer at most
+FUZZ_BUDGET=${MDVR_FUZZ_BUDGET:-300}       # all fuzzers together, so more targets keep CI short
 EXPORTS=(IsEnableDll GetPluginParam GetDisplayWidth GetDisplayHeight SetConfigFunction
          SetConfigFunctionEx SetConfigFuncMutli SetLangPath SetDevType SetDevID DisplayConfig
          DisplayUpdate DllPreTranslateMessage ActivePage SaveLocalCfgFile IsLoadConfigFile)
@@ -43,17 +44,25 @@ test_preset() {
 }
 
 run_fuzzers() {
-    local dir=build/asan/fuzz fuzzer found=0
-    for fuzzer in "$dir"/*_fuzz; do
-        [[ -x $fuzzer ]] || continue
-        found=1
+    local fuzzers=() fuzzer
+    for fuzzer in build/asan/fuzz/*_fuzz; do
+        [[ -x $fuzzer ]] && fuzzers+=("$fuzzer")
+    done
+    if ((${#fuzzers[@]} == 0)); then
+        echo "no fuzzers built"
+        return 1
+    fi
+    local seconds=$((FUZZ_BUDGET / ${#fuzzers[@]}))
+    ((seconds <= FUZZ_SECONDS)) || seconds=$FUZZ_SECONDS
+    ((seconds >= 5)) || seconds=5
+    for fuzzer in "${fuzzers[@]}"; do
         local corpus=build/asan/fuzz-corpus/$(basename "$fuzzer")
-        mkdir -p "$corpus"
-        echo "--- $fuzzer (${FUZZ_SECONDS} s)"
-        "$fuzzer" -max_total_time="$FUZZ_SECONDS" -print_final_stats=1 "$corpus" 2>&1 | tail -n 12 \
+        mkdir -p "$corpus" build/asan/fuzz-artifacts
+        echo "--- $fuzzer (${seconds} s)"
+        "$fuzzer" -max_total_time="$seconds" -print_final_stats=1 \
+            -artifact_prefix=build/asan/fuzz-artifacts/ "$corpus" 2>&1 | tail -n 12 \
             || return 1
     done
-    ((found)) || echo "no fuzzers built"
 }
 
 run_bench() {

@@ -48,32 +48,6 @@ TEST_F(ProfileExports, GetPluginParamSetsSecondAndThirdFieldOnly) {
     EXPECT_EQ(MDVR_GetPluginParam(nullptr), 1);
 }
 
-TEST_F(ProfileExports, FixedAnswers) {
-    const struct {
-        const char* name;
-        int (*call)();
-        int result;
-    } cases[] = {
-        {"GetDisplayWidth", [] { return MDVR_GetDisplayWidth(); }, 1000},
-        {"GetDisplayHeight", [] { return MDVR_GetDisplayHeight(); }, 670},
-        {"ActivePage", [] { return MDVR_ActivePage(); }, 1},
-        {"SaveLocalCfgFile", [] { return MDVR_SaveLocalCfgFile(3, 4); }, 1},
-        {"IsLoadConfigFile", [] { return MDVR_IsLoadConfigFile(); }, 0},
-        {"DisplayConfig", [] { return MDVR_DisplayConfig(nullptr, 0); }, 0},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(c.call(), c.result) << c.name;
-    }
-}
-
-TEST_F(ProfileExports, SetDevTypeSetsProtocolTypeOnly) {
-    TheDeviceProfile() = Marked();
-    EXPECT_EQ(MDVR_SetDevType(3), 1);
-    DeviceProfile expected = Marked();
-    expected.protocolType = 3;
-    EXPECT_EQ(Fields(TheDeviceProfile()), Fields(expected));
-}
-
 int MDVR_CALL FakeGet(int, MDVR_ParamBuffer*, MDVR_ParamBuffer*, void*) {
     return 1;
 }

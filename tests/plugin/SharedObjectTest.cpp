@@ -63,9 +63,7 @@ TEST_F(SharedObject, ExportsExactlyTheEntryPoints) {
 TEST_F(SharedObject, LoadedModuleAnswersThroughItsEntryPoints) {
     auto* enable = Get<decltype(MDVR_IsEnableDll)>("MDVR_IsEnableDll");
     auto* param = Get<decltype(MDVR_GetPluginParam)>("MDVR_GetPluginParam");
-    auto* preTranslate = Get<decltype(MDVR_DllPreTranslateMessage)>("MDVR_DllPreTranslateMessage");
-    auto* langPath = Get<decltype(MDVR_SetLangPath)>("MDVR_SetLangPath");
-    ASSERT_TRUE(enable && param && preTranslate && langPath);
+    ASSERT_TRUE(enable && param);
 
     EXPECT_EQ(enable(6, 29, 0), 1);
     EXPECT_EQ(enable(6, 29, 1), 0);
@@ -74,11 +72,6 @@ TEST_F(SharedObject, LoadedModuleAnswersThroughItsEntryPoints) {
     EXPECT_EQ(record.field0, 7);
     EXPECT_EQ(record.field1, 1);
     EXPECT_EQ(record.field2, 1);
-    MDVR_MSG escape{};
-    escape.message = 0x0101;
-    escape.wParam = 27;
-    EXPECT_EQ(preTranslate(&escape), 1);
-    EXPECT_EQ(langPath("/nonexistent/lang.ini"), 1);
 }
 
 }  // namespace
