@@ -50,6 +50,7 @@ bool Dialog::OnInput(const Notification& n) {
     auto [first, last] = m_behaviors.equal_range(n.id);
     for (auto it = first; it != last; ++it) {
         if (it->second->OnInput(*m_view, n)) return true;
+        if (!m_view) return true;  // a behaviour closed the dialog: nothing else may see it
     }
     return OnNotify(n);
 }

@@ -134,6 +134,43 @@ TEST_F(HeadlessTest, DialogDestroyedByItsOwnClickStaysGone) {
     EXPECT_EQ(driver.Text(2), L"");
 }
 
+TEST_F(HeadlessTest, BehaviourClosingTheDialogHidesTheInputFromTheRest) {
+    TestDialog doomed(kModalDecl);
+    Interceptor closer([&doomed](const Notification& n) {
+        if (n.event == Event::Char) doomed.Destroy();
+        return false;
+    });
+    Interceptor after;
+    doomed.Attach(2, closer);
+    doomed.Attach(2, after);
+    ASSERT_TRUE(doomed.Create(nullptr));
+    m_automation.Find(901).Type(2, L"ab");
+    EXPECT_FALSE(doomed.IsCreated());
+    EXPECT_EQ(closer.m_seen.size(), 2u);  // SetFocus, then the Char that closed it
+    EXPECT_EQ(after.m_seen.size(), 1u);
+    EXPECT_EQ(doomed.Events(2), std::vector<Event>{Event::SetFocus});
+}
+
+class CaptionDialog : public TestDialog {
+  public:
+    CaptionDialog() : TestDialog(kModalDecl) {}
+    HitZone HitTest(Point p) override { return p.y < 30 ? HitZone::Caption : HitZone::Client; }
+};
+
+TEST_F(HeadlessTest, SurfaceMouseReachesTheDialogItself) {
+    CaptionDialog popup;
+    ASSERT_TRUE(popup.Create(nullptr));
+    DialogDriver driver = m_automation.Find(901);
+    EXPECT_TRUE(driver.PressMouse(0, {5, 6}));
+    EXPECT_TRUE(driver.MoveMouse(0, true, {7, 8}));
+    EXPECT_TRUE(driver.ReleaseMouse(0, true, {9, 10}));
+    EXPECT_EQ(popup.Events(0),
+              (std::vector<Event>{Event::MouseDown, Event::MouseMove, Event::MouseUp}));
+    EXPECT_EQ(popup.m_heard.back().point.x, 9);
+    EXPECT_EQ(driver.HitTest({50, 10}), HitZone::Caption);
+    EXPECT_EQ(driver.HitTest({50, 40}), HitZone::Client);
+}
+
 TEST_F(HeadlessTest, ChildVisibilityFollowsParentAndHostWindow) {
     HostWindow& host = m_automation.Backend().CreateHostWindow({100, 50, 1000, 670});
     TestDialog top(kModalDecl);

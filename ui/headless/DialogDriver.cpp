@@ -45,6 +45,11 @@ HeadlessControl* DialogDriver::Reachable(int id) const {
     return c != nullptr && c->enabled && c->visible ? c : nullptr;
 }
 
+bool DialogDriver::CanPoint(int id) const {
+    const HeadlessView* view = View();
+    return id == 0 ? view != nullptr && view->IsShowing() : Reachable(id) != nullptr;
+}
+
 const HeadlessControl* DialogDriver::Control(int id) const {
     const HeadlessView* view = View();
     return view != nullptr ? view->Find(id) : nullptr;
@@ -93,25 +98,25 @@ bool DialogDriver::Paste(int id, std::wstring_view text) {
 
 bool DialogDriver::Click(int id) {
     if (!PressMouse(id)) return false;
-    if (Reachable(id) == nullptr) return true;  // the press already closed or disabled it
+    if (!CanPoint(id)) return true;  // the press already closed or disabled it
     return ReleaseMouse(id, true);
 }
 
-bool DialogDriver::PressMouse(int id) {
-    if (Reachable(id) == nullptr) return false;
-    m_input.MouseDown(*View(), id);
+bool DialogDriver::PressMouse(int id, Point point) {
+    if (!CanPoint(id)) return false;
+    m_input.MouseDown(*View(), id, point);
     return Done();
 }
 
-bool DialogDriver::MoveMouse(int id, bool inside) {
-    if (Reachable(id) == nullptr) return false;
-    m_input.MouseMove(*View(), id, inside);
+bool DialogDriver::MoveMouse(int id, bool inside, Point point) {
+    if (!CanPoint(id)) return false;
+    m_input.MouseMove(*View(), id, inside, point);
     return Done();
 }
 
-bool DialogDriver::ReleaseMouse(int id, bool inside) {
-    if (Reachable(id) == nullptr) return false;
-    m_input.MouseUp(*View(), id, inside);
+bool DialogDriver::ReleaseMouse(int id, bool inside, Point point) {
+    if (!CanPoint(id)) return false;
+    m_input.MouseUp(*View(), id, inside, point);
     return Done();
 }
 
@@ -174,6 +179,11 @@ bool DialogDriver::ClickHeader(int id, int col) {
 
 bool DialogDriver::Focus(int id) {
     return FocusForKeys(id);
+}
+
+HitZone DialogDriver::HitTest(Point clientPoint) const {
+    const HeadlessView* view = View();
+    return view != nullptr ? view->Sink().HitTest(clientPoint) : HitZone::Client;
 }
 
 // --- reads ---

@@ -28,9 +28,10 @@ class DialogDriver {
     bool TypeIme(int id, std::wstring_view text);
     bool Paste(int id, std::wstring_view text);  // through the clipboard
     bool Click(int id);
-    bool PressMouse(int id);
-    bool MoveMouse(int id, bool inside);
-    bool ReleaseMouse(int id, bool inside);
+    // Mouse input on a control, or with id 0 on the dialog's own surface; point in its coordinates.
+    bool PressMouse(int id, Point point = {});
+    bool MoveMouse(int id, bool inside, Point point = {});
+    bool ReleaseMouse(int id, bool inside, Point point = {});
     bool SelectIndex(int id, int index);
     bool SelectByData(int id, uint32_t data);
     bool SetTime(int id, const DateTime& time);
@@ -40,6 +41,8 @@ class DialogDriver {
     bool ClickRow(int id, int row, int col = 0, bool onCheckBox = false);
     bool ClickHeader(int id, int col);
     bool Focus(int id);
+    // How the dialog's client point reacts to the mouse (pop-ups: caption drags, borders resize).
+    HitZone HitTest(Point clientPoint) const;
 
     // --- reads ---
     std::wstring Text(int id) const;
@@ -65,6 +68,8 @@ class DialogDriver {
   private:
     // The control when a user can reach it: present, enabled, visible, in a showing dialog.
     HeadlessControl* Reachable(int id) const;
+    // A control a user can reach, or the surface (id 0) of a showing dialog.
+    bool CanPoint(int id) const;
     const HeadlessControl* Control(int id) const;
     // Focuses the control as a click into it would (keyboard input goes to the focus).
     bool FocusForKeys(int id);

@@ -22,6 +22,13 @@ Notification Input(int id, Event event) {
     return n;
 }
 
+Notification MouseInput(int id, Event event, bool inside, Point point) {
+    Notification n = Input(id, event);
+    n.inside = inside;
+    n.point = point;
+    return n;
+}
+
 // The buddy's number when its text is one, as the up-down reads it before stepping.
 bool ReadInt(const std::wstring& text, int* value) {
     std::string narrow;
@@ -44,7 +51,7 @@ HeadlessControl* InputDispatcher::Unconsumed(HeadlessView& view, const Notificat
     const uint64_t serial = view.Serial();
     if (m_backend->Deliver(view, n)) return nullptr;
     HeadlessView* live = m_backend->Live(serial);
-    return live != nullptr ? live->Find(n.id) : nullptr;
+    return live != nullptr && n.id != 0 ? live->Find(n.id) : nullptr;
 }
 
 void InputDispatcher::Notify(HeadlessView& view, int id, Event event) {
@@ -75,23 +82,19 @@ void InputDispatcher::Paste(HeadlessView& view, int id) {
     if (changed && m_backend->Live(serial) != nullptr) Notify(view, id, Event::TextChange);
 }
 
-void InputDispatcher::MouseDown(HeadlessView& view, int id) {
-    HeadlessControl* c = Unconsumed(view, Input(id, Event::MouseDown));
+void InputDispatcher::MouseDown(HeadlessView& view, int id, Point point) {
+    HeadlessControl* c = Unconsumed(view, MouseInput(id, Event::MouseDown, true, point));
     if (c == nullptr || !IsButtonLike(*c)) return;
     c->pressed = true;
     if (c->TakesFocus()) m_backend->MoveFocus(&view, id);
 }
 
-void InputDispatcher::MouseMove(HeadlessView& view, int id, bool inside) {
-    Notification n = Input(id, Event::MouseMove);
-    n.inside = inside;
-    m_backend->Deliver(view, n);
+void InputDispatcher::MouseMove(HeadlessView& view, int id, bool inside, Point point) {
+    m_backend->Deliver(view, MouseInput(id, Event::MouseMove, inside, point));
 }
 
-void InputDispatcher::MouseUp(HeadlessView& view, int id, bool inside) {
-    Notification n = Input(id, Event::MouseUp);
-    n.inside = inside;
-    HeadlessControl* c = Unconsumed(view, n);
+void InputDispatcher::MouseUp(HeadlessView& view, int id, bool inside, Point point) {
+    HeadlessControl* c = Unconsumed(view, MouseInput(id, Event::MouseUp, inside, point));
     if (c == nullptr || !c->pressed) return;
     c->pressed = false;
     if (!inside) return;

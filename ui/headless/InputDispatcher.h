@@ -20,9 +20,10 @@ class InputDispatcher {
     void ImeChar(HeadlessView& view, int id, wchar_t ch);
     // Pastes the clipboard's text, as the platform's paste command does.
     void Paste(HeadlessView& view, int id);
-    void MouseDown(HeadlessView& view, int id);
-    void MouseMove(HeadlessView& view, int id, bool inside);
-    void MouseUp(HeadlessView& view, int id, bool inside);
+    // id 0: the dialog's own surface, which has no default handling.
+    void MouseDown(HeadlessView& view, int id, Point point);
+    void MouseMove(HeadlessView& view, int id, bool inside, Point point);
+    void MouseUp(HeadlessView& view, int id, bool inside, Point point);
     void KeyDown(HeadlessView& view, int id, uint32_t key, bool ctrl, bool shift);
     void Spin(HeadlessView& view, int id, int delta);
     void SelectEntry(HeadlessView& view, int id, int index);
