@@ -174,10 +174,7 @@ class Converter {
             size_t start = pos;
             NextCodePoint(text, pos);
             std::array<char, 8> piece{};
-            int count = WideCharToMultiByte(m_codePage, 0, text.data() + start,
-                                            static_cast<int>(pos - start), piece.data(),
-                                            static_cast<int>(piece.size()), nullptr, nullptr);
-            auto length = static_cast<size_t>(count > 0 ? count : 0);
+            size_t length = EncodeOne(text.substr(start, pos - start), piece);
             if (written + length > out.size()) break;
             std::copy_n(piece.begin(), length, out.begin() + static_cast<ptrdiff_t>(written));
             written += length;
@@ -186,6 +183,22 @@ class Converter {
     }
 
   private:
+    // A character missing from the code page becomes one '?', even when it is a surrogate pair.
+    size_t EncodeOne(std::wstring_view character, std::array<char, 8>& piece) const {
+        BOOL usedDefault = FALSE;
+        // UTF-7 and UTF-8 refuse the used-default flag; they never need it.
+        BOOL* reportDefault =
+            (m_codePage == CP_UTF8 || m_codePage == CP_UTF7) ? nullptr : &usedDefault;
+        int count = WideCharToMultiByte(m_codePage, 0, character.data(),
+                                        static_cast<int>(character.size()), piece.data(),
+                                        static_cast<int>(piece.size()), nullptr, reportDefault);
+        if (usedDefault != FALSE || count <= 0) {
+            piece[0] = '?';
+            return 1;
+        }
+        return static_cast<size_t>(count);
+    }
+
     void EnsureDefault() {
         if (m_codePage != 0) return;
         const char* env = std::getenv("MDVR_ANSI_CHARSET");
