@@ -152,7 +152,8 @@ TEST_F(HostFilesTest, UIColorsHaveDefaultsAndAcceptValidOverrides) {
 }
 
 TEST_F(HostFilesTest, GarbledFilesGiveDefaults) {
-    const std::string garbage("\xFF\xFE[\0D\0e\0v\x01\x00\x80\x81\x00\x00=\x9F\r\n[[[]]]==\n", 30);
+    const char bytes[] = "\xFF\xFE[\0D\0e\0v\x01\x00\x80\x81\x00\x00=\x9F\r\n[[[]]]==\n";
+    const std::string garbage(bytes, sizeof(bytes) - 1);
     for (const char* name :
          {"HostDevices.ini", "HostSettings.ini", "HostAlarmNames.ini", "HostColors.ini"}) {
         Write(name, garbage);

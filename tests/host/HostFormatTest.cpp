@@ -14,7 +14,7 @@ struct FormatCase {
     const wchar_t* format;
     int first;
     int second;
-    const wchar_t* expected;
+    std::wstring expected;
 };
 
 TEST(FormatStringInt2, FormatsConversionsAndSurvivesBadFormats) {
@@ -29,7 +29,7 @@ TEST(FormatStringInt2, FormatsConversionsAndSurvivesBadFormats) {
         {L"%d %d %d", 1, 2, L"1 2 %d"},            // no third argument: left as written
         {L"%x %n %p %ls", 1, 2, L"%x %n %p %ls"},  // unknown conversions copied, no argument used
         {L"100%", 1, 2, L"100%"},                  // lone percent at the end
-        {L"%99999999999d", 3, 0, std::wstring(63, L' ').append(L"3").c_str()},
+        {L"%99999999999d", 3, 0, std::wstring(63, L' ') + L"3"},
         {L"", 1, 2, L""},
     };
     for (const FormatCase& c : cases) {
