@@ -81,6 +81,10 @@ bool Win32View::Create(HWND parent) {
     m_font = FontFor(FontSpec{});
     PlaceWindow(owner);
     for (const ControlDecl& control : m_decl.controls) CreateControl(control);
+    // A buddy may be declared after its up-down.
+    for (const ControlDecl& control : m_decl.controls) {
+        if (control.kind == ControlKind::UpDown) AttachBuddy(Item(control.id), control.buddyId);
+    }
     return true;
 }
 
@@ -130,7 +134,8 @@ bool Win32View::CreateControl(const ControlDecl& decl) {
 
 void Win32View::AttachBuddy(HWND upDown, int buddyId) const {
     HWND buddy = Item(buddyId);
-    if (buddy != nullptr) SendMessageW(upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
+    if (upDown != nullptr && buddy != nullptr)
+        SendMessageW(upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
 }
 
 HWND Win32View::Item(int id) const {

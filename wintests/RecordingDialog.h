@@ -1,0 +1,30 @@
+#pragma once
+// A dialog that records every notification its controls send and consumes the ones a test
+// picks, so the tests see exactly what the backend delivered and in which order.
+#include <functional>
+#include <vector>
+
+#include "ui/Dialog.h"
+
+namespace mdvr::wintest {
+
+class RecordingDialog : public ui::Dialog {
+  public:
+    using ui::Dialog::Dialog;
+
+    std::vector<ui::Notification> Take();
+    // Consumes each notification for which the rule returns true (none by default).
+    void ConsumeWhen(std::function<bool(const ui::Notification&)> rule) { m_consume = rule; }
+    // In a modal run: ends it with the message's wParam when this private message arrives.
+    void EndOnMessage(uint32_t message) { m_endMessage = message; }
+
+  protected:
+    bool OnNotify(const ui::Notification& n) override;
+
+  private:
+    std::vector<ui::Notification> m_seen;
+    std::function<bool(const ui::Notification&)> m_consume;
+    uint32_t m_endMessage = 0;
+};
+
+}  // namespace mdvr::wintest

@@ -1,0 +1,381 @@
+// Builds a dialog with every control kind through the Win32 backend inside a top-level window
+// and drives the real controls the way automation does (GetDlgItem, SendMessage, BM_CLICK, ...).
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "Check.h"
+#include "RecordingDialog.h"
+#include "ui/IBackend.h"
+
+namespace mdvr::wintest {
+namespace {
+
+using ui::ControlKind;
+using ui::Event;
+
+enum Id : int {
+    kLabel = 1001,
+    kButton,
+    kAutoCheck,
+    kManualCheck,
+    kRadio,
+    kGroup,
+    kDigits,
+    kPlain,
+    kCombo,
+    kTime,
+    kSpin,
+    kSpinBuddy,
+    kList,
+    kSkinned,
+    kUpper,
+};
+constexpr uint32_t kPrivateMessage = 0x1400;
+
+constexpr std::array<ui::ControlDecl, 15> kControls{{
+    {kLabel, ControlKind::Static, {0, L"Label"}, ui::kStyleBlueText, {10, 10, 100, 20}},
+    {kButton, ControlKind::Button, {0, L"Button"}, 0, {10, 40, 80, 24}},
+    {kAutoCheck, ControlKind::CheckBox, {0, L"Auto"}, 0, {10, 70, 80, 20}},
+    {kManualCheck, ControlKind::CheckBox, {0, L"Manual"}, ui::kStyleManualCheck, {10, 95, 80, 20}},
+    {kRadio, ControlKind::Radio, {0, L"Radio"}, 0, {10, 120, 80, 20}},
+    {kGroup, ControlKind::GroupBox, {0, L"Group"}, 0, {5, 150, 200, 100}},
+    {kDigits, ControlKind::Edit, {}, ui::kStyleDigitsOnly, {200, 10, 100, 22}, 5},
+    {kPlain, ControlKind::Edit, {}, 0, {200, 40, 100, 22}},
+    {kCombo, ControlKind::ComboBox, {}, 0, {200, 70, 100, 22}},
+    {kTime, ControlKind::TimePicker, {}, 0, {200, 100, 100, 22}},
+    {kSpin, ControlKind::UpDown, {}, 0, {280, 130, 18, 22}, 0, kSpinBuddy},
+    {kSpinBuddy, ControlKind::Edit, {}, ui::kStyleDigitsOnly, {200, 130, 80, 22}},
+    {kList,
+     ControlKind::ListView,
+     {},
+     ui::kStyleListCheckBoxes | ui::kStyleListFullRowSelect,
+     {320, 10, 300, 200}},
+    {kSkinned, ControlKind::Button, {0, L"Skinned"}, ui::kStyleSkinned, {10, 260, 80, 24}},
+    {kUpper, ControlKind::Edit, {}, ui::kStyleUpperCase, {200, 160, 100, 22}},
+}};
+
+void Pump() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+// The events one control reported, in order.
+std::vector<Event> EventsOf(RecordingDialog& dialog, int id) {
+    std::vector<Event> events;
+    for (const ui::Notification& n : dialog.Take()) {
+        if (n.id == id) events.push_back(n.event);
+    }
+    return events;
+}
+
+std::wstring ClassOf(HWND hwnd) {
+    std::array<wchar_t, 64> name{};
+    GetClassNameW(hwnd, name.data(), static_cast<int>(name.size()));
+    return name.data();
+}
+
+void TestControlsCarryTheirIds(HWND dialog) {
+    struct Row {
+        int id;
+        const wchar_t* className;
+    };
+    constexpr std::array<Row, 6> kRows{{{kLabel, L"Static"},
+                                        {kButton, L"Button"},
+                                        {kDigits, L"Edit"},
+                                        {kCombo, L"ComboBox"},
+                                        {kTime, L"SysDateTimePick32"},
+                                        {kList, L"SysListView32"}}};
+    for (const ui::ControlDecl& decl : kControls) CHECK(GetDlgItem(dialog, decl.id) != nullptr);
+    for (const Row& row : kRows) {
+        CHECK(lstrcmpiW(ClassOf(GetDlgItem(dialog, row.id)).c_str(), row.className) == 0);
+    }
+    CHECK(ui::Backend().Dpi() >= 96);
+}
+
+void TestSetTextNotifies(RecordingDialog& dialog, HWND hwnd) {
+    dialog.Take();
+    SendMessageW(GetDlgItem(hwnd, kPlain), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"abc"));
+    CHECK(EventsOf(dialog, kPlain) == std::vector<Event>{Event::TextChange});
+    CHECK_TEXT(dialog.View().GetText(kPlain), L"abc");
+    dialog.View().SetText(kLabel, L"Changed");  // statics report nothing
+    CHECK(EventsOf(dialog, kLabel).empty());
+}
+
+void TestCheckBoxClicks(RecordingDialog& dialog, HWND hwnd) {
+    struct Row {
+        int id;
+        int checkAfter;
+    };
+    constexpr std::array<Row, 2> kRows{{{kAutoCheck, BST_CHECKED}, {kManualCheck, BST_UNCHECKED}}};
+    const std::vector<Event> expected{Event::MouseDown, Event::MouseUp, Event::Click};
+    for (const Row& row : kRows) {
+        dialog.Take();
+        SendMessageW(GetDlgItem(hwnd, row.id), BM_CLICK, 0, 0);
+        std::vector<Event> events = EventsOf(dialog, row.id);
+        std::erase_if(events, [](Event e) {
+            return e == Event::SetFocus || e == Event::KillFocus || e == Event::MouseMove;
+        });
+        CHECK(events == expected);
+        CHECK(dialog.View().GetCheck(row.id) == row.checkAfter);
+    }
+}
+
+void TestComboSelection(RecordingDialog& dialog, HWND hwnd) {
+    ui::IView& view = dialog.View();
+    CHECK(view.AddEntry(kCombo, L"first", 10) == 0);
+    CHECK(view.AddEntry(kCombo, L"second", 0xFFFFFFF0u) == 1);
+    dialog.Take();
+    HWND combo = GetDlgItem(hwnd, kCombo);
+    SendMessageW(combo, CB_SETCURSEL, 1, 0);
+    CHECK(EventsOf(dialog, kCombo).empty());  // setting the selection notifies nothing
+    SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(kCombo, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+    CHECK(EventsOf(dialog, kCombo) == std::vector<Event>{Event::SelChange});
+    CHECK(view.GetSel(kCombo) == 1);
+    CHECK(view.EntryData(kCombo, 1) == 0xFFFFFFF0u);
+    CHECK_TEXT(view.EntryText(kCombo, 0), L"first");
+    CHECK(view.EntryData(kCombo, 5) == 0);
+}
+
+void Type(HWND edit, std::wstring_view text, UINT msg = WM_CHAR) {
+    for (wchar_t c : text) SendMessageW(edit, msg, c, 1);
+}
+
+void TestTypedCharacters(RecordingDialog& dialog, HWND hwnd) {
+    struct Row {
+        int id;
+        const wchar_t* typed;
+        const wchar_t* text;
+    };
+    constexpr std::array<Row, 3> kRows{{{kDigits, L"1a2b3456", L"12345"},  // digits, limit 5
+                                        {kUpper, L"ab1", L"AB1"},
+                                        {kPlain, L"x y", L"x y"}}};
+    for (const Row& row : kRows) {
+        dialog.View().SetText(row.id, L"");
+        Type(GetDlgItem(hwnd, row.id), row.typed);
+        CHECK_TEXT(dialog.View().GetText(row.id), row.text);
+    }
+    dialog.Take();
+    dialog.View().SetText(kPlain, L"");
+    dialog.ConsumeWhen(
+        [](const ui::Notification& n) { return n.event == Event::Char && n.key == L'#'; });
+    Type(GetDlgItem(hwnd, kPlain), L"a#b");
+    CHECK_TEXT(dialog.View().GetText(kPlain), L"ab");
+    dialog.ConsumeWhen(nullptr);
+}
+
+void TestImeCharacters(RecordingDialog& dialog, HWND hwnd) {
+    dialog.View().SetText(kPlain, L"");
+    dialog.Take();
+    Type(GetDlgItem(hwnd, kPlain), L"q", WM_IME_CHAR);
+    const std::vector<Event> events = EventsOf(dialog, kPlain);
+    CHECK(events == (std::vector<Event>{Event::ImeChar, Event::Char, Event::TextChange}));
+    CHECK_TEXT(dialog.View().GetText(kPlain), L"q");
+    dialog.ConsumeWhen([](const ui::Notification& n) { return n.event == Event::ImeChar; });
+    Type(GetDlgItem(hwnd, kPlain), L"r", WM_IME_CHAR);
+    CHECK_TEXT(dialog.View().GetText(kPlain), L"q");
+    dialog.ConsumeWhen(nullptr);
+}
+
+void TestPasteIsNotFiltered(RecordingDialog& dialog, HWND hwnd) {
+    dialog.View().SetText(kDigits, L"");
+    ui::Backend().SetClipboardText(L"12ab");
+    dialog.Take();
+    SendMessageW(GetDlgItem(hwnd, kDigits), WM_PASTE, 0, 0);
+    CHECK_TEXT(dialog.View().GetText(kDigits), L"12ab");
+    CHECK(EventsOf(dialog, kDigits) == (std::vector<Event>{Event::Pasted, Event::TextChange}));
+}
+
+void TestSpin(RecordingDialog& dialog, HWND hwnd) {
+    ui::IView& view = dialog.View();
+    view.SetSpinRange(kSpin, 0, 10);
+    view.SetText(kSpinBuddy, L"5");
+    dialog.Take();
+    HWND spin = GetDlgItem(hwnd, kSpin);
+    SendMessageW(spin, WM_KEYDOWN, VK_UP, 0);
+    std::vector<ui::Notification> seen = dialog.Take();
+    std::erase_if(seen, [](const ui::Notification& n) { return n.event == Event::KeyDown; });
+    CHECK(!seen.empty() && seen.front().event == Event::Spin && seen.front().delta == 1);
+    CHECK(seen.size() == 2 && seen.back().id == kSpinBuddy &&
+          seen.back().event == Event::TextChange);
+    CHECK_TEXT(view.GetText(kSpinBuddy), L"6");
+    dialog.ConsumeWhen([](const ui::Notification& n) { return n.event == Event::Spin; });
+    SendMessageW(spin, WM_KEYDOWN, VK_UP, 0);
+    CHECK_TEXT(view.GetText(kSpinBuddy), L"6");  // a consumed step is cancelled
+    dialog.ConsumeWhen(nullptr);
+}
+
+void TestTimePicker(RecordingDialog& dialog) {
+    const ui::DateTime time{2024, 2, 29, 23, 59, 0};
+    dialog.View().SetTimeFormat(kTime, L"HH : mm");
+    dialog.View().SetTime(kTime, time);
+    CHECK(dialog.View().GetTime(kTime) == time);
+}
+
+void FillList(ui::IView& view) {
+    CHECK(view.InsertColumn(kList, 0, L"Name", 100) == 0);
+    CHECK(view.InsertColumn(kList, 1, L"Value", 80) == 1);
+    constexpr std::array<uintptr_t, 4> kData{3, 1, 2, 1};
+    constexpr std::array<const wchar_t*, 4> kNames{L"c", L"a1", L"b", L"a2"};
+    for (size_t i = 0; i < kData.size(); ++i) {
+        const int row = view.InsertRow(kList, -1, kNames[i]);
+        view.SetRowData(kList, row, kData[i]);
+        view.SetCellText(kList, row, 1, std::to_wstring(kData[i]));
+    }
+}
+
+void TestListRowsChecksAndSort(RecordingDialog& dialog, HWND hwnd) {
+    ui::IView& view = dialog.View();
+    FillList(view);
+    CHECK(view.RowCount(kList) == 4 && view.ColumnCount(kList) == 2);
+    CHECK(view.ColumnWidth(kList, 0) == 100);
+    HWND list = GetDlgItem(hwnd, kList);
+    ListView_SetCheckState(list, 1, TRUE);
+    CHECK(view.GetRowCheck(kList, 1) && !view.GetRowCheck(kList, 0));
+    view.SetRowCheck(kList, 2, true);
+    CHECK(ListView_GetCheckState(list, 2) != FALSE);
+    view.SelectRow(kList, 3, true);
+    CHECK(view.IsRowSelected(kList, 3) && !view.IsRowSelected(kList, 0));
+    view.SortRows(kList, [](uintptr_t a, uintptr_t b) { return a < b ? -1 : (a > b ? 1 : 0); });
+    const std::array<const wchar_t*, 4> sorted{L"a1", L"a2", L"b", L"c"};  // equal data keep order
+    for (int row = 0; row < 4; ++row) CHECK_TEXT(view.GetCellText(kList, row, 0), sorted[row]);
+    CHECK(view.GetRowData(kList, 0) == 1 && view.GetRowData(kList, 3) == 3);
+    CHECK(view.GetRowCheck(kList, 0) && view.GetRowCheck(kList, 2));  // checks move with rows
+    CHECK_TEXT(view.GetCellText(kList, 9, 0), L"");
+}
+
+void TestBalloonShows(RecordingDialog& dialog) {
+    dialog.View().ShowBalloon(kDigits, L"Title", L"Out of range 0~127", ui::BalloonIcon::Error);
+    bool shown = false;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM found) -> BOOL {
+            if (lstrcmpiW(ClassOf(hwnd).c_str(), TOOLTIPS_CLASSW) == 0 && IsWindowVisible(hwnd)) {
+                *reinterpret_cast<bool*>(found) = true;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&shown));
+    CHECK(shown);
+    dialog.View().SetToolTip(kButton, L"tip");
+    dialog.View().CloseToolTip(kButton);
+}
+
+void TestPostedMessagesInOrder(RecordingDialog& dialog) {
+    dialog.Take();
+    dialog.View().Post(kPrivateMessage, 1, 10);
+    dialog.View().Post(kPrivateMessage + 1, 2, 20);
+    Pump();
+    std::vector<ui::Notification> seen = dialog.Take();
+    std::erase_if(seen, [](const ui::Notification& n) { return n.event != Event::Message; });
+    CHECK(seen.size() == 2);
+    CHECK(seen.size() == 2 && seen[0].message == kPrivateMessage && seen[0].lParam == 10);
+    CHECK(seen.size() == 2 && seen[1].message == kPrivateMessage + 1 && seen[1].wParam == 2);
+}
+
+void TestFocusOrder(RecordingDialog& dialog) {
+    dialog.View().SetFocus(kPlain);
+    dialog.Take();
+    dialog.View().SetFocus(kUpper);
+    std::vector<ui::Notification> seen = dialog.Take();
+    CHECK(seen.size() >= 2);
+    CHECK(seen.size() >= 2 && seen[0].id == kPlain && seen[0].event == Event::KillFocus);
+    CHECK(seen.size() >= 2 && seen[1].id == kUpper && seen[1].event == Event::SetFocus);
+    CHECK(dialog.View().FocusedId() == kUpper);
+}
+
+void TestDisabledAndHidden(RecordingDialog& dialog) {
+    ui::IView& view = dialog.View();
+    view.Enable(kButton, false);
+    view.Show(kRadio, false);
+    CHECK(!view.IsEnabled(kButton) && view.IsEnabled(kPlain));
+    CHECK(!view.IsVisible(kRadio) && view.IsVisible(kPlain));
+    CHECK(!view.Has(4242) && view.GetText(4242).empty() && view.GetSel(4242) == -1);
+    const ui::Rect rect = view.GetRect(kButton);
+    CHECK(rect.w == 80 && rect.h == 24);
+}
+
+void CALLBACK EndStuckModal(HWND, UINT, UINT_PTR, DWORD);
+RecordingDialog* g_modal = nullptr;
+
+void CALLBACK EndStuckModal(HWND, UINT, UINT_PTR, DWORD) {
+    if (g_modal != nullptr) g_modal->EndDialog(-1);
+}
+
+void TestModalEndsOnPostedMessage(RecordingDialog& owner) {
+    constexpr std::array<ui::ControlDecl, 1> kPopupControls{
+        {{2001, ControlKind::Button, {0, L"OK"}, 0, {10, 10, 60, 24}}}};
+    ui::DialogDecl decl{500, {0, L"Popup"}, 200, 100, kPopupControls, true};
+    RecordingDialog popup(decl);
+    popup.EndOnMessage(kPrivateMessage);
+    g_modal = &popup;
+    const UINT_PTR guard = SetTimer(nullptr, 0, 5000, EndStuckModal);
+    struct Poster : ui::IControlBehavior {
+        void OnAttached(ui::IView& view, int) override { view.Post(kPrivateMessage, 7, 0); }
+        bool OnInput(ui::IView&, const ui::Notification&) override { return false; }
+    } poster;
+    popup.Attach(2001, poster);
+    CHECK(popup.DoModal(&owner) == 7);
+    KillTimer(nullptr, guard);
+    g_modal = nullptr;
+    CHECK(IsWindowEnabled(GetAncestor(static_cast<HWND>(owner.View().NativeHandle()), GA_ROOT)));
+}
+
+void TestViewOutlivesItsWindow(HWND host) {
+    ui::DialogDecl decl{600, {}, 300, 200, kControls};
+    RecordingDialog child(decl);
+    CHECK(child.CreateInNative(host));
+    CHECK(child.View().Has(kPlain));
+    DestroyWindow(host);
+    CHECK(child.View().NativeHandle() == nullptr);
+    CHECK(!child.View().Has(kPlain));
+    child.View().SetText(kPlain, L"ignored");
+    CHECK_TEXT(child.View().GetText(kPlain), L"");
+}
+
+HWND CreateHostWindow() {
+    HWND host = CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0,
+                                1000, 700, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ShowWindow(host, SW_SHOW);
+    return host;
+}
+
+}  // namespace
+}  // namespace mdvr::wintest
+
+int main() {
+    using namespace mdvr::wintest;
+    HWND host = CreateHostWindow();
+    SetForegroundWindow(host);
+    RecordingDialog dialog(mdvr::ui::DialogDecl{100, {}, 700, 320, kControls});
+    CHECK(host != nullptr && dialog.CreateInNative(host));
+    if (!dialog.IsCreated()) return Summary();
+    HWND hwnd = static_cast<HWND>(dialog.View().NativeHandle());
+    TestControlsCarryTheirIds(hwnd);
+    TestSetTextNotifies(dialog, hwnd);
+    TestCheckBoxClicks(dialog, hwnd);
+    TestComboSelection(dialog, hwnd);
+    TestTypedCharacters(dialog, hwnd);
+    TestImeCharacters(dialog, hwnd);
+    TestPasteIsNotFiltered(dialog, hwnd);
+    TestSpin(dialog, hwnd);
+    TestTimePicker(dialog);
+    TestListRowsChecksAndSort(dialog, hwnd);
+    TestBalloonShows(dialog);
+    TestPostedMessagesInOrder(dialog);
+    TestFocusOrder(dialog);
+    TestDisabledAndHidden(dialog);
+    TestModalEndsOnPostedMessage(dialog);
+    TestViewOutlivesItsWindow(CreateHostWindow());
+    dialog.Destroy();
+    DestroyWindow(host);
+    return Summary();
+}
