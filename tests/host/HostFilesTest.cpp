@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -168,6 +169,21 @@ TEST_F(HostFilesTest, FilesAreFoundInTheHostFolder) {
     EXPECT_EQ(CHostFile(L"HostSettings.ini").Path(), FromFsPath(m_dir / "HostSettings.ini"));
     CHostFile::SetFolder(L"/some/where/");
     EXPECT_EQ(CHostFile(L"A.ini").Path(), L"/some/where/A.ini");
+}
+
+TEST_F(HostFilesTest, SampleHostFolderDescribesBothDeviceKinds) {
+    const char* data = std::getenv("MDVR_TEST_DATA");
+    ASSERT_NE(data, nullptr);
+    CHostFile::SetFolder(FromFsPath(fs::path(data) / "host" / "sample"));
+    CDevFunc video(CVehicleBaseMgr::Instance().FindDvsDeviceByID(1001));
+    CDevFunc plain(CVehicleBaseMgr::Instance().FindDvsDeviceByID(2002));
+    ASSERT_TRUE(video.IsValid() && plain.IsValid());
+    EXPECT_EQ(video.GetDevInt(110), 3);
+    EXPECT_EQ(plain.GetDevInt(75), 10);
+    EXPECT_EQ(CVehicleBaseMgr::Instance().GetVehiAndDevName(2002), L"京A00001(T808-2002)");
+    EXPECT_EQ(CConfigTesselINI::Instance().ReadIniInt(1108), 1);
+    EXPECT_EQ(CMgrJTT::Instance().GetAlarmBitString(0), L"紧急报警(SOS)");
+    EXPECT_EQ(CUIManager::Instance().GetUIColorEx(kUIColorListFocus), 0x00A65400u);
 }
 
 }  // namespace
