@@ -10,11 +10,6 @@
 
 namespace mdvr {
 
-ui::ControlDecl CDlgCfgBase::GroupDecl(int index, ui::Caption caption, ui::Rect place) {
-    return {kFirstGroupId + index, ui::ControlKind::CheckBox, caption,
-            ui::kStyleManualCheck | ui::kStyleNoTabStop, place};
-}
-
 CDlgCfgBase::CDlgCfgBase(const ui::DialogDecl& decl, int groupCount)
     : CDlgChildBase(decl), m_groupCount(std::clamp(groupCount, 0, kMaxGroups)) {
     for (int i = 0; i < m_groupCount; ++i) {

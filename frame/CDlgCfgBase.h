@@ -24,7 +24,10 @@ class CDlgCfgBase : public CDlgChildBase, public IParamPage {
     static constexpr int kStrNoGroupChecked = 11008;
 
     // A group head as pages declare it: a program-kept check box outside the tab order.
-    static ui::ControlDecl GroupDecl(int index, ui::Caption caption, ui::Rect place);
+    static constexpr ui::ControlDecl GroupDecl(int index, ui::Caption caption, ui::Rect place) {
+        return {kFirstGroupId + index, ui::ControlKind::CheckBox, caption,
+                ui::kStyleManualCheck | ui::kStyleNoTabStop, place};
+    }
 
     CDlgCfgBase(const ui::DialogDecl& decl, int groupCount);
 

@@ -119,8 +119,8 @@ bool CDlgAlarmMask::OnNotify(const ui::Notification& n) {
 void CDlgAlarmMask::OnRowClick(int row) {
     const uintptr_t bit = View().GetRowData(kListId, row);
     const bool bitSet = ((m_mask >> bit) & 1u) != 0;
-    // A click on the row's own check box has flipped it already; a click on its text has not.
-    if (m_list.GetCheck(row) == bitSet) m_list.SetCheck(row, !bitSet);
+    // Set rather than toggled: a click on the row's own check box has flipped it already.
+    m_list.SetCheck(row, !bitSet);
     SyncMaskFromRows();
 }
 

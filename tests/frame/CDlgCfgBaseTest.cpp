@@ -1,0 +1,203 @@
+#include "frame/CDlgCfgBase.h"
+
+#include <gtest/gtest.h>
+
+#include "frame/PageTestHost.h"
+#include "protocol/ParamListWriter.h"
+#include "protocol/QueryListWriter.h"
+
+namespace mdvr::test {
+namespace {
+
+using ui::ControlKind;
+
+constexpr int kTemplate = 950;
+constexpr int kEditA = 500, kEditB = 501, kEditC = 502, kEditD = 503, kMissing = 999;
+constexpr int kExtraBox = CDlgCfgBase::kFirstGroupId + 20;  // 4279: no group of its own
+
+constexpr ui::ControlDecl kControls[] = {
+    CDlgCfgBase::GroupDecl(0, {0, L"A"}, {10, 10, 100, 20}),
+    CDlgCfgBase::GroupDecl(1, {0, L"B"}, {10, 40, 100, 20}),
+    {kExtraBox, ControlKind::CheckBox, {0, L"X"}, ui::kStyleNone, {10, 70, 100, 20}},
+    {kEditA, ControlKind::Edit, {}, ui::kStyleNone, {120, 10, 80, 20}},
+    {kEditB, ControlKind::Edit, {}, ui::kStyleNone, {210, 10, 80, 20}},
+    {kEditC, ControlKind::Edit, {}, ui::kStyleNone, {120, 40, 80, 20}},
+    {kEditD, ControlKind::Edit, {}, ui::kStyleNone, {120, 70, 80, 20}},
+};
+constexpr ui::DialogDecl kDecl{kTemplate, {}, 400, 120, kControls};
+
+// Two groups: A holds two edits and one ID the page lacks, B one edit; 4279 claims a fourth.
+class TwoGroupPage : public CDlgCfgBase {
+  public:
+    TwoGroupPage() : CDlgCfgBase(kDecl, 2) {}
+
+    bool BuildParamList(std::span<uint8_t> list, uint32_t* length) override {
+        ParamListWriter writer(list);
+        if (IsGroupChecked(0)) writer.AppendU8(0x0100, 7);
+        if (IsGroupChecked(1)) writer.AppendU8(0x0101, 8);
+        *length = writer.Finish();
+        return true;
+    }
+    void ParseParamItem(uint32_t id, uint8_t, const uint8_t*, int) override {
+        parsed.push_back(id);
+    }
+    void GetGroupMembers(int checkBoxId, std::vector<int>& ids) override {
+        if (checkBoxId == kFirstGroupId) ids = {kEditA, kMissing, kEditB};
+        if (checkBoxId == kFirstGroupId + 1) ids = {kEditC};
+        if (checkBoxId == kExtraBox) ids = {kEditD};
+    }
+    void BuildQueryList(std::span<uint8_t> list, uint32_t* length) override {
+        QueryListWriter writer(list);
+        writer.Append(0x0100);
+        *length = writer.Finish();
+    }
+    void OnParamsSaved(const uint8_t* reply, uint32_t replyLength) override {
+        ++saved;
+        CDlgCfgBase::OnParamsSaved(reply, replyLength);
+    }
+
+    std::vector<uint32_t> parsed;
+    int updates = 0;
+    int saved = 0;
+
+  protected:
+    void UpdateControls() override { ++updates; }
+};
+
+class CDlgCfgBaseTest : public PageTest {
+  protected:
+    void SetUp() override {
+        PageTest::SetUp();
+        ASSERT_TRUE(m_page.CreateInNative(&Host()));
+        m_driver = Driver(kTemplate);
+    }
+    void TearDown() override {
+        m_page.Destroy();
+        PageTest::TearDown();
+    }
+    std::vector<bool> MemberStates() const {
+        return {m_driver.Enabled(kEditA), m_driver.Enabled(kEditB), m_driver.Enabled(kEditC),
+                m_driver.Enabled(kEditD)};
+    }
+
+    TwoGroupPage m_page;
+    ui::DialogDriver m_driver{m_automation.Backend(), nullptr};
+};
+
+struct TextCase {
+    const wchar_t* text;
+    bool allDigits, digitsAndDots, badUInt32, hostText, alphanumeric;
+};
+
+TEST_F(CDlgCfgBaseTest, TextChecks) {
+    const TextCase cases[] = {
+        {L"", true, true, false, true, true},
+        {L"0", true, true, false, false, true},
+        {L"4294967295", true, true, false, false, true},
+        {L"4294967296", true, true, true, false, true},
+        {L"18446744073709551616", true, true, true, false, true},
+        {L"007", true, true, true, false, true},
+        {L"+5", false, false, true, false, false},
+        {L"-1", false, false, true, false, false},
+        {L" 5", false, false, true, false, false},
+        {L"5x", false, false, true, false, true},
+        {L"1.2.3", false, true, true, true, false},
+        {L".1", false, false, true, false, false},
+        {L"1.", false, false, true, false, false},
+        {L"1a", false, false, true, false, true},
+        {L"a.b", false, false, true, true, false},
+        {L"10.0.0.1", false, true, true, true, false},
+        {L"a..b", false, false, true, true, false},
+        {L"localhost", false, false, true, false, true},
+        {L"a_b.c", false, false, true, false, false},
+        {L"１２", false, false, true, false, false},  // full-width digits are no digits
+    };
+    for (const TextCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << "text '" << std::wstring(c.text).size() << "' chars");
+        EXPECT_EQ(m_page.IsAllDigits(c.text), c.allDigits);
+        EXPECT_EQ(m_page.IsDigitsAndDots(c.text), c.digitsAndDots);
+        EXPECT_EQ(m_page.IsBadUInt32Text(c.text), c.badUInt32);
+        EXPECT_EQ(m_page.IsHostText(c.text), c.hostText);
+        EXPECT_EQ(m_page.IsAlphanumeric(c.text), c.alphanumeric);
+    }
+}
+
+TEST_F(CDlgCfgBaseTest, InitialisationChecksEveryGroup) {
+    EXPECT_TRUE(m_page.AllGroupsState());
+    EXPECT_EQ(m_driver.Check(CDlgCfgBase::kFirstGroupId), 1);
+    EXPECT_EQ(m_driver.Check(CDlgCfgBase::kFirstGroupId + 1), 1);
+    EXPECT_EQ(MemberStates(), (std::vector<bool>{true, true, true, true}));
+}
+
+TEST_F(CDlgCfgBaseTest, GroupClicksSwitchTheirMembersOnly) {
+    struct Step {
+        int click;
+        std::vector<bool> states;
+    };
+    const Step steps[] = {
+        {CDlgCfgBase::kFirstGroupId, {false, false, true, true}},
+        {CDlgCfgBase::kFirstGroupId + 1, {false, false, false, true}},
+        {kExtraBox, {false, false, false, true}},  // 4279 is no group head
+        {CDlgCfgBase::kFirstGroupId, {true, true, false, true}},
+    };
+    for (const Step& step : steps) {
+        ASSERT_TRUE(m_driver.Click(step.click));
+        EXPECT_EQ(MemberStates(), step.states) << "after clicking " << step.click;
+    }
+    EXPECT_FALSE(m_page.IsGroupChecked(1));
+}
+
+TEST_F(CDlgCfgBaseTest, SetAllGroupsAndSetGroupCheck) {
+    m_page.SetAllGroups(false);
+    EXPECT_FALSE(m_page.AllGroupsState());
+    EXPECT_EQ(MemberStates(), (std::vector<bool>{false, false, false, true}));
+    m_page.SetGroupCheck(1, true);
+    EXPECT_EQ(m_driver.Check(CDlgCfgBase::kFirstGroupId + 1), 1);
+    EXPECT_EQ(MemberStates(), (std::vector<bool>{false, false, true, true}));
+    m_page.SetGroupCheck(5, true);  // beyond the page's groups: ignored
+    EXPECT_FALSE(m_page.AllGroupsState());
+}
+
+TEST_F(CDlgCfgBaseTest, NoGroupCheckedRefusesWithMessageAndSendsNothing) {
+    m_driver.Click(CDlgCfgBase::kFirstGroupId);
+    m_driver.Click(CDlgCfgBase::kFirstGroupId + 1);
+    for (bool multi : {false, true}) {
+        EXPECT_FALSE(m_page.SaveParams(multi));
+    }
+    const auto& tips = m_automation.Backend().MsgTips();
+    ASSERT_EQ(tips.size(), 2u);
+    EXPECT_EQ(tips[0].text, L"请至少勾选一项参数");
+    EXPECT_EQ(tips[0].title, L"");
+    EXPECT_EQ(tips[0].type, kMsgTipNotice);
+    EXPECT_TRUE(TheHostRecord().sets.empty());
+    EXPECT_EQ(m_page.saved, 0);
+}
+
+TEST_F(CDlgCfgBaseTest, SaveSendsCheckedGroupsOnly) {
+    m_driver.Click(CDlgCfgBase::kFirstGroupId);
+    ASSERT_TRUE(m_page.SaveParams(false));
+    ASSERT_EQ(TheHostRecord().sets.size(), 1u);
+    EXPECT_EQ(TheHostRecord().sets[0], (Bytes{1, 0, 0, 1, 1, 1, 8}));
+    EXPECT_EQ(m_page.saved, 1);
+    EXPECT_TRUE(m_automation.Backend().MsgTips().empty());
+}
+
+TEST_F(CDlgCfgBaseTest, LoadParsesThenUpdatesControls) {
+    TheHostRecord().fetchReply = {2, 0, 0, 0, 1, 1, 5, 0, 0, 0, 2, 1, 6};
+    ASSERT_TRUE(m_page.LoadParams(true));
+    EXPECT_EQ(m_page.parsed, (std::vector<uint32_t>{1, 2}));
+    EXPECT_EQ(m_page.updates, 1);
+    // The same fetch again without force: the page already shows it.
+    EXPECT_FALSE(m_page.LoadParams(false));
+    EXPECT_EQ(m_page.updates, 1);
+}
+
+TEST_F(CDlgCfgBaseTest, QuerySpecificLoadAsksForThePageIds) {
+    m_page.SetQuerySpecific(true);
+    ASSERT_TRUE(m_page.LoadParams(true));
+    EXPECT_EQ(TheHostRecord().lastGetCommand, MDVR_CMD_QUERY);
+    EXPECT_EQ(TheHostRecord().lastQuery, (Bytes{1, 0, 0, 1, 0}));
+}
+
+}  // namespace
+}  // namespace mdvr::test

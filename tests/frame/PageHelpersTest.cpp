@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include "frame/BcdTime.h"
+#include "frame/ComboData.h"
+#include "frame/EditRange.h"
+#include "ui/Dialog.h"
+#include "ui/headless/Automation.h"
+
+namespace mdvr::test {
+namespace {
+
+using ui::ControlKind;
+
+constexpr int kTemplate = 951;
+constexpr int kEdit = 10, kOther = 11, kCombo = 12, kTime = 13;
+
+constexpr ui::ControlDecl kControls[] = {
+    {kEdit, ControlKind::Edit, {}, ui::kStyleNone, {10, 10, 80, 20}},
+    {kOther, ControlKind::Edit, {}, ui::kStyleNone, {10, 40, 80, 20}},
+    {kCombo, ControlKind::ComboBox, {}, ui::kStyleNone, {10, 70, 80, 200}},
+    {kTime, ControlKind::TimePicker, {}, ui::kStyleNone, {10, 100, 80, 20}},
+};
+constexpr ui::DialogDecl kDecl{kTemplate, {}, 200, 140, kControls};
+
+class PageHelpersTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(m_dialog.Create(nullptr)); }
+    ui::IView& View() { return m_dialog.View(); }
+
+    ui::Automation m_automation;
+    ui::Dialog m_dialog{kDecl};
+};
+
+TEST(EditRangeTest, TextInRange) {
+    struct Case {
+        const wchar_t* text;
+        int64_t low, high;
+        bool pass;
+    };
+    const Case cases[] = {
+        {L"", 0, 10, true},
+        {L"", 1, 10, false},
+        {L"", -5, -1, false},
+        {L"10", 0, 10, true},
+        {L"11", 0, 10, false},
+        {L"0", 1, 10, false},
+        {L"-1", -5, 5, false},
+        {L"1 ", 0, 10, false},
+        {L"+1", 0, 10, false},
+        {L"4294967295", 0, 4294967295LL, true},
+        {L"4294967296", 0, 4294967295LL, false},
+        {L"99999999999999999999999", 0, 4294967295LL, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(IsTextInRange(c.text, c.low, c.high), c.pass)
+            << testing::PrintToString(std::wstring(c.text).size()) << " chars, " << c.low << "~"
+            << c.high;
+    }
+}
+
+TEST_F(PageHelpersTest, FailedRangeCheckFocusesTheField) {
+    View().SetText(kEdit, L"300");
+    View().SetFocus(kOther);
+    EXPECT_FALSE(CheckEditRange(View(), kEdit, 0, 255));
+    EXPECT_EQ(View().FocusedId(), kEdit);
+    View().SetFocus(kOther);
+    View().SetText(kEdit, L"255");
+    EXPECT_TRUE(CheckEditRange(View(), kEdit, 0, 255));
+    EXPECT_EQ(View().FocusedId(), kOther);
+}
+
+TEST_F(PageHelpersTest, ClampRewritesOnlyChangedValues) {
+    struct Case {
+        const wchar_t* before;
+        int step;
+        const wchar_t* after;
+        int64_t value;
+    };
+    const Case cases[] = {
+        {L"300", 0, L"255", 255}, {L"-7", 0, L"0", 0},    {L"", 0, L"", 0},
+        {L"abc", 0, L"abc", 0},   {L"", 1, L"1", 1},      {L"255", 1, L"255", 255},
+        {L"0", -1, L"0", 0},      {L"12", -1, L"11", 11}, {L"99999999999999999999", 1, L"255", 255},
+    };
+    for (const Case& c : cases) {
+        View().SetText(kEdit, c.before);
+        EXPECT_EQ(ClampEdit(View(), kEdit, c.step, 0, 255), c.value);
+        EXPECT_EQ(View().GetText(kEdit), c.after);
+    }
+}
+
+TEST_F(PageHelpersTest, ComboEntriesByData) {
+    EXPECT_EQ(SelectedComboData(View(), kCombo), 0u);  // empty list
+    EXPECT_EQ(AddComboEntry(View(), kCombo, L"a", 10), 0);
+    EXPECT_EQ(AddComboEntry(View(), kCombo, L"b", 20), 1);
+    EXPECT_EQ(AddComboEntry(View(), kCombo, L"c", 20), 2);
+    EXPECT_EQ(SelectedComboData(View(), kCombo), 0u);  // nothing selected
+    EXPECT_EQ(FindComboData(View(), kCombo, 20, false), 1);
+    EXPECT_EQ(View().GetSel(kCombo), -1);
+    EXPECT_EQ(FindComboData(View(), kCombo, 20, true), 1);
+    EXPECT_EQ(SelectedComboData(View(), kCombo), 20u);
+    EXPECT_EQ(FindComboData(View(), kCombo, 30, true), -1);
+    EXPECT_EQ(View().GetSel(kCombo), 1);  // a miss leaves the selection
+}
+
+TEST(BcdTimeTest, EncodesHourMinuteSecond) {
+    const ui::DateTime time{2024, 5, 6, 23, 59, 7};
+    uint8_t out[4] = {0xEE, 0xEE, 0xEE, 0xEE};
+    EXPECT_EQ(PutBcdTime(time, std::span(out, 2)), 2u);
+    EXPECT_EQ(out[0], 0x23);
+    EXPECT_EQ(out[1], 0x59);
+    EXPECT_EQ(out[2], 0xEE);
+    EXPECT_EQ(PutBcdTime(time, out), 3u);
+    EXPECT_EQ(out[2], 0x07);
+    EXPECT_EQ(out[3], 0xEE);
+}
+
+TEST_F(PageHelpersTest, DecodedTimesReachThePickerOnlyWhenValid) {
+    const ui::DateTime base{2024, 5, 6, 1, 2, 3};
+    const ui::DateTime before{2020, 1, 1, 8, 0, 0};
+    struct Case {
+        std::vector<uint8_t> bcd;
+        bool taken;
+        ui::DateTime shown;
+    };
+    const Case cases[] = {
+        {{0x23, 0x59}, true, {2024, 5, 6, 23, 59, 3}},
+        {{0x00, 0x00, 0x59}, true, {2024, 5, 6, 0, 0, 59}},
+        {{0x24, 0x00}, false, before},
+        {{0x1A, 0x00}, true, {2024, 5, 6, 20, 0, 3}},  // nibbles as they are: 1 * 10 + 10
+        {{0x3A, 0x00}, false, before},                 // 40 is no hour
+        {{0x12, 0x60}, false, before},
+    };
+    for (const Case& c : cases) {
+        View().SetTime(kTime, before);
+        EXPECT_EQ(SetPickerBcdTime(View(), kTime, base, c.bcd), c.taken);
+        EXPECT_EQ(View().GetTime(kTime), c.shown);
+    }
+}
+
+}  // namespace
+}  // namespace mdvr::test
