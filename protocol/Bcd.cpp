@@ -13,9 +13,6 @@ bool IsValidBcd(uint8_t bcd) {
 }
 
 uint8_t FromBcd(uint8_t bcd) {
-    if (!IsValidBcd(bcd)) {
-        return 0;
-    }
     return static_cast<uint8_t>((bcd >> 4) * 10 + (bcd & 0x0F));
 }
 

@@ -150,11 +150,18 @@ TEST(QueryListTest, WritesAndReadsIds) {
 }
 
 TEST(BcdTest, DecodesAndEncodes) {
-    const uint8_t invalid[] = {0x0A, 0xA0, 0x3F, 0xFF};
-    for (uint8_t bcd : invalid) EXPECT_EQ(FromBcd(bcd), 0) << int{bcd};
+    const struct {
+        uint8_t bcd;
+        uint8_t value;
+    } invalid[] = {{0x0A, 10}, {0xA0, 100}, {0x3A, 40}, {0xFF, 165}};
+    for (const auto& c : invalid) {
+        EXPECT_EQ(FromBcd(c.bcd), c.value) << int{c.bcd};
+        EXPECT_FALSE(IsValidBcd(c.bcd));
+    }
     for (unsigned v = 0; v < 100; ++v) {
         EXPECT_EQ(ToBcd(v), (v / 10) * 16 + v % 10);
         EXPECT_EQ(FromBcd(ToBcd(v)), v);
+        EXPECT_TRUE(IsValidBcd(ToBcd(v)));
     }
     EXPECT_EQ(ToBcd(123), 0x23);
 }
