@@ -252,18 +252,18 @@ void TestListRowsChecksAndSort(RecordingDialog& dialog, HWND hwnd) {
     CHECK_TEXT(view.GetCellText(kList, 9, 0), L"");
 }
 
+BOOL CALLBACK FindVisibleTooltip(HWND hwnd, LPARAM found) {
+    if (lstrcmpiW(ClassOf(hwnd).c_str(), TOOLTIPS_CLASSW) == 0 && IsWindowVisible(hwnd)) {
+        *reinterpret_cast<bool*>(found) = true;
+    }
+    return TRUE;
+}
+
+// The balloon is a tooltip window of this thread (wine lacks the edit's own balloon).
 void TestBalloonShows(RecordingDialog& dialog) {
     dialog.View().ShowBalloon(kDigits, L"Title", L"Out of range 0~127", ui::BalloonIcon::Error);
     bool shown = false;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM found) -> BOOL {
-            if (lstrcmpiW(ClassOf(hwnd).c_str(), TOOLTIPS_CLASSW) == 0 && IsWindowVisible(hwnd)) {
-                *reinterpret_cast<bool*>(found) = true;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&shown));
+    EnumThreadWindows(GetCurrentThreadId(), FindVisibleTooltip, reinterpret_cast<LPARAM>(&shown));
     CHECK(shown);
     dialog.View().SetToolTip(kButton, L"tip");
     dialog.View().CloseToolTip(kButton);
