@@ -9,6 +9,8 @@
 
 #include "host/ImageHeader.h"
 
+#include "support/ScratchDir.h"
+
 namespace mdvr {
 namespace {
 
@@ -80,19 +82,14 @@ TEST(ReadImageHeader, RejectsBrokenHeadersAtEveryLength) {
 
 class CImgBaseTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        m_dir = std::filesystem::temp_directory_path() /
-                ("mdvr_img_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-        std::filesystem::create_directories(m_dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
     std::filesystem::path Write(const char* name, const Bytes& bytes) {
         std::ofstream(m_dir / name, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()),
                    static_cast<std::streamsize>(bytes.size()));
         return m_dir / name;
     }
-    std::filesystem::path m_dir;
+    test::ScratchDir m_scratch{"mdvr_img"};
+    const std::filesystem::path& m_dir = m_scratch.Path();
 };
 
 TEST_F(CImgBaseTest, LoadsSizeAndKeepsTheBytes) {

@@ -1,8 +1,5 @@
 #include "host/CLogFile2.h"
 
-#include "text/AppPath.h"
-#include "text/LocalFile.h"
-
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -11,9 +8,12 @@
 #include <fstream>
 #include <new>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include "support/ScratchDir.h"
+#include "text/AppPath.h"
+#include "text/LocalFile.h"
 
 // Counts every global allocation so the test can prove the logger writes without the heap.
 namespace {
@@ -39,24 +39,16 @@ namespace fs = std::filesystem;
 
 class CLogFile2Test : public ::testing::Test {
   protected:
-    void SetUp() override {
-        m_dir = fs::temp_directory_path() /
-                ("mdvr_log_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                 "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_dir);
-        CLogFile2::Instance().SetFile(m_dir / "sub" / "dir" / "test.log");
-    }
-    void TearDown() override {
-        CLogFile2::Instance().SetFile(fs::path());
-        fs::remove_all(m_dir);
-    }
+    void SetUp() override { CLogFile2::Instance().SetFile(m_dir / "sub" / "dir" / "test.log"); }
+    void TearDown() override { CLogFile2::Instance().SetFile(fs::path()); }
     std::vector<std::string> Lines() const {
         std::ifstream in(m_dir / "sub" / "dir" / "test.log");
         std::vector<std::string> lines;
         for (std::string line; std::getline(in, line);) lines.push_back(line);
         return lines;
     }
-    fs::path m_dir;
+    test::ScratchDir m_scratch{"mdvr_log"};
+    const fs::path& m_dir = m_scratch.Path();
 };
 
 TEST_F(CLogFile2Test, HeaderCarriesTimeLevelCaptionAndCount) {

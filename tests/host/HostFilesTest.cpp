@@ -13,6 +13,8 @@
 #include "host/CVehicleBaseMgr.h"
 #include "text/LocalFile.h"
 
+#include "support/ScratchDir.h"
+
 namespace mdvr {
 namespace {
 
@@ -21,22 +23,14 @@ namespace fs = std::filesystem;
 // Points every host file at a fresh temporary folder.
 class HostFilesTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        m_dir = fs::temp_directory_path() /
-                ("mdvr_host_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-        CHostFile::SetFolder(FromFsPath(m_dir));
-    }
-    void TearDown() override {
-        CHostFile::SetFolder(L"");
-        fs::remove_all(m_dir);
-    }
+    void SetUp() override { CHostFile::SetFolder(FromFsPath(m_dir)); }
+    void TearDown() override { CHostFile::SetFolder(L""); }
     void Write(const char* name, const std::string& bytes) {
         std::ofstream(m_dir / name, std::ios::binary) << bytes;
         CHostFile::ReloadAll();
     }
-    fs::path m_dir;
+    test::ScratchDir m_scratch{"mdvr_host"};
+    const fs::path& m_dir = m_scratch.Path();
 };
 
 constexpr char kDevices[] =

@@ -1,0 +1,32 @@
+#pragma once
+// A fresh directory under the system temp folder, removed again at the end of its scope.
+// The name is random, so test processes that ctest runs in parallel never share one.
+#include <filesystem>
+#include <random>
+#include <string>
+#include <system_error>
+
+namespace mdvr::test {
+
+class ScratchDir {
+  public:
+    explicit ScratchDir(const std::string& prefix)
+        : m_path(std::filesystem::temp_directory_path() /
+                 (prefix + "_" + std::to_string(std::random_device{}()) + "_" +
+                  std::to_string(std::random_device{}()))) {
+        std::filesystem::create_directories(m_path);
+    }
+    ~ScratchDir() {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+
+    const std::filesystem::path& Path() const { return m_path; }
+
+  private:
+    std::filesystem::path m_path;
+};
+
+}  // namespace mdvr::test
