@@ -11,8 +11,21 @@ bool CMainWindowHost::Open(MDVR_HWND parent) {
     if (m_window || !m_factory) {
         return false;
     }
-    m_window = m_factory(parent);
-    return m_window != nullptr;
+    m_window = m_factory();
+    if (!m_window) {
+        return false;
+    }
+    bool created = false;
+    try {
+        created = m_window->Create(parent);
+    } catch (...) {
+        Close();  // a half-made window must not stay the module's window
+        throw;
+    }
+    if (!created) {
+        Close();
+    }
+    return created;
 }
 
 void CMainWindowHost::Refresh() {

@@ -14,7 +14,8 @@ class CMainWindowHost {
     void SetFactory(MainWindowFactory factory) { m_factory = factory; }
     bool IsOpen() const { return m_window != nullptr; }
 
-    // Creates the window unless one exists; true when a new window was created.
+    // Creates the window unless one exists; true when a new window was created. The object is
+    // stored before its window is created and dropped again when creation fails.
     bool Open(MDVR_HWND parent);
     void Refresh();
     void Close();

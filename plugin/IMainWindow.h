@@ -10,14 +10,17 @@ namespace mdvr {
 class IMainWindow {
   public:
     virtual ~IMainWindow() = default;  // destroys the native window as well
+    // Creates the window inside parent, sized to its client area, shown, first page loaded.
+    // Runs after the module stored the object, so host calls made meanwhile already see it.
+    virtual bool Create(MDVR_HWND parent) = 0;
     // Re-decides the visible pages from the device profile and reloads the current page.
     virtual void RefreshPages() = 0;
     // The window's own pre-translation of a host message (dialog keys); true when consumed.
     virtual bool PreTranslateMessage(MDVR_MSG& msg) = 0;
 };
 
-// Creates the window inside parent, sized to its client area and shown. Runs inside the module's
-// own resource context (the factory sets it up around every window it creates).
-using MainWindowFactory = std::unique_ptr<IMainWindow> (*)(MDVR_HWND parent);
+// Makes the window object; its Create, RefreshPages and PreTranslateMessage switch to the
+// module's own resource context themselves.
+using MainWindowFactory = std::unique_ptr<IMainWindow> (*)();
 
 }  // namespace mdvr

@@ -23,8 +23,10 @@ struct WindowLog {
     int alive = 0;
     int refreshes = 0;
     int preTranslated = 0;
-    bool consume = false;   // what the window's own pre-translation answers
-    bool throwing = false;  // every window call throws
+    bool consume = false;     // what the window's own pre-translation answers
+    bool throwing = false;    // every window call throws
+    bool failing = false;     // window creation fails
+    bool reentering = false;  // the host asks for the window again during its creation
 };
 WindowLog g_log;
 
@@ -32,6 +34,12 @@ class RecordingWindow : public IMainWindow {
   public:
     RecordingWindow() { ++g_log.alive; }
     ~RecordingWindow() override { --g_log.alive; }
+    bool Create(MDVR_HWND parent) override {
+        if (g_log.throwing) throw std::runtime_error("create");
+        g_log.created.push_back(parent);
+        if (g_log.reentering) MDVR_DisplayConfig(parent, 0);
+        return !g_log.failing;
+    }
     void RefreshPages() override {
         if (g_log.throwing) throw std::runtime_error("refresh");
         ++g_log.refreshes;
@@ -43,9 +51,7 @@ class RecordingWindow : public IMainWindow {
     }
 };
 
-std::unique_ptr<IMainWindow> CreateRecordingWindow(MDVR_HWND parent) {
-    if (g_log.throwing) throw std::runtime_error("create");
-    g_log.created.push_back(parent);
+std::unique_ptr<IMainWindow> MakeRecordingWindow() {
     return std::make_unique<RecordingWindow>();
 }
 
@@ -61,7 +67,7 @@ class WindowExports : public ModuleFixture {
     void SetUp() override {
         ModuleFixture::SetUp();
         g_log = WindowLog{};
-        CMainWindowHost::Instance().SetFactory(&CreateRecordingWindow);
+        CMainWindowHost::Instance().SetFactory(&MakeRecordingWindow);
     }
     MDVR_HWND Parent() { return &m_parent; }
 
@@ -70,9 +76,20 @@ class WindowExports : public ModuleFixture {
 };
 
 TEST_F(WindowExports, SecondDisplayConfigKeepsTheOneWindow) {
+    g_log.reentering = true;
     EXPECT_EQ(MDVR_DisplayConfig(Parent(), 0), 0);
     EXPECT_EQ(MDVR_DisplayConfig(Parent(), 5), 0);
     EXPECT_EQ(g_log.created, std::vector<MDVR_HWND>{Parent()});
+    EXPECT_EQ(g_log.alive, 1);
+}
+
+TEST_F(WindowExports, FailedCreationLeavesNoWindowAndTheNextCallRetries) {
+    g_log.failing = true;
+    EXPECT_EQ(MDVR_DisplayConfig(Parent(), 0), 0);
+    EXPECT_EQ(g_log.alive, 0);
+    g_log.failing = false;
+    MDVR_DisplayConfig(Parent(), 0);
+    EXPECT_EQ(g_log.created.size(), 2u);
     EXPECT_EQ(g_log.alive, 1);
 }
 
@@ -147,6 +164,7 @@ TEST_F(WindowExports, ExceptionsStayInsideTheExports) {
     CMainWindowHost::Instance().Close();
     EXPECT_EQ(MDVR_DisplayConfig(Parent(), 0), 0);
     EXPECT_FALSE(CMainWindowHost::Instance().IsOpen());
+    EXPECT_EQ(g_log.alive, 0);
 }
 
 TEST(WindowExportsWithoutFrame, NoFactoryMeansNoWindow) {
