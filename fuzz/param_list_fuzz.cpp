@@ -27,7 +27,7 @@ void Require(bool condition) {
 
 // Reads every value byte it is given, so an out-of-bounds hand-over shows under ASan.
 class TouchingPage : public mdvr::IParamPage {
-public:
+  public:
     explicit TouchingPage(size_t bound) : m_bound(bound) {}
     bool BuildParamList(std::span<uint8_t>, uint32_t*) override { return false; }
     void OnParamsSaved(const uint8_t*, uint32_t) override {}
@@ -39,7 +39,7 @@ public:
     void BuildQueryList(std::span<uint8_t>, uint32_t*) override {}
     void GetBatchKind(uint32_t*, uint32_t*) override {}
 
-private:
+  private:
     size_t m_bound;
     unsigned m_sum = 0;
 };

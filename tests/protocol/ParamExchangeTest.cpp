@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "host/CLogFile2.h"
 #include "protocol/HostCallbacks.h"
 #include "protocol/ParamCache.h"
@@ -126,11 +128,16 @@ class ParamExchangeTest : public ::testing::Test {
         g_tick = 1000;
         SetTickSource(FakeTick);
         m_host = FakeHost{};
-        m_log = std::filesystem::temp_directory_path() / "mdvr_protocol_test.log";
+        // Per process, so parallel runs of the suite never share a log.
+        m_log = std::filesystem::temp_directory_path() /
+                ("mdvr_protocol_test_" + std::to_string(::getpid()) + ".log");
         std::filesystem::remove(m_log);
         CLogFile2::Instance().SetFile(m_log);
     }
-    void TearDown() override { SetTickSource(nullptr); }
+    void TearDown() override {
+        SetTickSource(nullptr);
+        std::filesystem::remove(m_log);
+    }
 
     // Fetches and parses like the page base does; Bytes of the handed-out list.
     bool Load(FakePage& page, bool force, Bytes* shown = nullptr) {
