@@ -11,6 +11,7 @@
 #include "Check.h"
 #include "RecordingDialog.h"
 #include "ui/IBackend.h"
+#include "ui/win32/ImageBitmap.h"
 
 namespace mdvr::wintest {
 namespace {
@@ -303,6 +304,66 @@ void TestDisabledAndHidden(RecordingDialog& dialog) {
     CHECK(rect.w == 80 && rect.h == 24);
 }
 
+// A 1x1 24-bit bottom-up BMP: the decoder path of the skinned buttons' theme images.
+constexpr std::array<uint8_t, 58> kTinyBmp{
+    'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1, 0,   24,
+    0,   0,   0,  0, 0, 4, 0, 0, 0, 0, 0,  0, 0, 0, 0,  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 255, 0};
+
+void TestImageDecoding() {
+    CHECK(ui::win32::ImageBitmap::FromBytes(kTinyBmp).HasPic());
+    const std::array<uint8_t, 8> garbage{1, 2, 3, 4, 5, 6, 7, 8};
+    CHECK(!ui::win32::ImageBitmap::FromBytes(garbage).HasPic());
+    CHECK(!ui::win32::ImageBitmap::FromFile(L"no-such-image.png").HasPic());
+}
+
+// Statics take the dialog's colours (blue-text hints their own); read-only edits keep the
+// platform's.
+void TestControlColours(RecordingDialog& dialog, HWND hwnd) {
+    dialog.View().SetBackground(RGB(10, 20, 30));
+    dialog.View().SetTextColour(RGB(200, 0, 0));
+    HDC dc = GetDC(hwnd);
+    struct Row {
+        int id;
+        COLORREF text;
+    };
+    constexpr std::array<Row, 2> kRows{{{kLabel, RGB(0, 0, 255)}, {kAutoCheck, RGB(200, 0, 0)}}};
+    for (const Row& row : kRows) {
+        const UINT msg = row.id == kLabel ? WM_CTLCOLORSTATIC : WM_CTLCOLORBTN;
+        const LRESULT brush = SendMessageW(hwnd, msg, reinterpret_cast<WPARAM>(dc),
+                                           reinterpret_cast<LPARAM>(GetDlgItem(hwnd, row.id)));
+        CHECK(brush != 0 && GetTextColor(dc) == row.text);
+    }
+    SetWindowLongPtrW(GetDlgItem(hwnd, kPlain), GWL_STYLE,
+                      GetWindowLongPtrW(GetDlgItem(hwnd, kPlain), GWL_STYLE) | ES_READONLY);
+    SetTextColor(dc, RGB(0, 0, 0));
+    SendMessageW(hwnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(GetDlgItem(hwnd, kPlain)));
+    CHECK(GetTextColor(dc) != RGB(200, 0, 0) && GetBkColor(dc) != RGB(10, 20, 30));
+    ReleaseDC(hwnd, dc);
+}
+
+class CaptionPopup : public RecordingDialog {
+  public:
+    using RecordingDialog::RecordingDialog;
+    ui::HitZone HitTest(ui::Point p) override {
+        return p.y < 30 ? ui::HitZone::Caption : ui::HitZone::Client;
+    }
+};
+
+// The pop-up asks its dialog how the mouse treats a point (the title strip drags it).
+void TestPopupHitTest(RecordingDialog& owner) {
+    ui::DialogDecl decl{501, {0, L"Popup"}, 200, 100, {}, true};
+    CaptionPopup popup(decl);
+    CHECK(popup.Create(&owner));
+    HWND hwnd = static_cast<HWND>(popup.View().NativeHandle());
+    POINT top{10, 10};
+    POINT lower{10, 60};
+    ClientToScreen(hwnd, &top);
+    ClientToScreen(hwnd, &lower);
+    CHECK(SendMessageW(hwnd, WM_NCHITTEST, 0, MAKELPARAM(top.x, top.y)) == HTCAPTION);
+    CHECK(SendMessageW(hwnd, WM_NCHITTEST, 0, MAKELPARAM(lower.x, lower.y)) == HTCLIENT);
+}
+
 void CALLBACK EndStuckModal(HWND, UINT, UINT_PTR, DWORD);
 RecordingDialog* g_modal = nullptr;
 
@@ -373,6 +434,9 @@ int main() {
     TestPostedMessagesInOrder(dialog);
     TestFocusOrder(dialog);
     TestDisabledAndHidden(dialog);
+    TestImageDecoding();
+    TestControlColours(dialog, hwnd);
+    TestPopupHitTest(dialog);
     TestModalEndsOnPostedMessage(dialog);
     TestViewOutlivesItsWindow(CreateHostWindow());
     dialog.Destroy();
