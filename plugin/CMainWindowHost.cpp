@@ -8,7 +8,7 @@ CMainWindowHost& CMainWindowHost::Instance() {
 }
 
 bool CMainWindowHost::Open(MDVR_HWND parent) {
-    if (m_window || !m_factory) {
+    if (m_window || m_factory == nullptr) {
         return false;
     }
     m_window = m_factory();

@@ -6,7 +6,8 @@
 namespace mdvr {
 namespace {
 
-CTarnwick_808App theApp;
+// Built when the module loads, destroyed when it unloads.
+CTarnwick_808App theApp;  // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
 
 }  // namespace
 
