@@ -1,5 +1,7 @@
 #include "text/CProfileFile.h"
 
+#include <chrono>
+#include <filesystem>
 #include <mutex>
 #include <optional>
 
@@ -12,6 +14,7 @@ namespace {
 constexpr std::wstring_view kBlanks = L" \t\v\f";
 constexpr std::wstring_view kLineEnds{L"\r\n\0", 3};
 constexpr size_t kMaxCachedFiles = 16;
+constexpr std::chrono::seconds kSettleTime{2};
 
 std::wstring_view Trim(std::wstring_view text) {
     size_t first = text.find_first_not_of(kBlanks);
@@ -40,22 +43,51 @@ std::wstring Decode(std::string_view bytes) {
     return IsValidUtf8(bytes) ? Utf8ToWide(bytes) : AnsiToWide(bytes);
 }
 
+struct FileStamp {
+    uintmax_t size = 0;
+    std::filesystem::file_time_type modified;
+    bool operator==(const FileStamp&) const = default;
+};
+
+std::optional<FileStamp> StampOf(const std::wstring& path) {
+    std::error_code error;
+    std::filesystem::path fsPath = ToFsPath(path);
+    FileStamp stamp{std::filesystem::file_size(fsPath, error), {}};
+    if (!error) stamp.modified = std::filesystem::last_write_time(fsPath, error);
+    return error ? std::nullopt : std::optional(stamp);
+}
+
+// File times are coarse: a file written within the last moments may change again without its
+// stamp changing, so only a settled stamp spares reading the bytes.
+bool IsSettled(const FileStamp& stamp) {
+    return stamp.modified < std::filesystem::file_time_type::clock::now() - kSettleTime;
+}
+
 // Parsed files by path, each with the bytes it was parsed from.
 class ParsedFileCache {
   public:
-    std::shared_ptr<const CProfileFile> Get(const std::wstring& path, std::string bytes) {
+    std::shared_ptr<const CProfileFile> Get(const std::wstring& path) {
         std::lock_guard lock(m_mutex);
+        std::optional<FileStamp> stamp = StampOf(path);
         auto found = m_entries.find(path);
-        if (found != m_entries.end() && found->second.bytes == bytes) return found->second.file;
+        bool known = found != m_entries.end() && stamp;
+        if (known && found->second.stamp == *stamp && IsSettled(*stamp)) return found->second.file;
+        std::optional<std::string> bytes = ReadWholeFile(path);
+        if (!bytes) return std::make_shared<const CProfileFile>(std::string_view{});
+        if (known && found->second.bytes == *bytes) {
+            found->second.stamp = *stamp;
+            return found->second.file;
+        }
         if (m_entries.size() >= kMaxCachedFiles) m_entries.clear();
-        auto file = std::make_shared<const CProfileFile>(bytes);
-        m_entries[path] = Entry{std::move(bytes), file};
+        auto file = std::make_shared<const CProfileFile>(*bytes);
+        m_entries[path] = Entry{std::move(*bytes), stamp.value_or(FileStamp{}), file};
         return file;
     }
 
   private:
     struct Entry {
         std::string bytes;
+        FileStamp stamp;
         std::shared_ptr<const CProfileFile> file;
     };
     std::mutex m_mutex;
@@ -101,9 +133,7 @@ void CProfileFile::ParseLine(std::wstring_view line, std::wstring& section) {
 
 std::shared_ptr<const CProfileFile> CProfileFile::Open(const std::wstring& path) {
     static ParsedFileCache cache;
-    std::optional<std::string> bytes = ReadWholeFile(path);
-    if (!bytes) return std::make_shared<const CProfileFile>(std::string_view{});
-    return cache.Get(path, std::move(*bytes));
+    return cache.Get(path);
 }
 
 const std::wstring* CProfileFile::Find(std::wstring_view section, std::wstring_view key) const {

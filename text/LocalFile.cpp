@@ -1,7 +1,6 @@
 #include "text/LocalFile.h"
 
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "text/CodePage.h"
@@ -35,9 +34,13 @@ bool CanOpenForReading(const std::wstring& path) {
 
 std::optional<std::string> ReadWholeFile(const std::wstring& path) {
     if (!CanOpenForReading(path)) return std::nullopt;
-    std::ifstream file(ToFsPath(path), std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad()) return std::nullopt;
+    std::ifstream file(ToFsPath(path), std::ios::binary | std::ios::ate);
+    std::streamoff size = file.tellg();
+    if (size < 0) return std::nullopt;
+    std::string bytes(static_cast<size_t>(size), '\0');
+    file.seekg(0);
+    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<size_t>(file.gcount()));
     return bytes;
 }
 

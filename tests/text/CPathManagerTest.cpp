@@ -29,27 +29,15 @@ TEST(CPathManagerTest, ParseColour) {
     for (const auto& c : cases) EXPECT_EQ(CPathManager::ParseColour(c.text), c.colour) << c.text;
 }
 
-TEST(CPathManagerTest, FormatColourRoundTrips) {
-    EXPECT_EQ(CPathManager::FormatColour(Rgb(133, 181, 227)), L"133,181,227");
-    EXPECT_EQ(CPathManager::ParseColour(CPathManager::FormatColour(0x00123456)), 0x00123456u);
-}
-
 TEST(CPathManagerTest, DefaultsWithoutFiles) {
     test::TempDir dir;
     CPathManager paths(dir.Dir());
     EXPECT_EQ(paths.GetThemeFolder(), dir.Dir() + L"Theme/Default/");
     EXPECT_EQ(paths.GetCommonFolder(), dir.Dir() + L"Theme/Common/");
     EXPECT_EQ(paths.GetLogoFolder(), dir.Dir() + L"Theme/Logo/");
-    EXPECT_EQ(paths.GetUIStyle(), 0);
-    EXPECT_EQ(paths.GetButtonZoomSize(), 1);
-    EXPECT_TRUE(paths.IsDlgShowIcon());
-    EXPECT_EQ(paths.GetDlgShowIconID(), 128);
     EXPECT_EQ(paths.m_dwRGBWndPopoTitle[0], Rgb(180, 180, 180));
-    EXPECT_EQ(paths.m_dwRGBDlgPopupBase, Rgb(127, 127, 127));
     EXPECT_EQ(paths.m_nFlatDesign, 1);
     EXPECT_EQ(paths.m_dwRGBListItemBKFocus[1], Rgb(255, 255, 255));
-    EXPECT_EQ(paths.m_dwRGBCheckState, Rgb(0, 170, 170));
-    EXPECT_EQ(paths.m_dwRGBDlgLeft, Rgb(222, 227, 233));
     EXPECT_EQ(paths.m_dwRGBGroupText, Rgb(0, 0, 0));
     EXPECT_EQ(paths.m_dwRGBGroupBK, Rgb(240, 240, 240));
     EXPECT_EQ(paths.m_dwBroderStyle, 1);
