@@ -64,6 +64,8 @@ prepare_prefix() {  # fresh each run: no state leaks from an earlier one
     mkdir -p "$fonts"
     cp /usr/share/wine/fonts/*.ttf "$fonts"/ 2>/dev/null || true
     write_font_registry
+    # Services that wound down meanwhile start again here, not under the command's pipes.
+    wine wineboot >>"$LOG" 2>&1
 }
 
 stop_all() {
