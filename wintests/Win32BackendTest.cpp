@@ -300,6 +300,7 @@ void TestDisabledAndHidden(RecordingDialog& dialog) {
     CHECK(!view.IsEnabled(kButton) && view.IsEnabled(kPlain));
     CHECK(!view.IsVisible(kRadio) && view.IsVisible(kPlain));
     CHECK(!view.Has(4242) && view.GetText(4242).empty() && view.GetSel(4242) == -1);
+    CHECK(view.InsertRow(kPlain, -1, L"row") == -1 && view.RowCount(kPlain) == 0);
     const ui::Rect rect = view.GetRect(kButton);
     CHECK(rect.w == 80 && rect.h == 24);
 }
@@ -390,6 +391,19 @@ void TestModalEndsOnPostedMessage(RecordingDialog& owner) {
     CHECK(IsWindowEnabled(GetAncestor(static_cast<HWND>(owner.View().NativeHandle()), GA_ROOT)));
 }
 
+// A pop-up that ends before its run starts returns at once with that result.
+void TestModalEndedBeforeItsRun(RecordingDialog& owner) {
+    constexpr std::array<ui::ControlDecl, 1> kPopupControls{
+        {{2001, ControlKind::Button, {0, L"OK"}, 0, {10, 10, 60, 24}}}};
+    RecordingDialog popup(ui::DialogDecl{502, {}, 200, 100, kPopupControls, true});
+    struct Ender : ui::IControlBehavior {
+        void OnAttached(ui::IView& view, int) override { view.EndModal(3); }
+        bool OnInput(ui::IView&, const ui::Notification&) override { return false; }
+    } ender;
+    popup.Attach(2001, ender);
+    CHECK(popup.DoModal(&owner) == 3);
+}
+
 void TestViewOutlivesItsWindow(HWND host) {
     ui::DialogDecl decl{600, {}, 300, 200, kControls};
     RecordingDialog child(decl);
@@ -438,6 +452,7 @@ int main() {
     TestControlColours(dialog, hwnd);
     TestPopupHitTest(dialog);
     TestModalEndsOnPostedMessage(dialog);
+    TestModalEndedBeforeItsRun(dialog);
     TestViewOutlivesItsWindow(CreateHostWindow());
     dialog.Destroy();
     DestroyWindow(host);

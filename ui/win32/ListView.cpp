@@ -44,6 +44,7 @@ void ListView::Configure(DWORD exStyle, bool headerCheckBox) const {
 }
 
 int ListView::InsertColumn(int index, std::wstring_view title, int width) const {
+    if (m_hwnd == nullptr) return -1;
     std::wstring text(title);
     LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
@@ -65,6 +66,7 @@ int ListView::ColumnWidth(int col) const {
 }
 
 int ListView::InsertRow(int index, std::wstring_view text) const {
+    if (m_hwnd == nullptr) return -1;
     std::wstring cell(text);
     LVITEMW item{};
     item.mask = LVIF_TEXT | LVIF_PARAM;

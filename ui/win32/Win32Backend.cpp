@@ -132,4 +132,11 @@ bool Win32Backend::IsParentMaximised(const IView& view) const {
     return parent != nullptr && IsZoomed(parent) != FALSE;
 }
 
+Point Win32Backend::NativeClientSize(void* native) const {
+    RECT client{};
+    auto* hwnd = static_cast<HWND>(native);
+    if (hwnd == nullptr || !IsWindow(hwnd) || !GetClientRect(hwnd, &client)) return {};
+    return Point{client.right - client.left, client.bottom - client.top};
+}
+
 }  // namespace mdvr::ui::win32

@@ -30,6 +30,7 @@ class Win32Backend final : public IBackend {
     Rect TopLevelRect(const IView& view) const override;
     void MoveTopLevel(const IView& view, const Rect& rect) override;
     bool IsParentMaximised(const IView& view) const override;
+    Point NativeClientSize(void* native) const override;
 
   private:
     ActivationContext m_context;

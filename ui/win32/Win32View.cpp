@@ -142,6 +142,13 @@ HWND Win32View::Item(int id) const {
     return m_hwnd != nullptr && id != 0 ? GetDlgItem(m_hwnd, id) : nullptr;
 }
 
+// A list-view wrapper that is empty for any other kind of control.
+ListView Win32View::ListOf(int id) const {
+    const ControlState* state = StateOf(id);
+    const bool isList = state != nullptr && state->kind == ControlKind::ListView;
+    return ListView(isList ? Item(id) : nullptr);
+}
+
 const Win32View::ControlState* Win32View::StateOf(int id) const {
     auto it = m_controls.find(id);
     return it != m_controls.end() ? &it->second : nullptr;
@@ -425,10 +432,11 @@ void Win32View::Post(uint32_t message, intptr_t wParam, intptr_t lParam) {
     }
 }
 
+// Also before the run starts (a pop-up that ends in its initialisation): the run then returns at
+// once.
 void Win32View::EndModal(int result) {
-    if (!m_inModal) return;
     m_modalResult = result;
-    if (m_hwnd != nullptr) PostMessageW(m_hwnd, WM_NULL, 0, 0);  // wakes the loop
+    if (m_inModal && m_hwnd != nullptr) PostMessageW(m_hwnd, WM_NULL, 0, 0);  // wakes the loop
 }
 
 // The owner is disabled for the run, as a platform modal dialog does; WM_QUIT is passed on.
@@ -438,7 +446,6 @@ int Win32View::RunModal() {
     const bool ownerWasEnabled = owner != nullptr && IsWindowEnabled(owner);
     if (ownerWasEnabled) EnableWindow(owner, FALSE);
     m_inModal = true;
-    m_modalResult.reset();
     ShowWindow(true);
     MSG msg{};
     while (!m_modalResult) {
@@ -660,71 +667,71 @@ void Win32View::SetSpinRange(int id, int low, int high) {
 // ---- list views ----------------------------------------------------------------------------
 
 int Win32View::InsertColumn(int id, int index, std::wstring_view title, int width) {
-    return Item(id) != nullptr ? ListView(Item(id)).InsertColumn(index, title, width) : -1;
+    return ListOf(id).InsertColumn(index, title, width);
 }
 
 int Win32View::ColumnCount(int id) const {
-    return ListView(Item(id)).ColumnCount();
+    return ListOf(id).ColumnCount();
 }
 
 int Win32View::ColumnWidth(int id, int col) const {
-    return ListView(Item(id)).ColumnWidth(col);
+    return ListOf(id).ColumnWidth(col);
 }
 
 int Win32View::InsertRow(int id, int index, std::wstring_view text) {
-    return Item(id) != nullptr ? ListView(Item(id)).InsertRow(index, text) : -1;
+    return ListOf(id).InsertRow(index, text);
 }
 
 void Win32View::DeleteAllRows(int id) {
-    ListView(Item(id)).DeleteAllRows();
+    ListOf(id).DeleteAllRows();
 }
 
 int Win32View::RowCount(int id) const {
-    return ListView(Item(id)).RowCount();
+    return ListOf(id).RowCount();
 }
 
 std::wstring Win32View::GetCellText(int id, int row, int col) const {
-    return ListView(Item(id)).CellText(row, col);
+    return ListOf(id).CellText(row, col);
 }
 
 void Win32View::SetCellText(int id, int row, int col, std::wstring_view text) {
-    ListView(Item(id)).SetCellText(row, col, text);
+    ListOf(id).SetCellText(row, col, text);
 }
 
 uintptr_t Win32View::GetRowData(int id, int row) const {
-    return ListView(Item(id)).RowData(row);
+    return ListOf(id).RowData(row);
 }
 
 void Win32View::SetRowData(int id, int row, uintptr_t data) {
-    ListView(Item(id)).SetRowData(row, data);
+    ListOf(id).SetRowData(row, data);
 }
 
 bool Win32View::GetRowCheck(int id, int row) const {
-    return ListView(Item(id)).RowCheck(row);
+    return ListOf(id).RowCheck(row);
 }
 
 void Win32View::SetRowCheck(int id, int row, bool checked) {
-    ListView(Item(id)).SetRowCheck(row, checked);
+    ListOf(id).SetRowCheck(row, checked);
 }
 
 bool Win32View::IsRowSelected(int id, int row) const {
-    return ListView(Item(id)).IsRowSelected(row);
+    return ListOf(id).IsRowSelected(row);
 }
 
 void Win32View::SelectRow(int id, int row, bool selected) {
-    ListView(Item(id)).SelectRow(row, selected);
+    ListOf(id).SelectRow(row, selected);
 }
 
 void Win32View::SetHeaderCheck(int id, bool checked) {
-    ListView(Item(id)).SetHeaderCheck(checked);
+    ListOf(id).SetHeaderCheck(checked);
 }
 
 void Win32View::SortRows(int id, const std::function<int(uintptr_t, uintptr_t)>& compare) {
-    ListView(Item(id)).SortRows(compare);
+    ListOf(id).SortRows(compare);
 }
 
 bool Win32View::CellUnderPointer(int id, int* row, int* col) const {
-    return ListView(Item(id)).CellUnderPointer(row, col);
+    return ListOf(id).CellUnderPointer(row, col);
 }
 
 }  // namespace mdvr::ui::win32

@@ -13,6 +13,7 @@
 #include "ui/win32/ActivationContext.h"
 #include "ui/win32/ButtonSkin.h"
 #include "ui/win32/InputTranslator.h"
+#include "ui/win32/ListView.h"
 #include "ui/win32/ShadowWindow.h"
 #include "ui/win32/TipWindows.h"
 
@@ -129,6 +130,7 @@ class Win32View final : public IView {
     void AttachBuddy(HWND upDown, int buddyId) const;
     void PlaceWindow(HWND parent);
     HWND Item(int id) const;
+    ListView ListOf(int id) const;
     const ControlState* StateOf(int id) const;
     LRESULT SendTo(int id, UINT msg, WPARAM wParam, LPARAM lParam) const;
     HFONT FontFor(const FontSpec& font);
