@@ -133,24 +133,6 @@ TEST_F(CheckBoxButton, ButtonVariants) {
     EXPECT_EQ(View().Find(kLabel)->images, (std::array<std::wstring, 4>{}));
 }
 
-TEST_F(CheckBoxButton, ResolveImagesFallbacks) {
-    const ButtonImages defaults{L"n", L"h", L"p", L"d"};
-    struct Case {
-        ButtonImages given;
-        ButtonImages expected;
-    };
-    const Case cases[] = {
-        {{L"a", L"b", L"c", L"d2"}, {L"a", L"b", L"c", L"d2"}},
-        {{L"a", L"b", L"", L""}, {L"a", L"b", L"b", L"a"}},
-        {{L"", L"b", L"c", L"d2"}, defaults},
-        {{L"a", L"", L"c", L"d2"}, defaults},
-        {{}, defaults},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(CCxButton::ResolveImages(c.given, defaults), c.expected) << c.given.normal;
-    }
-}
-
 TEST_F(CheckBoxButton, TipSmartGivesButtonClassChildrenTheirCaptions) {
     m_driver = Show(m_dialog);
     View().SetText(kGroupBox, L"A caption the layout cuts off");

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "controls/CSortHeaderCtrl.h"
 #include "controls/ListCompare.h"
-#include "controls/ListCopyText.h"
 
 namespace mdvr {
 namespace {
@@ -47,30 +45,6 @@ TEST(ListCompare, ComparesByKind) {
         EXPECT_EQ(CompareCells(c.a, c.b), c.expected)
             << testing::PrintToString(c.a) << " vs " << testing::PrintToString(c.b);
     }
-}
-
-TEST(ListCopyText, RowAndTableForms) {
-    const TextRow titles = {L"Name", L"Value"};
-    EXPECT_EQ(RowCopyText(titles, {L"speed", L"80"}, L":"), L"Name:speed\r\nValue:80\r\n");
-    EXPECT_EQ(RowCopyText(titles, {L"speed", L""}, L"\uFF1A"),
-              L"Name\uFF1Aspeed\r\nValue\uFF1A\r\n");
-    EXPECT_EQ(TableCopyText(titles, {{L"a", L"1"}, {L"b", L"2"}}),
-              L"Name\tValue\t\r\na\t1\t\r\nb\t2\t\r\n");
-    EXPECT_EQ(TableCopyText(titles, {}), L"Name\tValue\t\r\n");
-}
-
-TEST(SortHeaderCtrl, DescriptorsByKindAndIndex) {
-    CSortHeaderCtrl header;
-    header.InsertColumn(0, {L"B", 0, 50, CSortHeaderCtrl::kKindOrdinary});
-    header.InsertColumn(0, {L"A", 0, 50, CSortHeaderCtrl::kKindOrdinary});
-    header.InsertColumn(2, {L"Status", 0, 0, CSortHeaderCtrl::kKindStatus});
-    EXPECT_EQ(header.GetTitle(0), L"A");
-    EXPECT_EQ(header.GetTitle(1), L"B");
-    EXPECT_EQ(header.FindColumnByKind(CSortHeaderCtrl::kKindStatus), 2);
-    EXPECT_EQ(header.FindColumnByKind(CSortHeaderCtrl::kKindRelation), -1);
-    EXPECT_EQ(header.GetColumnKind(2), CSortHeaderCtrl::kKindStatus);
-    EXPECT_EQ(header.GetColumnKind(3), 0);
-    EXPECT_EQ(header.GetColumnKind(-1), 0);
 }
 
 }  // namespace
