@@ -55,6 +55,9 @@ DWORD KindStyle(const ControlDecl& decl, DWORD style) {
     switch (decl.kind) {
         case ControlKind::Edit:
             for (const FlagRow& row : kEditFlags) style |= (flags & row.flag) ? row.style : 0;
+            // Multi-line text wraps unless it scrolls sideways.
+            if ((flags & kStyleMultiLine) && !(flags & kStyleHScroll))
+                style &= ~DWORD{ES_AUTOHSCROLL};
             return style;
         case ControlKind::Button:
             return (flags & kStyleSkinned) ? style | BS_OWNERDRAW : style;
