@@ -95,10 +95,8 @@ step "mingw-i686: build" build_preset mingw-i686
 step "mingw-i686: DLL exports and imports" check_dll_exports
 step "mingw-x64: build" build_preset mingw-x64
 
-# ---- Windows tests under wine ------------------------------------------------------------
-# The wine environment (prefix, fonts, services started with redirected output) and the
-# 'ctest --preset mingw-x64' step go here.
-# -------------------------------------------------------------------------------------------
+# Windows tests run under wine in a fresh prefix with Chinese fonts; judged by their result lines.
+step "mingw-x64: Windows tests under wine" tools/wine-env.sh build/mingw-x64 ctest --preset mingw-x64
 
 if ((failed)); then
     printf 'failed step: %s\n' "${failures[@]}"
