@@ -4,7 +4,6 @@
 
 #include "frame/PageTestHost.h"
 #include "protocol/ParamListWriter.h"
-#include "protocol/QueryListWriter.h"
 
 namespace mdvr::test {
 namespace {
@@ -46,11 +45,7 @@ class TwoGroupPage : public CDlgCfgBase {
         if (checkBoxId == kFirstGroupId + 1) ids = {kEditC};
         if (checkBoxId == kExtraBox) ids = {kEditD};
     }
-    void BuildQueryList(std::span<uint8_t> list, uint32_t* length) override {
-        QueryListWriter writer(list);
-        writer.Append(0x0100);
-        *length = writer.Finish();
-    }
+    void BuildQueryList(std::span<uint8_t>, uint32_t* length) override { *length = 0; }
     void OnParamsSaved(const uint8_t* reply, uint32_t replyLength) override {
         ++saved;
         CDlgCfgBase::OnParamsSaved(reply, replyLength);
@@ -190,13 +185,6 @@ TEST_F(CDlgCfgBaseTest, LoadParsesThenUpdatesControls) {
     // The same fetch again without force: the page already shows it.
     EXPECT_FALSE(m_page.LoadParams(false));
     EXPECT_EQ(m_page.updates, 1);
-}
-
-TEST_F(CDlgCfgBaseTest, QuerySpecificLoadAsksForThePageIds) {
-    m_page.SetQuerySpecific(true);
-    ASSERT_TRUE(m_page.LoadParams(true));
-    EXPECT_EQ(TheHostRecord().lastGetCommand, MDVR_CMD_QUERY);
-    EXPECT_EQ(TheHostRecord().lastQuery, (Bytes{1, 0, 0, 1, 0}));
 }
 
 }  // namespace

@@ -98,9 +98,9 @@ TEST_F(CDlgFirstPageTest, QueryListHoldsTheFifteenIds) {
     const Bytes& query = TheHostRecord().lastQuery;
     ASSERT_EQ(query.size(), 61u);
     EXPECT_EQ(query[0], 15);
-    for (size_t i = 0; i < 15; ++i) {
-        EXPECT_EQ(Bytes(query.begin() + 1 + 4 * i, query.begin() + 5 + 4 * i),
-                  (Bytes{0, 0, 0, static_cast<uint8_t>(0x50 + i)}));
+    for (uint8_t i = 0; i < 15; ++i) {
+        const auto at = query.begin() + 1 + 4 * i;
+        EXPECT_EQ(Bytes(at, at + 4), (Bytes{0, 0, 0, static_cast<uint8_t>(0x50 + i)}));
     }
 }
 
