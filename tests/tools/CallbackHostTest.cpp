@@ -1,0 +1,146 @@
+// The three callbacks as the plug-in calls them, answered from terminal files.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "support/ScratchDir.h"
+#include "text/CodePage.h"
+#include "tools/mdvr-host/CallbackHost.h"
+
+namespace mdvr::refhost {
+namespace {
+
+struct Installed {
+    MDVR_ConfigSetFunc set = nullptr;
+    MDVR_ConfigGetFunc get = nullptr;
+    MDVR_ConfigMultiSetFunc multi = nullptr;
+    void* user = nullptr;
+};
+Installed g_installed;
+
+void MDVR_CALL TakeSet(MDVR_ConfigSetFunc f, void*, void* user) {
+    g_installed.set = f;
+    g_installed.user = user;
+}
+void MDVR_CALL TakeGet(MDVR_ConfigGetFunc f, void*) {
+    g_installed.get = f;
+}
+void MDVR_CALL TakeMulti(MDVR_ConfigMultiSetFunc f, void*) {
+    g_installed.multi = f;
+}
+
+class CallbackHostTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(SetAnsiCharset("GBK"));
+        Write(1001, "online yes\n0x0001 u32 30\n0x0055 u32 60\n");
+        Write(1002, "online no\n0x0055 u32 80\n");
+        Write(1003, "online yes\n0x0055 u32 90\n");
+        PluginExports exports{};
+        exports.SetConfigFunction = &TakeSet;
+        exports.SetConfigFunctionEx = &TakeGet;
+        exports.SetConfigFuncMutli = &TakeMulti;
+        m_host.Install(exports);
+        m_host.SetDevice(1001);
+    }
+
+    void Write(int devId, const std::string& text) {
+        std::ofstream(m_fleet.FileOf(devId), std::ios::binary) << text;
+    }
+    std::string Read(int devId) const {
+        std::ifstream in(m_fleet.FileOf(devId), std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    int Set(const std::vector<uint8_t>& list) {
+        MDVR_ParamBufferSmall request{}, reply{};
+        std::memcpy(request.bytes, list.data(), list.size());
+        request.length = static_cast<uint32_t>(list.size());
+        return g_installed.set(MDVR_CMD_SET, &request, &reply, g_installed.user);
+    }
+
+    test::ScratchDir m_dir{"refhost_callbacks"};
+    TerminalFleet m_fleet{m_dir.Path()};
+    std::ostringstream m_out;
+    CallbackHost m_host{m_fleet, m_out};
+};
+
+const std::vector<uint8_t> kSpeed50{1, 0, 0, 0, 0x55, 4, 0, 0, 0, 50};
+
+TEST_F(CallbackHostTest, GetAllAndQueryAnswerFromTheFile) {
+    MDVR_ParamBuffer request{}, reply{};
+    ASSERT_EQ(g_installed.get(MDVR_CMD_GET_ALL, &request, &reply, g_installed.user), 1);
+    EXPECT_EQ(reply.length, 19u);
+    EXPECT_EQ(reply.bytes[0], 2);
+    const uint8_t query[] = {1, 0, 0, 0, 0x55};
+    std::memcpy(request.bytes, query, sizeof query);
+    request.length = sizeof query;
+    ASSERT_EQ(g_installed.get(MDVR_CMD_QUERY, &request, &reply, g_installed.user), 1);
+    const uint8_t expected[] = {1, 0, 0, 0, 0x55, 4, 0, 0, 0, 60};
+    ASSERT_EQ(reply.length, sizeof expected);
+    EXPECT_EQ(std::memcmp(reply.bytes, expected, sizeof expected), 0);
+}
+
+TEST_F(CallbackHostTest, SetSavesTheFileAndPrintsWhatWasSent) {
+    ASSERT_EQ(Set(kSpeed50), 1);
+    EXPECT_EQ(Read(1001), "online yes\n0x0001 u32 30\n0x0055 u32 50\n");
+    EXPECT_NE(m_out.str().find("  01 00 00 00 55 04 00 00 00 32\n"
+                               "  0x0055 len   4 u32  50\n"
+                               "  1 item(s)\n"),
+              std::string::npos)
+        << m_out.str();
+}
+
+struct Failing {
+    const char* name;
+    int devId;
+    const char* file;  // null: no file
+};
+
+TEST_F(CallbackHostTest, OfflineMissingAndCorruptTerminalsFailAndKeepTheirFiles) {
+    const Failing cases[] = {
+        {"offline", 1002, "online no\n0x0055 u32 80\n"},
+        {"corrupt", 1004, "online yes\n0x0055 u32 eighty\n"},
+        {"missing", 1005, nullptr},
+    };
+    for (const Failing& c : cases) {
+        if (c.file != nullptr) Write(c.devId, c.file);
+        m_host.SetDevice(c.devId);
+        MDVR_ParamBuffer request{}, reply{};
+        EXPECT_EQ(g_installed.get(MDVR_CMD_GET_ALL, &request, &reply, g_installed.user), 0)
+            << c.name;
+        EXPECT_EQ(Set(kSpeed50), 0) << c.name;
+        if (c.file != nullptr) {
+            EXPECT_EQ(Read(c.devId), c.file) << c.name;
+        }
+    }
+    EXPECT_NE(m_out.str().find(m_fleet.FileOf(1004).string() + ":2: \"eighty\" is not a valid u32"),
+              std::string::npos)
+        << m_out.str();
+}
+
+TEST_F(CallbackHostTest, MultiSetReportsEachTerminal) {
+    m_host.SetTargets({1001, 1002, 1003});
+    MDVR_BatchSetRecord record{};
+    record.kind = 0x45;
+    MDVR_ParamBuffer list{};
+    std::memcpy(list.bytes, kSpeed50.data(), kSpeed50.size());
+    list.length = static_cast<uint32_t>(kSpeed50.size());
+    ASSERT_EQ(g_installed.multi(&record, &list, g_installed.user), 1);
+    EXPECT_EQ(Read(1001), "online yes\n0x0001 u32 30\n0x0055 u32 50\n");
+    EXPECT_EQ(Read(1002), "online no\n0x0055 u32 80\n");
+    EXPECT_EQ(Read(1003), "online yes\n0x0055 u32 50\n");
+    EXPECT_NE(m_out.str().find("[multi-set] device 1002 is offline"), std::string::npos);
+    EXPECT_NE(m_out.str().find("[multi-set] 2 of 3 device(s) saved"), std::string::npos);
+}
+
+TEST_F(CallbackHostTest, AListCutShortIsRefusedWithoutWriting) {
+    EXPECT_EQ(Set({2, 0, 0, 0, 0x55, 4, 0, 0, 0, 50}), 0);
+    EXPECT_EQ(Read(1001), "online yes\n0x0001 u32 30\n0x0055 u32 60\n");
+}
+
+}  // namespace
+}  // namespace mdvr::refhost
