@@ -1,0 +1,136 @@
+// Scripted sessions against the built plug-in, loaded the way mdvr-host loads it.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "support/ScratchDir.h"
+#include "text/CodePage.h"
+#include "tools/mdvr-host/SessionRunner.h"
+
+namespace mdvr::refhost {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadFile(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// One plug-in per process, as in a host: its module state lives as long as the process.
+class SessionTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        s_hostFolder = std::make_unique<test::ScratchDir>("refhost_session");
+        fs::copy(MDVR_HOST_SOURCE, s_hostFolder->Path(), fs::copy_options::recursive);
+        fs::copy(MDVR_LANG_SOURCE, s_hostFolder->Path() / "lang", fs::copy_options::recursive);
+        setenv("MDVR_APP_PATH", (s_hostFolder->Path() / "").c_str(), 1);
+        setenv("MDVR_ANSI_CHARSET", "GBK", 1);
+        s_module = std::make_unique<PluginModule>(MDVR808_MODULE);
+        s_module->Exports().SetLangPath((s_hostFolder->Path() / "lang" / "zh-CN.ini").c_str());
+    }
+    static void TearDownTestSuite() {
+        s_module.reset();
+        s_hostFolder.reset();
+    }
+    void SetUp() override {
+        ASSERT_TRUE(SetAnsiCharset("GBK"));
+        fs::copy(s_hostFolder->Path() / "terminals", m_terminals.Path(),
+                 fs::copy_options::recursive);
+        m_callbacks.Install(s_module->Exports());
+        m_callbacks.SetTargets({1001, 1002});
+    }
+    bool Run(const std::string& script) {
+        std::istringstream in(script);
+        return m_runner.Run(in, "test.session");
+    }
+    std::string Terminal(int devId) const { return ReadFile(m_fleet.FileOf(devId)); }
+
+    static std::unique_ptr<test::ScratchDir> s_hostFolder;
+    static std::unique_ptr<PluginModule> s_module;
+    test::ScratchDir m_terminals{"refhost_terminals"};
+    TerminalFleet m_fleet{m_terminals.Path()};
+    std::ostringstream m_out;
+    CallbackHost m_callbacks{m_fleet, m_out};
+    DisplayWindow m_window{1000, 670};
+    SessionRunner m_runner{s_module->Exports(), m_callbacks, m_fleet, m_window, m_out};
+};
+
+std::unique_ptr<test::ScratchDir> SessionTest::s_hostFolder;
+std::unique_ptr<PluginModule> SessionTest::s_module;
+
+TEST_F(SessionTest, TerminalCommandsPrintAndStopAtTheFirstBadLine) {
+    EXPECT_FALSE(
+        Run("# comment\n"
+            "device 1002\n"
+            "file 1002 0x0083\n"
+            "offline 1002\n"
+            "file 1002 0x9999\n"
+            "echo 粤A\n"
+            "targets 1001 x\n"
+            "echo never\n"));
+    EXPECT_EQ(m_out.str(),
+              "> device 1002\n"
+              "> file 1002 0x0083\n"
+              "0x0083 text 粤A10002\n"
+              "> offline 1002\n"
+              "> file 1002 0x9999\n"
+              "(no such parameter)\n"
+              "> echo 粤A\n"
+              "粤A\n"
+              "> targets 1001 x\n"
+              "test.session:7: \"x\" is not a number\n");
+    EXPECT_NE(Terminal(1002).find("\nonline no\n"), std::string::npos);
+}
+
+struct BadCommand {
+    const char* line;
+    const char* error;
+};
+
+TEST_F(SessionTest, BadCommandsNameTheirProblem) {
+    const BadCommand cases[] = {
+        {"frobnicate", "unknown command \"frobnicate\""},
+        {"click 1003", "the window is not open (use \"open\")"},
+        {"answer maybe", "answer yes or no"},
+        {"file 4711", "4711.terminal: cannot open the terminal file"},
+    };
+    for (const BadCommand& c : cases) {
+        m_out.str({});
+        EXPECT_FALSE(Run(c.line));
+        const std::string out = m_out.str();
+        const size_t at = out.find("test.session:1: ");
+        ASSERT_NE(at, std::string::npos) << out;
+        EXPECT_NE(out.find(c.error, at), std::string::npos) << out;
+    }
+}
+
+TEST_F(SessionTest, MainJobSavesTheEditedSpeedLimit) {
+    const std::string script =
+        ReadFile(fs::path(MDVR_HOST_SOURCE) / "sessions" / "main-job.session");
+    const bool ran = Run(script);
+    if (m_out.str().find("did not open its window") != std::string::npos) {
+        GTEST_SKIP() << "this plug-in build has no headless window in the host's window";
+    }
+    ASSERT_TRUE(ran) << m_out.str();
+    const std::string out = m_out.str();
+    const size_t loaded = out.find("[get] device 1001 answered");
+    const size_t sent = out.find("  0x0055 len   4 u32  50\n");
+    EXPECT_NE(loaded, std::string::npos) << out;
+    EXPECT_NE(out.find("Edit 4365 \"60\""), std::string::npos) << out;
+    EXPECT_NE(sent, std::string::npos) << out;
+    EXPECT_NE(out.find("[save] device 1001: 1001.terminal written"), std::string::npos) << out;
+    EXPECT_NE(out.find("> file 1001 0x0055\n0x0055 u32 50\n"), std::string::npos) << out;
+    // Only the edited line differs from the shipped terminal.
+    std::string expected = ReadFile(fs::path(MDVR_HOST_SOURCE) / "terminals" / "1001.terminal");
+    expected.replace(expected.find("0x0055 u32 60"), 13, "0x0055 u32 50");
+    EXPECT_EQ(Terminal(1001), expected);
+}
+
+}  // namespace
+}  // namespace mdvr::refhost
