@@ -32,6 +32,8 @@ public:
     virtual Rect TopLevelRect(const IView& view) const = 0;
     virtual void MoveTopLevel(const IView& view, const Rect& rect) = 0;
     virtual bool IsParentMaximised(const IView& view) const = 0;
+    // Client size of a native window (the host's), {0, 0} when it is none.
+    virtual Point NativeClientSize(void* native) const = 0;
 };
 
 IBackend& Backend();

@@ -179,6 +179,12 @@ bool HeadlessBackend::IsParentMaximised(const IView& view) const {
     return root.Host() != nullptr && root.Host()->maximised;
 }
 
+Point HeadlessBackend::NativeClientSize(void* native) const {
+    if (const HeadlessView* view = ViewOfNative(native)) return view->ClientSize();
+    if (const HostWindow* host = HostOfNative(native)) return {host->rect.w, host->rect.h};
+    return {};
+}
+
 HostWindow& HeadlessBackend::CreateHostWindow(const Rect& rect) {
     m_hosts.push_back(std::make_unique<HostWindow>());
     m_hosts.back()->rect = rect;

@@ -46,6 +46,7 @@ class HeadlessBackend : public IBackend, public IMsgTipPresenter {
     Rect TopLevelRect(const IView& view) const override;
     void MoveTopLevel(const IView& view, const Rect& rect) override;
     bool IsParentMaximised(const IView& view) const override;
+    Point NativeClientSize(void* native) const override;
 
     // --- IMsgTipPresenter: tips are recorded; questions take the next queued answer (else 0) ---
     int ShowMsgTip(std::wstring_view text, std::wstring_view title, int type) override;

@@ -1,0 +1,398 @@
+// The main window driven by control IDs through the headless backend: visible pages, the roads of
+// a load and a save, the shared cache seen from two pages, failures and the status log.
+#include "frame/CDlgMain.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "frame/PageTestHost.h"
+#include "host/CHostFile.h"
+#include "protocol/ParamExchange.h"
+#include "protocol/ParamListWriter.h"
+#include "ui/headless/HeadlessView.h"
+
+namespace mdvr::test {
+namespace {
+
+using Visible = std::vector<int>;
+
+constexpr int kCmd = CDlgMain::kPageCommandBase;
+constexpr int kFirstPageTemplate = 4040;
+constexpr int kMaxSpeedEdit = 4365;  // page 1's edit of parameter 0x0055
+constexpr int kFirstGroup = CDlgCfgBase::kFirstGroupId;
+
+// Page 2 in these tests: one group with one edit for parameter 0x0055, which page 1 shows too.
+class SpeedPage : public CDlgCfgBase {
+  public:
+    static constexpr int kTemplateId = 9002;
+    static constexpr int kEditId = 5001;
+    static constexpr uint32_t kParam = 0x0055;
+
+    SpeedPage() : CDlgCfgBase(Decl(), 1) {}
+
+    bool BuildParamList(std::span<uint8_t> list, uint32_t* length) override {
+        uint32_t pos = 1;
+        list[0] = 0;
+        if (IsGroupChecked(0)) {
+            AppendU32Item(list, pos, kParam, static_cast<uint32_t>(std::stoul(m_value)));
+            list[0] = 1;
+        }
+        *length = pos;
+        return true;
+    }
+    void ParseParamItem(uint32_t id, uint8_t length, const uint8_t* list, int offset) override {
+        ++m_parsed;
+        if (id == kParam) m_value = ValueToText(length, list, offset, 0);
+    }
+    void GetGroupMembers(int checkBoxId, std::vector<int>& ids) override {
+        if (checkBoxId == kFirstGroup) ids.push_back(kEditId);
+    }
+    void BuildQueryList(std::span<uint8_t> list, uint32_t* length) override {
+        const uint8_t query[] = {1, 0, 0, 0, kParam};
+        std::copy(std::begin(query), std::end(query), list.begin());
+        *length = sizeof query;
+    }
+    void ApplyDeviceProfile() override { ++m_profileApplied; }
+
+    int m_parsed = 0;
+    int m_profileApplied = 0;
+
+  protected:
+    void UpdateControls() override { View().SetText(kEditId, m_value); }
+    bool OnNotify(const ui::Notification& n) override {
+        if (n.id == kEditId && n.event == ui::Event::TextChange) m_value = View().GetText(kEditId);
+        return CDlgCfgBase::OnNotify(n);
+    }
+
+  private:
+    static const ui::DialogDecl& Decl() {
+        static constexpr ui::ControlDecl controls[] = {
+            GroupDecl(0, {0, L"Speed"}, {10, 10, 150, 22}),
+            {kEditId, ui::ControlKind::Edit, {}, ui::kStyleDigitsOnly, {170, 10, 100, 22}},
+        };
+        static const ui::DialogDecl decl{kTemplateId, {}, 400, 300, controls};
+        return decl;
+    }
+
+    std::wstring m_value = L"0";
+};
+
+int g_gets = 0;
+int g_getResult = 1;
+int MDVR_CALL CountingGet(int command, MDVR_ParamBuffer* request, MDVR_ParamBuffer* reply,
+                          void* user) {
+    ++g_gets;
+    RecordGet(command, request, reply, user);
+    return g_getResult;
+}
+
+// Every fetch gets a stamp of its own, however fast the test runs.
+uint32_t g_tick = 0;
+uint32_t NextTick() {
+    return ++g_tick;
+}
+
+int MDVR_CALL NoMultiSet(MDVR_BatchSetRecord*, MDVR_ParamBuffer*, void*) {
+    return 1;
+}
+
+// Max speed 0x0055 = 80 and the overspeed duration 0x0056 = 10.
+const Bytes kDeviceList = {2, 0, 0, 0, 0x55, 4, 0, 0, 0, 80, 0, 0, 0, 0x56, 4, 0, 0, 0, 10};
+
+class CDlgMainTest : public PageTest {
+  protected:
+    void SetUp() override {
+        PageTest::SetUp();
+        g_gets = 0;
+        g_getResult = 1;
+        SetTickSource(&NextTick);
+        TheHostCallbacks().getFunc = &CountingGet;
+        TheHostRecord().fetchReply = kDeviceList;
+        TheDeviceProfile() = DeviceProfile{};
+        TheDeviceProfile().devType = 6;
+        WriteFile("main_lang.ini",
+                  "[STRING]\n11008=请至少勾选一项参数\n11011=报警及驾驶参数\n14001=终端设置\n"
+                  "12050=：\n15001=成功\n15002=失败\n16600=获得参数\n16601=设置参数\n"
+                  "16607=设置到多个设备\n");
+        CLanguage::Instance().SetFile((Folder() / "main_lang.ini").wstring());
+        SetHostSettings("");
+        CPageFactory::Instance().Register(2, [] { return std::make_unique<SpeedPage>(); });
+    }
+    void TearDown() override {
+        m_main.reset();
+        CPageFactory::Instance().Unregister(2);
+        SetTickSource(nullptr);
+        TheDeviceProfile() = DeviceProfile{};
+        PageTest::TearDown();
+    }
+    static void SetHostSettings(const std::string& lines) {
+        WriteFile("HostSettings.ini", "[Settings]\n" + lines);
+        CHostFile::ReloadAll();
+    }
+    void Open() {
+        m_main = std::make_unique<CDlgMain>();
+        ASSERT_TRUE(m_main->CreateInNative(&Host()));
+        m_main->View().ShowWindow(true);
+        m_driver = Driver(CDlgMain::kTemplateId);
+    }
+    Visible ShownButtons() const {
+        Visible pages;
+        for (int page = 1; page <= CDlgMain::kPageCount; ++page) {
+            if (m_driver.Visible(kCmd + page)) pages.push_back(page);
+        }
+        return pages;
+    }
+    SpeedPage* Speed() const { return static_cast<SpeedPage*>(m_main->Page(2)); }
+    std::wstring Log() const { return m_main->Status()->Log(); }
+
+    std::unique_ptr<CDlgMain> m_main;
+    ui::DialogDriver m_driver{m_automation.Backend(), nullptr};
+};
+
+// --- which pages are offered ---
+
+struct VisibleCase {
+    const char* name;
+    DeviceProfile profile;
+    CDlgMain::HostSwitches switches;
+    Visible pages;
+};
+
+TEST(CDlgMainPages, VisiblePagesFollowDeviceAndHostSettings) {
+    const CDlgMain::HostSwitches none{};
+    const CDlgMain::HostSwitches ext{true, false, false};
+    const VisibleCase cases[] = {
+        {"plain device", {0, 0, 6, 0, 0, 0, 0}, none, {1, 2, 3, 4, 5, 7, 8, 9}},
+        {"protocol level 1", {0, 0, 6, 0, 1, 0, 0}, none, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
+        {"video variant, sub-type 23, setting 1100",
+         {0, 23, 6, 3, 0, 0, 0},
+         ext,
+         {1, 2, 3, 4, 5, 7, 8, 9, 11, 12, 13, 14, 15}},
+        {"video variant without the setting",
+         {0, 23, 6, 3, 0, 0, 0},
+         none,
+         {1, 2, 3, 4, 5, 7, 8, 9, 11, 12, 13, 14}},
+        {"sub-type 23 without video variant",
+         {0, 23, 6, 0, 0, 0, 0},
+         none,
+         {1, 2, 3, 4, 5, 7, 8, 9, 11, 12, 13, 17}},
+        {"sub-type 23 with setting 1100",
+         {0, 23, 6, 0, 0, 0, 0},
+         ext,
+         {1, 2, 3, 4, 5, 7, 8, 9, 11, 12, 13, 15, 17}},
+        {"sub-type 24", {0, 24, 6, 0, 0, 0, 0}, ext, {1, 2, 3, 4, 5, 7, 8, 9, 16}},
+        {"sub-type 24 of another family", {0, 24, 5, 0, 0, 0, 0}, none, {1, 2, 3, 4, 5, 7, 8, 9}},
+        {"model 10 of any family", {0, 0, 1, 0, 0, 10, 0}, none, {1, 2, 3, 4, 5, 7, 8, 9, 18}},
+        {"model 7", {0, 0, 6, 0, 0, 7, 0}, none, {1, 2, 3, 4, 5, 7, 8, 9, 18}},
+        {"settings 1103 and 1108",
+         {0, 0, 6, 0, 0, 0, 0},
+         {false, true, true},
+         {1, 2, 3, 4, 5, 7, 8, 9, 19, 20}},
+    };
+    for (const VisibleCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CDlgMain::PageSet set = CDlgMain::VisiblePages(c.profile, c.switches);
+        Visible pages;
+        for (int page = 0; page <= CDlgMain::kPageCount; ++page) {
+            if (set.test(static_cast<size_t>(page))) pages.push_back(page);
+        }
+        EXPECT_EQ(pages, c.pages);
+    }
+}
+
+TEST(CDlgMainPages, TitlesFromLanguageOrLiteral) {
+    EXPECT_EQ(CDlgMain::PageTitle(15), L"参数扩展");
+    EXPECT_EQ(CDlgMain::PageTitle(19), L"终端参数扩展");
+    EXPECT_EQ(CDlgMain::PageTitle(20), L"核载人数");
+    EXPECT_EQ(CDlgMain::PageTitle(0), L"");
+    EXPECT_EQ(CDlgMain::PageTitle(21), L"");
+}
+
+TEST_F(CDlgMainTest, OpeningShowsTheDevicePagesAndLoadsPageOneOnce) {
+    TheDeviceProfile().devSubType = 23;
+    TheDeviceProfile().protocolType = 3;
+    SetHostSettings("1100=1\n");
+    Open();
+    EXPECT_EQ(ShownButtons(), (Visible{1, 2, 3, 4, 5, 7, 8, 9, 11, 12, 13, 14, 15}));
+    EXPECT_EQ(m_driver.Text(kCmd + 1), L"报警及驾驶参数");
+    EXPECT_EQ(m_driver.Text(kCmd + 15), L"参数扩展");
+    EXPECT_EQ(m_main->CurrentCommand(), kCmd + 1);
+    EXPECT_EQ(g_gets, 1);
+    EXPECT_EQ(TheHostRecord().lastGetCommand, MDVR_CMD_GET_ALL);
+    EXPECT_EQ(Driver(kFirstPageTemplate).Text(kMaxSpeedEdit), L"80");
+    EXPECT_EQ(m_main->Page(2), nullptr);  // made on first selection only
+    EXPECT_EQ(m_driver.Check(CDlgMain::kSelectAllId), 1);
+}
+
+TEST_F(CDlgMainTest, RefreshHidingTheCurrentPageReloadsPageOne) {
+    TheDeviceProfile().modelCode = 10;
+    Open();
+    m_driver.Click(kCmd + 18);  // offered, but its page is not built: absent
+    EXPECT_EQ(m_main->CurrentCommand(), kCmd + 18);
+    EXPECT_EQ(m_main->Page(18), nullptr);
+    m_driver.Click(kCmd + 2);
+    ASSERT_NE(Speed(), nullptr);
+
+    TheDeviceProfile().modelCode = 0;
+    m_main->RefreshPages();  // page 2 stays offered: reloaded with force, profile applied
+    EXPECT_EQ(m_main->CurrentCommand(), kCmd + 2);
+    EXPECT_EQ(g_gets, 2);
+    EXPECT_EQ(Speed()->m_profileApplied, 1);
+    EXPECT_FALSE(m_driver.Visible(kCmd + 18));
+
+    TheDeviceProfile().modelCode = 10;
+    m_main->RefreshPages();
+    m_driver.Click(kCmd + 18);
+    TheDeviceProfile().modelCode = 0;
+    m_main->RefreshPages();
+    EXPECT_EQ(m_main->CurrentCommand(), kCmd + 1);
+    EXPECT_TRUE(Driver(kFirstPageTemplate).View()->IsWindowVisible());
+    EXPECT_FALSE(Driver(SpeedPage::kTemplateId).View()->IsWindowVisible());
+    EXPECT_NE(Speed(), nullptr);  // a hidden page keeps its object
+}
+
+// --- the shared cache seen from two pages ---
+
+TEST_F(CDlgMainTest, SecondPageTakesTheCachedListOnceWithoutAskingTheHost) {
+    Open();
+    const std::wstring log = Log();
+    m_driver.Click(kCmd + 2);
+    ASSERT_NE(Speed(), nullptr);
+    EXPECT_EQ(g_gets, 1);
+    EXPECT_EQ(Driver(SpeedPage::kTemplateId).Text(SpeedPage::kEditId), L"80");
+    const int parsed = Speed()->m_parsed;
+    EXPECT_EQ(Log(), log) << "no entries for a load from the cache";
+
+    m_driver.Click(kCmd + 2);  // current page again: nothing new in the cache
+    EXPECT_EQ(Speed()->m_parsed, parsed);
+
+    TheHostRecord().fetchReply = {1, 0, 0, 0, 0x55, 4, 0, 0, 0, 90};
+    m_driver.Click(CDlgMain::kGetId);
+    EXPECT_EQ(g_gets, 2);
+    EXPECT_EQ(Driver(SpeedPage::kTemplateId).Text(SpeedPage::kEditId), L"90");
+    m_driver.Click(kCmd + 1);  // page 1 takes the newer list from the cache
+    EXPECT_EQ(g_gets, 2);
+    EXPECT_EQ(Driver(kFirstPageTemplate).Text(kMaxSpeedEdit), L"90");
+}
+
+TEST_F(CDlgMainTest, GetThisPageAsksForThePageIdsOnly) {
+    Open();
+    m_driver.Click(kCmd + 2);
+    TheHostRecord().fetchReply = {1, 0, 0, 0, 0x55, 4, 0, 0, 0, 60};
+    m_driver.Click(CDlgMain::kGetPageId);
+    EXPECT_EQ(TheHostRecord().lastGetCommand, MDVR_CMD_QUERY);
+    EXPECT_EQ(TheHostRecord().lastQuery, (Bytes{1, 0, 0, 0, 0x55}));
+    EXPECT_FALSE(Speed()->IsQuerySpecific());
+    EXPECT_EQ(Driver(SpeedPage::kTemplateId).Text(SpeedPage::kEditId), L"60");
+    EXPECT_EQ(Log().substr(Log().find(L"\r\n") + 2, 15), L"获得参数[终端设置]：成功\r\n");
+}
+
+// --- saving ---
+
+TEST_F(CDlgMainTest, SetSendsTheEditedPageByteForByte) {
+    Open();
+    m_driver.Click(kCmd + 2);
+    Speed()->View().SetText(SpeedPage::kEditId, L"805");
+    m_driver.Click(CDlgMain::kSetId);
+    ASSERT_EQ(TheHostRecord().sets.size(), 1u);
+    EXPECT_EQ(TheHostRecord().sets[0], (Bytes{1, 0, 0, 0, 0x55, 4, 0, 0, 0x03, 0x25}));
+    EXPECT_NE(Log().find(L"设置参数[终端设置]：成功\r\n"), std::wstring::npos);
+}
+
+TEST_F(CDlgMainTest, SelectAllUnchecksEveryGroupAndNothingIsSent) {
+    Open();
+    m_driver.Click(kCmd + 2);
+    m_driver.Click(CDlgMain::kSelectAllId);
+    EXPECT_EQ(m_driver.Check(CDlgMain::kSelectAllId), 0);
+    EXPECT_FALSE(Driver(SpeedPage::kTemplateId).Enabled(SpeedPage::kEditId));
+    m_driver.Click(CDlgMain::kSetId);
+    EXPECT_TRUE(TheHostRecord().sets.empty());
+    ASSERT_FALSE(m_automation.Backend().MsgTips().empty());
+    EXPECT_EQ(m_automation.Backend().MsgTips().back().text, L"请至少勾选一项参数");
+    EXPECT_NE(Log().find(L"设置参数[终端设置]：失败\r\n"), std::wstring::npos);
+
+    m_driver.Click(kCmd + 1);  // the box follows the page shown
+    EXPECT_EQ(m_driver.Check(CDlgMain::kSelectAllId), 1);
+    m_driver.Click(kCmd + 2);
+    EXPECT_EQ(m_driver.Check(CDlgMain::kSelectAllId), 0);
+}
+
+TEST_F(CDlgMainTest, MultiSetButtonOnlyWithTheHostsCallback) {
+    Open();
+    EXPECT_FALSE(m_driver.Visible(CDlgMain::kMultiSetId));
+    m_main.reset();
+    TheHostCallbacks().multiSetFunc = &NoMultiSet;
+    Open();
+    EXPECT_TRUE(m_driver.Visible(CDlgMain::kMultiSetId));
+    m_driver.Click(CDlgMain::kMultiSetId);
+    EXPECT_NE(Log().find(L"设置到多个设备[报警及驾驶参数]：成功"), std::wstring::npos);
+}
+
+// --- failures ---
+
+TEST_F(CDlgMainTest, FailedFetchAndAbsentPageReportFailure) {
+    g_getResult = 0;
+    Open();
+    EXPECT_EQ(Log().find(L"获得参数：失败\r\n", 0), Log().find(L"\r\n") + 2);
+    m_driver.Click(kCmd + 3);  // no page 3 exists
+    EXPECT_FALSE(m_main->SetParams(false));
+    EXPECT_NE(Log().find(L"设置参数：失败"), std::wstring::npos)
+        << "page 3 has no title here, so no brackets";
+    EXPECT_TRUE(TheHostRecord().sets.empty());
+}
+
+// --- layout and destruction ---
+
+struct LayoutCase {
+    int dpi;
+    ui::Rect pageRect;
+};
+
+TEST_F(CDlgMainTest, LayoutPlacesPagesStatusHintAndRow) {
+    const LayoutCase cases[] = {
+        {96, {121, 1, 1000 - 236 - 121, 670 - 18 - 40 - 1}},
+    };
+    for (const LayoutCase& c : cases) {
+        m_automation.Backend().SetDpi(c.dpi);
+        Open();
+        const ui::Rect page = m_main->PageRect();
+        EXPECT_EQ(page.x, c.pageRect.x);
+        EXPECT_EQ(page.w, c.pageRect.w);
+        EXPECT_EQ(page.h, c.pageRect.h);
+        const ui::Rect status = m_main->Status()->View().WindowRect();
+        EXPECT_EQ(status.x, page.Right() + 1);
+        EXPECT_EQ(status.Right(), 1000 - 1);
+        const ui::Rect firstPage = Driver(kFirstPageTemplate).View()->WindowRect();
+        EXPECT_EQ(firstPage.x, page.x);
+        EXPECT_EQ(firstPage.w, page.w);
+        const ui::Rect hint = m_main->View().GetRect(CDlgMain::kHintId);
+        EXPECT_EQ(hint.y, page.Bottom() + 1);
+        const ui::Rect all = m_main->View().GetRect(CDlgMain::kSelectAllId);
+        const ui::Rect multi = m_main->View().GetRect(CDlgMain::kMultiSetId);
+        EXPECT_EQ(all.x, 1000 - multi.Right()) << "row centred";
+        EXPECT_EQ(multi.Bottom(), 670 - 12);
+        m_main.reset();
+    }
+}
+
+TEST_F(CDlgMainTest, ButtonsStackWithOnePixelGaps) {
+    Open();
+    const ui::Rect first = m_main->View().GetRect(kCmd + 1);
+    const ui::Rect seventh = m_main->View().GetRect(kCmd + 7);
+    EXPECT_EQ(first.y, 1);
+    EXPECT_EQ(seventh.y, 1 + 5 * (first.h + 1)) << "page 6 is hidden and takes no place";
+}
+
+TEST_F(CDlgMainTest, DestroyRemovesStatusButtonsAndPages) {
+    Open();
+    m_driver.Click(kCmd + 2);
+    m_main->Destroy();
+    EXPECT_FALSE(Driver(CDlgStatus::kTemplateId).IsValid());
+    EXPECT_FALSE(Driver(kFirstPageTemplate).IsValid());
+    EXPECT_FALSE(Driver(SpeedPage::kTemplateId).IsValid());
+    EXPECT_EQ(m_main->Page(1), nullptr);
+}
+
+}  // namespace
+}  // namespace mdvr::test
