@@ -5,6 +5,10 @@
 #include <stdexcept>
 #include <vector>
 
+#ifdef _WIN32
+#include <windows.h>  // MDVR_MSG is the platform's MSG
+#endif
+
 namespace mdvr::refhost {
 namespace {
 

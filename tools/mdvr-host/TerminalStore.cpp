@@ -55,7 +55,16 @@ std::string HeaderLine(bool online) {
 }
 
 [[noreturn]] void Fail(const std::string& name, size_t line, const std::string& what) {
-    throw TerminalFileError(name + ":" + std::to_string(line) + ": " + what);
+    std::string message = name;  // appended piece by piece: gcc 12 misjudges chained + (-Wrestrict)
+    message.append(":").append(std::to_string(line)).append(": ").append(what);
+    throw TerminalFileError(message);
+}
+
+// "\"text\" rest", built by appending for the same reason.
+std::string Quoted(std::string_view text, std::string_view rest) {
+    std::string quoted = "\"";
+    quoted.append(text).append("\"").append(rest);
+    return quoted;
 }
 
 }  // namespace
@@ -101,15 +110,13 @@ void TerminalStore::ParseLine(std::string_view line, size_t number, const std::s
         return;
     }
     std::optional<uint32_t> id = ParseId(first);
-    if (!id) Fail(name, number, "\"" + std::string(first) + "\" is not a parameter ID like 0x0001");
+    if (!id) Fail(name, number, Quoted(first, " is not a parameter ID like 0x0001"));
     if (Find(*id) != nullptr) Fail(name, number, "parameter " + FormatId(*id) + " appears twice");
     std::string_view typeName = NextWord(rest);
     std::optional<ParamType> type = ParseTypeName(typeName);
-    if (!type)
-        Fail(name, number, "unknown type \"" + std::string(typeName) + "\" (u8 u16 u32 text hex)");
+    if (!type) Fail(name, number, "unknown type " + Quoted(typeName, " (u8 u16 u32 text hex)"));
     std::optional<Bytes> value = ParseValue(*type, rest);
-    if (!value)
-        Fail(name, number, "\"" + std::string(rest) + "\" is not a valid " + std::string(typeName));
+    if (!value) Fail(name, number, Quoted(rest, " is not a valid ").append(typeName));
     AddParam({*id, *type, std::move(*value)});
 }
 
