@@ -35,8 +35,12 @@ step() {  # step <name> <command...>: runs one step, records its outcome, never 
     fi
 }
 
-build_preset() {
-    cmake --preset "$1" >/dev/null && cmake --build --preset "$1" -j "$JOBS"
+build_preset() {  # build_preset <preset> [target...]
+    local preset=$1
+    shift
+    local targets=()
+    (($# == 0)) || targets=(--target "$@")
+    cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" -j "$JOBS" "${targets[@]}"
 }
 
 test_preset() {
@@ -66,7 +70,7 @@ run_fuzzers() {
 }
 
 run_bench() {
-    build_preset release && build/release/bench/mdvr_bench --benchmark_min_time=0.05
+    build_preset release mdvr_bench && build/release/bench/mdvr_bench --benchmark_min_time=0.05
 }
 
 # The i686 DLL is what hosts load: exactly the sixteen plain names, and no runtime DLLs.
