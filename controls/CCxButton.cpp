@@ -23,6 +23,7 @@ void CCxButton::OnAttached(ui::IView& view, int id) {
     m_id = id;
     if (m_images == ButtonImages{}) m_images = DefaultImages();
     ApplyImages();
+    view.SetButtonTextColours(id, m_theme.m_dwRGBBtnNormalText, m_theme.m_dwRGBBtnOverText);
 }
 
 void CCxButton::SetImages(std::wstring_view normal, std::wstring_view hover,

@@ -1,6 +1,6 @@
 #pragma once
 // A skinned push button: the theme's images per state where the theme folder has them, else a
-// drawn look in the theme's colours.
+// drawn look in the theme's colours; the caption in the theme's normal and hover text colours.
 #include <string>
 #include <string_view>
 

@@ -29,6 +29,12 @@ void CDlgChildBase::BeginDrag() {
     backend.CaptureMouse(View());
     m_dragging = true;
     m_dragStart = backend.CursorPos();
+    // One screen: the cursor, and with it the window, stays on it.
+    if (backend.MonitorCount() < 2) {
+        const ui::Point screen = backend.MaximisedSize();
+        const ui::Rect confinement{0, 0, screen.x, screen.y};
+        backend.ConfineCursor(&confinement);
+    }
     m_startRect = backend.TopLevelRect(View());
 }
 
@@ -46,6 +52,7 @@ void CDlgChildBase::EndDrag() {
     m_dragging = false;
     backend.ReleaseMouse();
     backend.ConfineCursor(nullptr);
+    View().SetFocus(0);
 }
 
 }  // namespace mdvr

@@ -4,9 +4,12 @@
 
 namespace mdvr {
 
+CGuiCheckBox::CGuiCheckBox(const CPathManager& theme) : m_theme(theme) {}
+
 void CGuiCheckBox::OnAttached(ui::IView& view, int id) {
     m_view = &view;
     m_id = id;
+    view.SetCheckMarkColour(id, m_theme.m_dwRGBCheckState);
     Repaint(view, id);
 }
 

@@ -2,7 +2,6 @@
 
 #include "controls/ListCompare.h"
 #include "controls/Scaling.h"
-#include "text/CPathManager.h"
 #include "ui/IBackend.h"
 
 namespace mdvr {
@@ -17,10 +16,6 @@ constexpr const wchar_t* kTipCell = L"复制单元格数据 完成";
 constexpr const wchar_t* kTipRow = L"复制一行数据 完成";
 constexpr const wchar_t* kTipList = L"复制列表全部数据 完成";
 
-uint32_t Rgb(uint32_t r, uint32_t g, uint32_t b) {
-    return r | (g << 8) | (b << 16);
-}
-
 std::map<std::wstring, uint32_t> DefaultColours() {
     return {{L"Normal", Rgb(0, 0, 0)},
             {L"Offline", Rgb(0, 0, 0)},
@@ -29,14 +24,32 @@ std::map<std::wstring, uint32_t> DefaultColours() {
             {L"ConfirmedWarning", Rgb(237, 35, 235)}};
 }
 
+ui::ListColours ThemeColours(const CPathManager& theme) {
+    ui::ListColours look;
+    look.rowBack[0] = theme.m_dwRGBListItemBK[0];
+    look.rowBack[1] = theme.m_dwRGBListItemBK[1];
+    look.headerBack[0] = theme.m_dwRGBListHeadCtrlBK[0];
+    look.headerBack[1] = theme.m_dwRGBListHeadCtrlBK[1];
+    look.focusBack[0] = theme.m_dwRGBListItemBKFocus[0];
+    look.focusBack[1] = theme.m_dwRGBListItemBKFocus[1];
+    look.text = theme.m_dwRGBTextColor;
+    return look;
+}
+
 }  // namespace
 
-CXListCtrl::CXListCtrl(uint32_t listStyle)
-    : m_style(listStyle), m_rowHeight(ScaleFull(kRowHeight)), m_colours(DefaultColours()) {}
+CXListCtrl::CXListCtrl(uint32_t listStyle, const CPathManager& theme)
+    : m_style(listStyle),
+      m_rowHeight(ScaleFull(kRowHeight)),
+      m_colours(DefaultColours()),
+      m_look(ThemeColours(theme)) {}
 
 void CXListCtrl::OnAttached(ui::IView& view, int id) {
     m_view = &view;
     m_id = id;
+    view.SetRowTextColours(id, [this](int row) { return RowTextColour(row); });
+    view.SetHorzScrollBar(id, !m_noHorzScroll);
+    ApplyColours();
 }
 
 bool CXListCtrl::OnInput(ui::IView& /*view*/, const ui::Notification& n) {
@@ -69,6 +82,11 @@ std::wstring CXListCtrl::ColourKey(int row, int col) {
     return L"#" + std::to_wstring(row) + L"_" + std::to_wstring(col);
 }
 
+void CXListCtrl::SetTextColour(const std::wstring& key, uint32_t colour) {
+    m_colours[key] = colour;
+    if (m_view != nullptr) m_view->Redraw(m_id);
+}
+
 std::optional<uint32_t> CXListCtrl::RowTextColour(int row) const {
     if (auto it = m_colours.find(ColourKey(row, 0)); it != m_colours.end()) return it->second;
     const int status = FindColumnByKind(CSortHeaderCtrl::kKindStatus);
@@ -77,6 +95,40 @@ std::optional<uint32_t> CXListCtrl::RowTextColour(int row) const {
         return it->second;
     }
     return std::nullopt;
+}
+
+void CXListCtrl::SetRowBackColours(uint32_t even, uint32_t odd) {
+    m_look.rowBack[0] = even;
+    m_look.rowBack[1] = odd;
+    ApplyColours();
+}
+
+void CXListCtrl::SetHeaderBackColours(uint32_t top, uint32_t bottom) {
+    m_look.headerBack[0] = top;
+    m_look.headerBack[1] = bottom;
+    ApplyColours();
+}
+
+void CXListCtrl::SetFocusColours(uint32_t focused, uint32_t unfocused) {
+    m_look.focusBack[0] = focused;
+    m_look.focusBack[1] = unfocused;
+    ApplyColours();
+}
+
+void CXListCtrl::SetTextAndGridColours(uint32_t text, uint32_t grid) {
+    m_look.text = text;
+    m_look.grid = grid;
+    ApplyColours();
+}
+
+// The view repaints the list with them.
+void CXListCtrl::ApplyColours() {
+    if (m_view != nullptr) m_view->SetListColours(m_id, m_look);
+}
+
+void CXListCtrl::SetNoHorzScroll(bool none) {
+    m_noHorzScroll = none;
+    if (m_view != nullptr) m_view->SetHorzScrollBar(m_id, !none);
 }
 
 bool CXListCtrl::GetCheck(int row) const {
@@ -197,6 +249,7 @@ void CXListCtrl::SortBy(int col) {
                      [&](uintptr_t a, uintptr_t b) { return CompareRows(texts, a, b, ascending); });
     m_sortColumn = col;
     m_sortAscending = ascending;
+    m_view->SetSortArrow(m_id, col, ascending);
 }
 
 int CXListCtrl::CompareRows(const std::vector<std::wstring>& texts, uintptr_t a, uintptr_t b,

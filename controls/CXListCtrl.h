@@ -1,6 +1,7 @@
 #pragma once
 // The report list's own rules on any backend: check/select/copy keys, the header check box,
-// type-aware sorting, the hidden relation and status columns and the row text colour table.
+// type-aware sorting, the hidden relation and status columns, the row text colour table and the
+// list's colours (the theme's until a page sets its own).
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -9,6 +10,7 @@
 
 #include "controls/CSortHeaderCtrl.h"
 #include "controls/ListCopyText.h"
+#include "text/CPathManager.h"
 #include "ui/IControlBehavior.h"
 
 namespace mdvr {
@@ -19,7 +21,7 @@ class CXListCtrl : public ui::IControlBehavior {
     using UserCompare = int (*)(uintptr_t a, uintptr_t b, uintptr_t userValue);
 
     // listStyle: the list's declared style (check boxes, single selection, header check box).
-    explicit CXListCtrl(uint32_t listStyle);
+    explicit CXListCtrl(uint32_t listStyle, const CPathManager& theme = CPathManager::Instance());
     virtual ~CXListCtrl() = default;
 
     void OnAttached(ui::IView& view, int id) override;
@@ -40,8 +42,17 @@ class CXListCtrl : public ui::IControlBehavior {
 
     // Row text colours: "#row_col" keys for single rows, else status names.
     static std::wstring ColourKey(int row, int col);
-    void SetTextColour(const std::wstring& key, uint32_t colour) { m_colours[key] = colour; }
+    void SetTextColour(const std::wstring& key, uint32_t colour);
     std::optional<uint32_t> RowTextColour(int row) const;
+
+    // Each stores its colours and repaints.
+    void SetRowBackColours(uint32_t even, uint32_t odd);
+    void SetHeaderBackColours(uint32_t top, uint32_t bottom);
+    void SetFocusColours(uint32_t focused, uint32_t unfocused);
+    void SetTextAndGridColours(uint32_t text, uint32_t grid);
+    const ui::ListColours& Colours() const { return m_look; }
+    // Off after construction: the list keeps no horizontal scroll bar.
+    void SetNoHorzScroll(bool none);
 
     virtual bool GetCheck(int row) const;
     virtual void SetCheck(int row, bool checked);
@@ -57,6 +68,7 @@ class CXListCtrl : public ui::IControlBehavior {
     std::vector<int> VisibleColumns() const;
     TextRow RowCells(int row, const std::vector<int>& columns) const;
     void SortBy(int col);
+    void ApplyColours();
     int CompareRows(const std::vector<std::wstring>& texts, uintptr_t a, uintptr_t b,
                     bool ascending) const;
 
@@ -72,6 +84,8 @@ class CXListCtrl : public ui::IControlBehavior {
     UserCompare m_userCompare = nullptr;
     uintptr_t m_userValue = 0;
     std::map<std::wstring, uint32_t> m_colours;
+    ui::ListColours m_look;
+    bool m_noHorzScroll = false;
 };
 
 }  // namespace mdvr

@@ -9,7 +9,7 @@
 namespace mdvr::ui {
 
 class IBackend {
-public:
+  public:
     virtual ~IBackend() = default;
 
     // Builds a dialog with all its declared controls, as a child of parent, or of a native host
@@ -26,6 +26,8 @@ public:
     // Dragging a top-level window by a child panel.
     virtual Point CursorPos() const = 0;  // screen coordinates
     virtual int MonitorCount() const = 0;
+    // The size of a maximised window (the work area), in device pixels.
+    virtual Point MaximisedSize() const = 0;
     virtual void CaptureMouse(IView& view) = 0;
     virtual void ReleaseMouse() = 0;
     virtual void ConfineCursor(const Rect* screenRect) = 0;  // null releases

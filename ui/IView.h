@@ -1,7 +1,14 @@
 #pragma once
 // One dialog as a backend shows it: the operations page logic and controls use, by control ID.
 // An ID the dialog does not have is ignored by setters and reads as empty/0/false.
+//
+// Geometry: declarations (ControlDecl::place, DialogDecl sizes) are at 96 DPI and the backend
+// scales them once, when it builds the dialog. Everything at run time - Move, GetRect,
+// MoveWindow, WindowRect, ClientSize, OnResize, hit-test and mouse points, column widths and
+// FontSpec heights - is in device pixels and passes unchanged: callers apply the screen
+// scaling themselves, so a backend that scaled again would scale twice.
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,8 +16,11 @@
 
 namespace mdvr::ui {
 
+// A list row's own text colour, asked whenever the row is drawn; nullopt = the list's colour.
+using RowTextColourFn = std::function<std::optional<uint32_t>(int row)>;
+
 class IView {
-public:
+  public:
     virtual ~IView() = default;
 
     // --- the dialog itself ---
@@ -27,7 +37,7 @@ public:
     virtual void Invalidate() = 0;
     // Queued delivery as an Event::Message notification to this dialog.
     virtual void Post(uint32_t message, intptr_t wParam, intptr_t lParam) = 0;
-    virtual void EndModal(int result) = 0;  // ends a modal run of this dialog
+    virtual void EndModal(int result) = 0;   // ends a modal run of this dialog
     virtual void* NativeHandle() const = 0;  // HWND on Windows, the view itself headless
 
     // --- controls: creation at run time (page buttons), presence, state ---
@@ -38,7 +48,7 @@ public:
     virtual bool IsEnabled(int id) const = 0;
     virtual void Show(int id, bool show) = 0;
     virtual bool IsVisible(int id) const = 0;
-    virtual void SetFocus(int id) = 0;
+    virtual void SetFocus(int id) = 0;  // id 0: the dialog itself
     virtual int FocusedId() const = 0;  // 0 when no control of this dialog has the focus
     virtual void Move(int id, const Rect& rect) = 0;
     virtual Rect GetRect(int id) const = 0;
@@ -62,6 +72,13 @@ public:
     // Skinned buttons: theme image files per state (normal, hover, pressed, disabled).
     virtual void SetButtonImages(int id, std::wstring_view normal, std::wstring_view hover,
                                  std::wstring_view pressed, std::wstring_view disabled) = 0;
+
+    // --- colours of single controls; a control of another kind ignores them ---
+    // Skinned buttons: the caption colour, normally and under the pointer.
+    virtual void SetButtonTextColours(int id, uint32_t normal, uint32_t hover) = 0;
+    // Check boxes: the colour of the check mark.
+    virtual void SetCheckMarkColour(int id, uint32_t colour) = 0;
+    virtual void SetGroupColours(int id, const GroupColours& colours) = 0;
 
     // --- drop-down lists ---
     virtual void ClearEntries(int id) = 0;
@@ -100,6 +117,12 @@ public:
     virtual void SortRows(int id, const std::function<int(uintptr_t, uintptr_t)>& compare) = 0;
     // The cell under the mouse pointer, or false when the pointer is over no cell.
     virtual bool CellUnderPointer(int id, int* row, int* col) const = 0;
+    virtual void SetListColours(int id, const ListColours& colours) = 0;
+    virtual void SetRowTextColours(int id, RowTextColourFn colourOf) = 0;
+    // The header's sort arrow over col (-1: none), pointing up when ascending.
+    virtual void SetSortArrow(int id, int col, bool ascending) = 0;
+    // false keeps the horizontal scroll bar away, whatever the column widths.
+    virtual void SetHorzScrollBar(int id, bool allowed) = 0;
 };
 
 }  // namespace mdvr::ui

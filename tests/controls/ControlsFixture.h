@@ -6,10 +6,13 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "controls/CDlgChildBase.h"
 #include "text/CLanguage.h"
+#include "text/CPathManager.h"
 #include "ui/headless/Automation.h"
 #include "ui/headless/HeadlessView.h"
 
@@ -79,6 +82,13 @@ inline std::filesystem::path TempDir(const char* name) {
 inline void WriteFile(const std::filesystem::path& path, const std::string& text) {
     std::filesystem::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary) << text;
+}
+
+// A theme whose "color_config.ini" holds the given settings lines, under a temporary path.
+inline std::unique_ptr<CPathManager> ThemeWith(const char* name, const std::string& colours) {
+    const auto dir = TempDir(name);
+    WriteFile(dir / "Theme" / "Default" / "color_config.ini", "[COLOR]\n" + colours);
+    return std::make_unique<CPathManager>(dir.wstring() + L"/");
 }
 
 class ControlsTest : public testing::Test {

@@ -61,18 +61,11 @@ class TestPopup : public CDlgPopupBase {
     void OnSizePopup(int width, int height) override { m_lastSize = {width, height}; }
 };
 
-class DialogBases : public ControlsTest {
-  protected:
-    static std::unique_ptr<CPathManager> Theme(const char* name, const std::string& colours) {
-        const auto dir = TempDir(name);
-        WriteFile(dir / "Theme" / "Default" / "color_config.ini", "[COLOR]\n" + colours);
-        return std::make_unique<CPathManager>(dir.wstring() + L"/");
-    }
-};
+class DialogBases : public ControlsTest {};
 
 TEST_F(DialogBases, PopupTitleShadowColoursAndCorners) {
-    const auto theme =
-        Theme("popup", "m_nFlatDesign=0\nm_dwRGBDlgPopupBaseBK=1,2,3\nm_dwRGBTextColor=4,5,6\n");
+    const auto theme = ThemeWith(
+        "popup", "m_nFlatDesign=0\nm_dwRGBDlgPopupBaseBK=1,2,3\nm_dwRGBTextColor=4,5,6\n");
     TestPopup popup(kPopupDecl, *theme);
     popup.SetTitleText(L"Alarm mask");
     ui::DialogDriver driver = Show(popup);
@@ -102,7 +95,7 @@ TEST_F(DialogBases, PopupTitleShadowColoursAndCorners) {
 }
 
 TEST_F(DialogBases, FlatThemeKeepsSquareCornersAndHiddenTitleIsFlat) {
-    const auto theme = Theme("flat", "m_nFlatDesign=1\n");
+    const auto theme = ThemeWith("flat", "m_nFlatDesign=1\n");
     TestPopup popup(kPopupDecl, *theme);
     popup.ShowTitle(false);
     ui::DialogDriver driver = Show(popup);
@@ -171,6 +164,31 @@ TEST_F(Dragging, TickWrapAndCapture) {
     Mouse(ui::Event::MouseMove, {3, 3}, 0x00000018u);  // 40 ms
     EXPECT_EQ(HostAt().x, 103);
     Mouse(ui::Event::MouseUp, {3, 3}, 0x00000019u);
+}
+
+// One monitor: the cursor is held to the maximised window's area while dragging; with two it
+// roams. Either way the panel takes the focus at the end.
+TEST_F(Dragging, ConfinedToOneScreenAndFocusedAtTheEnd) {
+    auto& backend = m_automation.Backend();
+    backend.SetMaximisedSize({1366, 728});
+    for (int monitors : {1, 2}) {
+        SCOPED_TRACE(monitors);
+        backend.SetMonitorCount(monitors);
+        m_panel.View().SetFocus(kOtherEdit);
+        Mouse(ui::Event::MouseDown, {10, 10}, 100);
+        const ui::Rect* held = backend.CursorConfinement();
+        ASSERT_EQ(held != nullptr, monitors == 1);
+        if (held != nullptr) {
+            EXPECT_EQ(held->x, 0);
+            EXPECT_EQ(held->y, 0);
+            EXPECT_EQ(held->w, 1366);
+            EXPECT_EQ(held->h, 728);
+        }
+        Mouse(ui::Event::MouseUp, {20, 20}, 200);
+        EXPECT_EQ(backend.CursorConfinement(), nullptr);
+        EXPECT_EQ(backend.FocusedView(), &m_panel.View());
+        EXPECT_EQ(m_panel.View().FocusedId(), 0);
+    }
 }
 
 TEST_F(Dragging, MaximisedHostIsNotDragged) {

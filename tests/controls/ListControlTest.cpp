@@ -216,5 +216,53 @@ TEST_F(ListControl, HiddenColumnsAndRowColours) {
     EXPECT_EQ(m_list.RowTextColour(0), 0xEB23EDu);
 }
 
+// The view draws the rows in the list's colour table: a row's own key, else its status.
+TEST_F(ListControl, ViewAsksTheColourTableForEachRow) {
+    Open({{{L"a", L"1"}}, {{L"b", L"2"}}});
+    ui::HeadlessView& view = *m_driver.View();
+    m_driver.View()->SetCellText(kList, 1, 4, L"Warning");
+    EXPECT_EQ(view.RowTextColour(kList, 0), 0x009900u);
+    EXPECT_EQ(view.RowTextColour(kList, 1), 0x0000FFu);
+    m_list.SetTextColour(CXListCtrl::ColourKey(1, 0), 0x0A0B0C);
+    EXPECT_EQ(view.RowTextColour(kList, 1), 0x0A0B0Cu);
+    m_driver.View()->SetCellText(kList, 0, 4, L"Unknown");
+    EXPECT_EQ(view.RowTextColour(kList, 0), m_list.Colours().text);
+}
+
+TEST_F(ListControl, ColourSettersReachTheViewAndTheThemeFillsTheRest) {
+    const auto theme = ThemeWith("list-colours",
+                                 "m_dwRGBListItemBK[0]=1,0,0\nm_dwRGBListItemBK[1]=2,0,0\n"
+                                 "m_dwRGBListHeadCtrlBK[0]=3,0,0\nm_dwRGBListHeadCtrlBK[1]=4,0,0\n"
+                                 "m_dwRGBListItemBKFocus[0]=5,0,0\n"
+                                 "m_dwRGBListItemBKFocus[1]=6,0,0\nm_dwRGBTextColor=7,0,0\n");
+    CXListCtrl list(kListStyle, *theme);
+    m_dialog.Attach(kList, list);
+    m_driver = Show(m_dialog);
+    const auto& shown = m_driver.View()->Find(kList)->listColours;
+    ASSERT_TRUE(shown.has_value());
+    EXPECT_EQ(*shown, (ui::ListColours{{1, 2}, {3, 4}, {5, 6}, 7, ui::ListColours{}.grid}));
+    list.SetRowBackColours(11, 12);
+    list.SetHeaderBackColours(13, 14);
+    list.SetFocusColours(15, 16);
+    list.SetTextAndGridColours(17, 18);
+    EXPECT_EQ(*shown, (ui::ListColours{{11, 12}, {13, 14}, {15, 16}, 17, 18}));
+}
+
+TEST_F(ListControl, SortArrowFollowsTheSortAndScrollBarOption) {
+    Open({{{L"a", L"2"}}, {{L"b", L"1"}}});
+    const ui::HeadlessControl& shown = *m_driver.View()->Find(kList);
+    EXPECT_EQ(shown.sortArrowColumn, -1);
+    EXPECT_TRUE(shown.horzScrollBar);
+    m_driver.ClickHeader(kList, 1);
+    EXPECT_EQ(shown.sortArrowColumn, 1);
+    EXPECT_FALSE(shown.sortArrowUp);  // the first click sorts descending
+    m_driver.ClickHeader(kList, 1);
+    EXPECT_TRUE(shown.sortArrowUp);
+    m_driver.ClickHeader(kList, 0);  // the header check box: no sort, the arrow stays
+    EXPECT_EQ(shown.sortArrowColumn, 1);
+    m_list.SetNoHorzScroll(true);
+    EXPECT_FALSE(shown.horzScrollBar);
+}
+
 }  // namespace
 }  // namespace mdvr::test

@@ -213,6 +213,7 @@ void HeadlessBackend::Reset() {
     m_tick = 0;
     m_cursor = {};
     m_monitors = 1;
+    m_maximised = kDefaultMaximised;
     m_confined = false;
     m_capture = 0;
 }

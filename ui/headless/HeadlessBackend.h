@@ -25,7 +25,8 @@ struct MsgTip {
 class HeadlessBackend : public IBackend, public IMsgTipPresenter {
   public:
     using ModalScript = std::function<void(HeadlessView&)>;
-    static constexpr int kModalCancel = 2;  // the result of a modal run nobody ended
+    static constexpr int kModalCancel = 2;                 // the result of a modal run nobody ended
+    static constexpr Point kDefaultMaximised{1920, 1040};  // a 1080-line screen less its task bar
 
     HeadlessBackend();
     ~HeadlessBackend() override;
@@ -40,6 +41,7 @@ class HeadlessBackend : public IBackend, public IMsgTipPresenter {
     uint32_t TickCount() const override { return m_tick; }
     Point CursorPos() const override { return m_cursor; }
     int MonitorCount() const override { return m_monitors; }
+    Point MaximisedSize() const override { return m_maximised; }
     void CaptureMouse(IView& view) override;
     void ReleaseMouse() override { m_capture = 0; }
     void ConfineCursor(const Rect* screenRect) override;
@@ -75,6 +77,7 @@ class HeadlessBackend : public IBackend, public IMsgTipPresenter {
     void AdvanceTicks(uint32_t ms) { m_tick += ms; }
     void SetCursorPos(Point p) { m_cursor = p; }
     void SetMonitorCount(int count) { m_monitors = count; }
+    void SetMaximisedSize(Point size) { m_maximised = size; }
     const std::wstring& ClipboardText() const { return m_clipboard; }
     bool HasCapture(const HeadlessView& view) const;
     const Rect* CursorConfinement() const { return m_confined ? &m_confinement : nullptr; }
@@ -105,6 +108,7 @@ class HeadlessBackend : public IBackend, public IMsgTipPresenter {
     uint32_t m_tick = 0;
     Point m_cursor;
     int m_monitors = 1;
+    Point m_maximised = kDefaultMaximised;
     bool m_confined = false;
     Rect m_confinement;
     std::wstring m_clipboard;

@@ -1,10 +1,11 @@
 #pragma once
 // The complete in-memory state of one control of a headless dialog.
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "ui/Types.h"
+#include "ui/IView.h"
 #include "ui/headless/EditBuffer.h"
 #include "ui/headless/ListModel.h"
 
@@ -55,6 +56,15 @@ struct HeadlessControl {
     int toolTipCloses = 0;
     FontSpec font;
     std::array<std::wstring, 4> images;  // normal, hover, pressed, disabled
+    // Looks handed over by the program, recorded as they came (nothing is drawn).
+    std::optional<std::array<uint32_t, 2>> buttonText;  // normal, hover
+    std::optional<uint32_t> checkMark;
+    std::optional<GroupColours> groupColours;
+    std::optional<ListColours> listColours;
+    RowTextColourFn rowTextColour;
+    int sortArrowColumn = -1;
+    bool sortArrowUp = false;
+    bool horzScrollBar = true;
 };
 
 }  // namespace mdvr::ui

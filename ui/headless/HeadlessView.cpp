@@ -96,8 +96,9 @@ void HeadlessView::Post(uint32_t message, intptr_t wParam, intptr_t lParam) {
 
 bool HeadlessView::AddControl(const ControlDecl& decl) {
     if (decl.id != 0 && Find(decl.id) != nullptr) return false;
-    m_controls.push_back(
-        std::make_unique<HeadlessControl>(decl, ScaleRect(decl.place, m_backend.Dpi())));
+    const int dpi = m_backend.Dpi();
+    m_controls.push_back(std::make_unique<HeadlessControl>(decl, ScaleRect(decl.place, dpi)));
+    m_controls.back()->font.height = Scale(FontSpec{}.height, dpi);  // the default is ours to scale
     return true;
 }
 
@@ -125,7 +126,7 @@ bool HeadlessView::IsVisible(int id) const {
 }
 
 void HeadlessView::SetFocus(int id) {
-    if (Find(id) != nullptr) m_backend.MoveFocus(this, id);
+    if (id == 0 || Find(id) != nullptr) m_backend.MoveFocus(this, id);
 }
 
 int HeadlessView::FocusedId() const {
@@ -211,6 +212,18 @@ void HeadlessView::SetButtonImages(int id, std::wstring_view normal, std::wstrin
         c->images = {std::wstring(normal), std::wstring(hover), std::wstring(pressed),
                      std::wstring(disabled)};
     }
+}
+
+void HeadlessView::SetButtonTextColours(int id, uint32_t normal, uint32_t hover) {
+    if (HeadlessControl* c = FindKind(id, ControlKind::Button)) c->buttonText = {normal, hover};
+}
+
+void HeadlessView::SetCheckMarkColour(int id, uint32_t colour) {
+    if (HeadlessControl* c = FindKind(id, ControlKind::CheckBox)) c->checkMark = colour;
+}
+
+void HeadlessView::SetGroupColours(int id, const GroupColours& colours) {
+    if (HeadlessControl* c = FindKind(id, ControlKind::GroupBox)) c->groupColours = colours;
 }
 
 // --- drop-down lists ---
@@ -373,6 +386,36 @@ void HeadlessView::SortRows(int id, const std::function<int(uintptr_t, uintptr_t
 bool HeadlessView::CellUnderPointer(int id, int* row, int* col) const {
     const HeadlessControl* c = FindKind(id, ControlKind::ListView);
     return c != nullptr && c->list.CellUnderPointer(row, col);
+}
+
+void HeadlessView::SetListColours(int id, const ListColours& colours) {
+    if (HeadlessControl* c = FindKind(id, ControlKind::ListView)) c->listColours = colours;
+}
+
+void HeadlessView::SetRowTextColours(int id, RowTextColourFn colourOf) {
+    if (HeadlessControl* c = FindKind(id, ControlKind::ListView)) {
+        c->rowTextColour = std::move(colourOf);
+    }
+}
+
+void HeadlessView::SetSortArrow(int id, int col, bool ascending) {
+    if (HeadlessControl* c = FindKind(id, ControlKind::ListView)) {
+        c->sortArrowColumn = col;
+        c->sortArrowUp = ascending;
+    }
+}
+
+void HeadlessView::SetHorzScrollBar(int id, bool allowed) {
+    if (HeadlessControl* c = FindKind(id, ControlKind::ListView)) c->horzScrollBar = allowed;
+}
+
+uint32_t HeadlessView::RowTextColour(int id, int row) const {
+    const HeadlessControl* c = FindKind(id, ControlKind::ListView);
+    if (c == nullptr) return 0;
+    if (c->rowTextColour) {
+        if (std::optional<uint32_t> own = c->rowTextColour(row)) return *own;
+    }
+    return c->listColours ? c->listColours->text : 0;
 }
 
 }  // namespace mdvr::ui

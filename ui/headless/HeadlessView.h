@@ -88,6 +88,9 @@ class HeadlessView : public IView {
     void SetCheck(int id, int state) override;
     void SetButtonImages(int id, std::wstring_view normal, std::wstring_view hover,
                          std::wstring_view pressed, std::wstring_view disabled) override;
+    void SetButtonTextColours(int id, uint32_t normal, uint32_t hover) override;
+    void SetCheckMarkColour(int id, uint32_t colour) override;
+    void SetGroupColours(int id, const GroupColours& colours) override;
 
     void ClearEntries(int id) override;
     int AddEntry(int id, std::wstring_view text, uint32_t data) override;
@@ -120,6 +123,12 @@ class HeadlessView : public IView {
     void SetHeaderCheck(int id, bool checked) override;
     void SortRows(int id, const std::function<int(uintptr_t, uintptr_t)>& compare) override;
     bool CellUnderPointer(int id, int* row, int* col) const override;
+    void SetListColours(int id, const ListColours& colours) override;
+    void SetRowTextColours(int id, RowTextColourFn colourOf) override;
+    void SetSortArrow(int id, int col, bool ascending) override;
+    void SetHorzScrollBar(int id, bool allowed) override;
+    // The colour the row's text would be drawn in: its own, else the list's, else black.
+    uint32_t RowTextColour(int id, int row) const;
 
     int Paints() const { return m_paints; }
     bool HasShadow() const { return m_shadow; }

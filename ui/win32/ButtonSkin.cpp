@@ -42,6 +42,13 @@ void ButtonSkin::DrawFlat(HDC dc, const RECT& rect, State state, COLORREF face) 
     DeleteObject(frame);
 }
 
+// Pressed shows the hover colour: the pointer is over the button then.
+COLORREF ButtonSkin::CaptionColour(State state, COLORREF fallback) const {
+    if (state == kDisabled) return GetSysColor(COLOR_GRAYTEXT);
+    if (!m_textColours) return fallback;
+    return (*m_textColours)[state == kNormal ? 0 : 1];
+}
+
 void ButtonSkin::Draw(const DRAWITEMSTRUCT& item, bool hover, COLORREF face, COLORREF text) const {
     const State state = StateOf(item, hover);
     RECT rect = item.rcItem;
@@ -52,7 +59,7 @@ void ButtonSkin::Draw(const DRAWITEMSTRUCT& item, bool hover, COLORREF face, COL
         DrawFlat(item.hDC, rect, state, face);
     }
     SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, state == kDisabled ? GetSysColor(COLOR_GRAYTEXT) : text);
+    SetTextColor(item.hDC, CaptionColour(state, text));
     const std::wstring caption = WindowText(item.hwndItem);
     DrawTextW(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &rect,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);

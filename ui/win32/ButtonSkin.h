@@ -1,9 +1,10 @@
 #pragma once
 // An owner-drawn push button's look: the theme images per state when they load, else a flat
-// face in the dialog's colours.
+// face in the dialog's colours; the caption in its own normal and hover colours once set.
 #include <windows.h>
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "ui/win32/ImageBitmap.h"
@@ -15,6 +16,7 @@ class ButtonSkin {
     enum State { kNormal, kHover, kPressed, kDisabled, kStateCount };
 
     void Load(const std::array<std::wstring_view, kStateCount>& files);
+    void SetTextColours(COLORREF normal, COLORREF hover) { m_textColours = {normal, hover}; }
     // Paints the item; hover comes from the caller, which tracks the pointer.
     void Draw(const DRAWITEMSTRUCT& item, bool hover, COLORREF face, COLORREF text) const;
 
@@ -22,7 +24,10 @@ class ButtonSkin {
     static State StateOf(const DRAWITEMSTRUCT& item, bool hover);
     static void DrawFlat(HDC dc, const RECT& rect, State state, COLORREF face);
 
+    COLORREF CaptionColour(State state, COLORREF fallback) const;
+
     std::array<ImageBitmap, kStateCount> m_images;
+    std::optional<std::array<COLORREF, 2>> m_textColours;  // normal, hover
 };
 
 }  // namespace mdvr::ui::win32

@@ -3,8 +3,6 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include "ui/win32/Win32Helpers.h"
-
 namespace mdvr::ui::win32 {
 
 namespace {
@@ -40,7 +38,7 @@ Notification MouseNotification(HWND window, HWND control, UINT msg, LPARAM lPara
     RECT client{};
     GetClientRect(window, &client);
     n.inside = PtInRect(&client, point) != FALSE;
-    n.point = Point{FromScreen(point.x), FromScreen(point.y)};
+    n.point = Point{point.x, point.y};
     return n;
 }
 

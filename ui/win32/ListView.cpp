@@ -4,8 +4,6 @@
 
 #include <vector>
 
-#include "ui/win32/Win32Helpers.h"
-
 namespace mdvr::ui::win32 {
 
 namespace {
@@ -49,7 +47,7 @@ int ListView::InsertColumn(int index, std::wstring_view title, int width) const 
     LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
     column.fmt = LVCFMT_LEFT;
-    column.cx = ToScreen(width);
+    column.cx = width;
     column.pszText = text.data();
     return static_cast<int>(
         Send(LVM_INSERTCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column)));
@@ -62,7 +60,7 @@ int ListView::ColumnCount() const {
 
 int ListView::ColumnWidth(int col) const {
     if (col < 0 || col >= ColumnCount()) return 0;
-    return FromScreen(static_cast<int>(Send(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(col), 0)));
+    return static_cast<int>(Send(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(col), 0));
 }
 
 int ListView::InsertRow(int index, std::wstring_view text) const {
@@ -152,6 +150,19 @@ void ListView::SetHeaderCheck(bool checked) const {
     SendMessageW(header, HDM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
     item.fmt = (item.fmt & ~HDF_CHECKED) | HDF_CHECKBOX | (checked ? HDF_CHECKED : 0);
     SendMessageW(header, HDM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+void ListView::SetSortArrow(int col, bool ascending) const {
+    HWND header = reinterpret_cast<HWND>(Send(LVM_GETHEADER, 0, 0));
+    const int count = ColumnCount();
+    for (int i = 0; header != nullptr && i < count; ++i) {
+        HDITEMW item{};
+        item.mask = HDI_FORMAT;
+        SendMessageW(header, HDM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        item.fmt &= ~(HDF_SORTUP | HDF_SORTDOWN);
+        if (i == col) item.fmt |= ascending ? HDF_SORTUP : HDF_SORTDOWN;
+        SendMessageW(header, HDM_SETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    }
 }
 
 void ListView::SortRows(const std::function<int(uintptr_t, uintptr_t)>& compare) const {

@@ -1,6 +1,6 @@
 #pragma once
 // The list operations of a view on one report-mode list-view window (not owned). Widths are in
-// 96-DPI pixels like every other geometry of the views.
+// device pixels like every other run-time geometry of the views.
 #include <windows.h>
 
 #include <cstdint>
@@ -32,6 +32,8 @@ class ListView {
     bool IsRowSelected(int row) const;
     void SelectRow(int row, bool selected) const;
     void SetHeaderCheck(bool checked) const;
+    // The header's sort arrow over col alone (-1: none).
+    void SetSortArrow(int col, bool ascending) const;
     void SortRows(const std::function<int(uintptr_t, uintptr_t)>& compare) const;
     bool CellUnderPointer(int* row, int* col) const;
 

@@ -97,6 +97,10 @@ int Win32Backend::MonitorCount() const {
     return GetSystemMetrics(SM_CMONITORS);
 }
 
+Point Win32Backend::MaximisedSize() const {
+    return Point{GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
+}
+
 void Win32Backend::CaptureMouse(IView& view) {
     SetCapture(HandleOf(view));
 }

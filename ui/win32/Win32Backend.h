@@ -24,6 +24,7 @@ class Win32Backend final : public IBackend {
 
     Point CursorPos() const override;
     int MonitorCount() const override;
+    Point MaximisedSize() const override;
     void CaptureMouse(IView& view) override;
     void ReleaseMouse() override;
     void ConfineCursor(const Rect* screenRect) override;

@@ -35,19 +35,16 @@ int ToScreen(int value) {
     return ScreenDpi() > 96 ? MulDiv(value, ScreenDpi(), 96) : value;
 }
 
-int FromScreen(int value) {
-    return ScreenDpi() > 96 ? MulDiv(value, 96, ScreenDpi()) : value;
-}
-
 RECT ToScreen(const Rect& rect) {
-    const LONG left = ToScreen(rect.x);
-    const LONG top = ToScreen(rect.y);
-    return RECT{left, top, left + ToScreen(rect.w), top + ToScreen(rect.h)};
+    return ToRECT(Rect{ToScreen(rect.x), ToScreen(rect.y), ToScreen(rect.w), ToScreen(rect.h)});
 }
 
-Rect FromScreen(const RECT& rect) {
-    return Rect{FromScreen(rect.left), FromScreen(rect.top), FromScreen(rect.right - rect.left),
-                FromScreen(rect.bottom - rect.top)};
+RECT ToRECT(const Rect& rect) {
+    return RECT{rect.x, rect.y, rect.Right(), rect.Bottom()};
+}
+
+Rect ToRect(const RECT& rect) {
+    return Rect{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
 }  // namespace mdvr::ui::win32

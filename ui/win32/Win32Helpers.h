@@ -1,6 +1,6 @@
 #pragma once
 // Small Win32 helpers shared by the backend's classes: the module handle, window text and the
-// screen scaling of 96-DPI geometry.
+// screen scaling of declared (96-DPI) geometry.
 #include <windows.h>
 
 #include <string>
@@ -16,10 +16,12 @@ std::wstring WindowText(HWND hwnd);
 
 // Logical pixels per inch across the desktop, read once.
 int ScreenDpi();
-// 96-DPI pixels to screen pixels and back; unchanged at 96 DPI or below.
+// Declared 96-DPI pixels to device pixels; unchanged at 96 DPI or below. Only declarations pass
+// through here: run-time geometry is in device pixels already.
 int ToScreen(int value);
-int FromScreen(int value);
 RECT ToScreen(const Rect& rect);
-Rect FromScreen(const RECT& rect);
+// The same rectangle in the other shape, unscaled.
+RECT ToRECT(const Rect& rect);
+Rect ToRect(const RECT& rect);
 
 }  // namespace mdvr::ui::win32

@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "ui/win32/CheckMark.h"
 #include "ui/win32/ControlClasses.h"
 #include "ui/win32/DialogTemplate.h"
 #include "ui/win32/ListView.h"
@@ -78,7 +79,7 @@ bool Win32View::Create(HWND parent) {
                                reinterpret_cast<LPARAM>(this));
     if (m_hwnd == nullptr) return false;
     m_tips = std::make_unique<TipWindows>(m_hwnd);
-    m_font = FontFor(FontSpec{});
+    m_font = FontFor(FontSpec{FontSpec{}.face, ToScreen(FontSpec{}.height), FontSpec{}.weight});
     PlaceWindow(owner);
     for (const ControlDecl& control : m_decl.controls) CreateControl(control);
     // A buddy may be declared after its up-down.
@@ -126,8 +127,11 @@ bool Win32View::CreateControl(const ControlDecl& decl) {
                                     (decl.style & kStyleListHeaderCheckBox) != 0);
     }
     ControlState& state = m_controls[decl.id];
-    state = ControlState{decl.kind, decl.style, nullptr};
+    state = ControlState{};
+    state.kind = decl.kind;
+    state.style = decl.style;
     if (decl.style & kStyleSkinned) state.skin = std::make_unique<ButtonSkin>();
+    if (decl.kind == ControlKind::ListView) state.list = std::make_unique<ListLook>(control);
     m_input.Subclass(control, decl.kind);
     return true;
 }
@@ -154,6 +158,12 @@ const Win32View::ControlState* Win32View::StateOf(int id) const {
     return it != m_controls.end() ? &it->second : nullptr;
 }
 
+Win32View::ControlState* Win32View::StateOf(int id, ControlKind kind) {
+    auto it = m_controls.find(id);
+    const bool found = it != m_controls.end() && it->second.kind == kind && Item(id) != nullptr;
+    return found ? &it->second : nullptr;
+}
+
 LRESULT Win32View::SendTo(int id, UINT msg, WPARAM wParam, LPARAM lParam) const {
     HWND control = Item(id);
     return control != nullptr ? SendMessageW(control, msg, wParam, lParam) : 0;
@@ -163,7 +173,7 @@ HFONT Win32View::FontFor(const FontSpec& font) {
     FontKey key{font.face != nullptr ? font.face : L"", font.height, font.weight};
     auto it = m_fonts.find(key);
     if (it != m_fonts.end()) return it->second;
-    HFONT handle = CreateFontW(-ToScreen(font.height), 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
+    HFONT handle = CreateFontW(-font.height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
                                DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                CLEARTYPE_QUALITY, DEFAULT_PITCH, std::get<0>(key).c_str());
     m_fonts.emplace(std::move(key), handle);
@@ -220,6 +230,7 @@ bool Win32View::OnInputMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* 
             if (state == nullptr || header.hwndFrom != Item(static_cast<int>(header.idFrom))) {
                 return false;
             }
+            if (OnCustomDraw(*reinterpret_cast<NMHDR*>(lParam), *state, result)) return true;
             *result = m_input.OnNotify(header, state->kind);
             return true;
         }
@@ -249,6 +260,20 @@ void Win32View::OnCommand(WPARAM wParam, LPARAM lParam) {
     const ControlState* state = StateOf(id);
     if (state != nullptr && control == Item(id))
         m_input.OnCommand(control, state->kind, HIWORD(wParam));
+}
+
+// Lists and check boxes with their own colours; everything else is drawn by the platform.
+bool Win32View::OnCustomDraw(NMHDR& header, const ControlState& state, LRESULT* result) {
+    if (header.code != NM_CUSTOMDRAW) return false;
+    if (state.list) {
+        *result = state.list->OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
+        return true;
+    }
+    if (state.checkMark) {
+        *result = DrawCheckMark(reinterpret_cast<NMCUSTOMDRAW&>(header), *state.checkMark);
+        return true;
+    }
+    return false;
 }
 
 bool Win32View::OnPaintMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
@@ -331,7 +356,7 @@ void Win32View::OnSize() {
                                         window.bottom - window.top + 1, m_corner.cx, m_corner.cy),
                      TRUE);
     }
-    m_sink.OnResize(FromScreen(client.right), FromScreen(client.bottom));
+    m_sink.OnResize(client.right, client.bottom);
 }
 
 LRESULT Win32View::HitTest(LPARAM lParam) const {
@@ -340,7 +365,7 @@ LRESULT Win32View::HitTest(LPARAM lParam) const {
     RECT client{};
     GetClientRect(m_hwnd, &client);
     if (!PtInRect(&client, point)) return HTNOWHERE;
-    const HitZone zone = m_sink.HitTest(Point{FromScreen(point.x), FromScreen(point.y)});
+    const HitZone zone = m_sink.HitTest(Point{point.x, point.y});
     for (const ZoneRow& row : kZones) {
         if (row.zone == zone) return row.hit;
     }
@@ -368,7 +393,7 @@ bool Win32View::IsWindowVisible() const {
 
 void Win32View::MoveWindow(const Rect& rect) {
     if (m_hwnd == nullptr) return;
-    const RECT place = ToScreen(rect);
+    const RECT place = ToRECT(rect);
     ::MoveWindow(m_hwnd, place.left, place.top, place.right - place.left, place.bottom - place.top,
                  TRUE);
 }
@@ -379,13 +404,13 @@ Rect Win32View::WindowRect() const {
     GetWindowRect(m_hwnd, &rect);
     HWND parent = m_popup ? nullptr : GetParent(m_hwnd);
     if (parent != nullptr) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-    return FromScreen(rect);
+    return ToRect(rect);
 }
 
 Point Win32View::ClientSize() const {
     RECT client{};
     if (m_hwnd != nullptr) GetClientRect(m_hwnd, &client);
-    return Point{FromScreen(client.right), FromScreen(client.bottom)};
+    return Point{client.right, client.bottom};
 }
 
 void Win32View::SetTitle(std::wstring_view title) {
@@ -499,8 +524,8 @@ bool Win32View::IsVisible(int id) const {
 }
 
 void Win32View::SetFocus(int id) {
-    HWND control = Item(id);
-    if (control != nullptr) ::SetFocus(control);
+    HWND target = id == 0 ? m_hwnd : Item(id);
+    if (target != nullptr) ::SetFocus(target);
 }
 
 int Win32View::FocusedId() const {
@@ -514,7 +539,7 @@ int Win32View::FocusedId() const {
 void Win32View::Move(int id, const Rect& rect) {
     HWND control = Item(id);
     if (control == nullptr) return;
-    const RECT place = ToScreen(rect);
+    const RECT place = ToRECT(rect);
     ::MoveWindow(control, place.left, place.top, place.right - place.left, place.bottom - place.top,
                  TRUE);
 }
@@ -525,7 +550,7 @@ Rect Win32View::GetRect(int id) const {
     RECT rect{};
     GetWindowRect(control, &rect);
     MapWindowPoints(nullptr, m_hwnd, reinterpret_cast<POINT*>(&rect), 2);
-    return FromScreen(rect);
+    return ToRect(rect);
 }
 
 void Win32View::SetFont(int id, const FontSpec& font) {
@@ -597,6 +622,30 @@ void Win32View::SetButtonImages(int id, std::wstring_view normal, std::wstring_v
     if (it == m_controls.end() || !it->second.skin) return;
     it->second.skin->Load({normal, hover, pressed, disabled});
     Redraw(id);
+}
+
+void Win32View::SetButtonTextColours(int id, uint32_t normal, uint32_t hover) {
+    ControlState* state = StateOf(id, ControlKind::Button);
+    if (state == nullptr || !state->skin) return;
+    state->skin->SetTextColours(normal, hover);
+    Redraw(id);
+}
+
+void Win32View::SetCheckMarkColour(int id, uint32_t colour) {
+    if (ControlState* state = StateOf(id, ControlKind::CheckBox)) {
+        state->checkMark = colour;
+        Redraw(id);
+    }
+}
+
+void Win32View::SetGroupColours(int id, const GroupColours& colours) {
+    ControlState* state = StateOf(id, ControlKind::GroupBox);
+    if (state == nullptr) return;
+    if (state->group) {
+        state->group->SetColours(colours);
+    } else {
+        state->group = std::make_unique<GroupBoxSkin>(Item(id), colours);
+    }
 }
 
 // ---- drop-down lists -----------------------------------------------------------------------
@@ -732,6 +781,27 @@ void Win32View::SortRows(int id, const std::function<int(uintptr_t, uintptr_t)>&
 
 bool Win32View::CellUnderPointer(int id, int* row, int* col) const {
     return ListOf(id).CellUnderPointer(row, col);
+}
+
+void Win32View::SetListColours(int id, const ListColours& colours) {
+    if (ControlState* state = StateOf(id, ControlKind::ListView)) state->list->SetColours(colours);
+}
+
+void Win32View::SetRowTextColours(int id, RowTextColourFn colourOf) {
+    if (ControlState* state = StateOf(id, ControlKind::ListView)) {
+        state->list->SetRowTextColours(std::move(colourOf));
+        Redraw(id);
+    }
+}
+
+void Win32View::SetSortArrow(int id, int col, bool ascending) {
+    ListOf(id).SetSortArrow(col, ascending);
+}
+
+void Win32View::SetHorzScrollBar(int id, bool allowed) {
+    if (ControlState* state = StateOf(id, ControlKind::ListView)) {
+        state->list->SetHorzScrollBar(allowed);
+    }
 }
 
 }  // namespace mdvr::ui::win32

@@ -12,7 +12,9 @@
 #include "ui/IView.h"
 #include "ui/win32/ActivationContext.h"
 #include "ui/win32/ButtonSkin.h"
+#include "ui/win32/GroupBoxSkin.h"
 #include "ui/win32/InputTranslator.h"
+#include "ui/win32/ListLook.h"
 #include "ui/win32/ListView.h"
 #include "ui/win32/ShadowWindow.h"
 #include "ui/win32/TipWindows.h"
@@ -72,6 +74,9 @@ class Win32View final : public IView {
     void SetCheck(int id, int state) override;
     void SetButtonImages(int id, std::wstring_view normal, std::wstring_view hover,
                          std::wstring_view pressed, std::wstring_view disabled) override;
+    void SetButtonTextColours(int id, uint32_t normal, uint32_t hover) override;
+    void SetCheckMarkColour(int id, uint32_t colour) override;
+    void SetGroupColours(int id, const GroupColours& colours) override;
 
     void ClearEntries(int id) override;
     int AddEntry(int id, std::wstring_view text, uint32_t data) override;
@@ -104,12 +109,19 @@ class Win32View final : public IView {
     void SetHeaderCheck(int id, bool checked) override;
     void SortRows(int id, const std::function<int(uintptr_t, uintptr_t)>& compare) override;
     bool CellUnderPointer(int id, int* row, int* col) const override;
+    void SetListColours(int id, const ListColours& colours) override;
+    void SetRowTextColours(int id, RowTextColourFn colourOf) override;
+    void SetSortArrow(int id, int col, bool ascending) override;
+    void SetHorzScrollBar(int id, bool allowed) override;
 
   private:
     struct ControlState {
         ControlKind kind = ControlKind::Static;
         uint32_t style = 0;
         std::unique_ptr<ButtonSkin> skin;
+        std::optional<COLORREF> checkMark;
+        std::unique_ptr<GroupBoxSkin> group;
+        std::unique_ptr<ListLook> list;
     };
     using FontKey = std::tuple<std::wstring, int, int>;
 
@@ -120,6 +132,7 @@ class Win32View final : public IView {
     bool OnFrameMessage(UINT msg, LPARAM lParam, LRESULT* result);
     INT_PTR Answer(LRESULT result);
     void OnCommand(WPARAM wParam, LPARAM lParam);
+    bool OnCustomDraw(NMHDR& header, const ControlState& state, LRESULT* result);
     void OnSize();
     LRESULT HitTest(LPARAM lParam) const;
     HBRUSH OnCtlColor(HDC dc, HWND control);
@@ -132,6 +145,7 @@ class Win32View final : public IView {
     HWND Item(int id) const;
     ListView ListOf(int id) const;
     const ControlState* StateOf(int id) const;
+    ControlState* StateOf(int id, ControlKind kind);
     LRESULT SendTo(int id, UINT msg, WPARAM wParam, LPARAM lParam) const;
     HFONT FontFor(const FontSpec& font);
     COLORREF TextColour() const;

@@ -1,0 +1,44 @@
+// Controls on a 144-DPI screen: they scale what they compute themselves, and the backend passes
+// their run-time geometry on unchanged (declarations alone are scaled by it). Its own program:
+// the screen's DPI is read once per process.
+#include "controls/CDlgPopupBase.h"
+#include "controls/CXListCtrl.h"
+#include "tests/controls/ControlsFixture.h"
+
+namespace mdvr::test {
+namespace {
+
+class HighDpiControls : public ControlsTest {
+  protected:
+    void SetUp() override {
+        ControlsTest::SetUp();
+        m_automation.Backend().SetDpi(144);
+    }
+};
+
+TEST_F(HighDpiControls, ListWidthsAndRowHeightScaleOnce) {
+    CXListCtrl list(kListStyle);
+    RecordingDialog dialog;
+    dialog.Attach(kList, list);
+    ui::DialogDriver driver = Show(dialog);
+    const std::pair<int, int> widths[] = {{100, 150}, {75, 112}, {0, 0}};
+    for (const auto& [declared, shown] : widths) {
+        const int col = list.InsertColumn(driver.View()->ColumnCount(kList), L"c", 0, declared);
+        EXPECT_EQ(driver.View()->ColumnWidth(kList, col), shown) << declared;
+    }
+    EXPECT_EQ(list.RowHeight(), 33);
+    EXPECT_EQ(driver.View()->GetRect(kList).w, 450);  // the declared 300
+}
+
+TEST_F(HighDpiControls, PopupTitleIsHalfScaledAcrossTheScaledClient) {
+    constexpr ui::DialogDecl kPopup = {9300, {0, L"Popup"}, 300, 200, {}, true};
+    CDlgPopupBase popup(kPopup);
+    ui::DialogDriver driver = Show(popup);
+    const ui::Rect title = driver.View()->GetRect(CWndPopoTitle::kId);
+    EXPECT_EQ(title.x, 1);
+    EXPECT_EQ(title.w, 448);
+    EXPECT_EQ(title.h, 37);
+}
+
+}  // namespace
+}  // namespace mdvr::test

@@ -1,0 +1,116 @@
+// Device-pixel geometry above 96 DPI, the looks the program hands to controls, and focusing a
+// dialog itself.
+#include <gtest/gtest.h>
+
+#include "TestDialog.h"
+#include "ui/headless/HeadlessView.h"
+
+namespace mdvr::ui::test {
+namespace {
+
+// The test dialog built on a 144-DPI screen.
+class HighDpiTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        m_automation.Backend().Reset();
+        m_automation.Backend().SetDpi(144);
+        ASSERT_TRUE(m_dialog.Create(nullptr));
+        m_view = m_automation.Find(kTemplate).View();
+        ASSERT_NE(m_view, nullptr);
+    }
+    void TearDown() override { m_automation.Backend().SetDpi(96); }
+
+    Automation m_automation;
+    TestDialog m_dialog;
+    HeadlessView* m_view = nullptr;
+};
+
+bool Same(const Rect& a, const Rect& b) {
+    return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h;
+}
+
+TEST_F(HighDpiTest, DeclarationsAreScaledOnceAtCreation) {
+    EXPECT_TRUE(Same(m_view->GetRect(kEdit), {150, 15, 150, 30}));
+    EXPECT_TRUE(Same(m_view->GetRect(kSpin), {270, 330, 24, 30}));
+    EXPECT_EQ(m_view->ClientSize().x, 900);
+    EXPECT_EQ(m_view->ClientSize().y, 600);
+    EXPECT_EQ(m_view->Find(kEdit)->font.height, 16);  // the backend's own default font
+}
+
+TEST_F(HighDpiTest, RunTimeGeometryPassesUnchanged) {
+    const Rect rects[] = {{0, 0, 1, 1}, {13, 17, 91, 29}, {150, 15, 150, 30}, {-5, 7, 0, 0}};
+    for (const Rect& rect : rects) {
+        m_view->Move(kButton, rect);
+        EXPECT_TRUE(Same(m_view->GetRect(kButton), rect)) << rect.x << "," << rect.y;
+        m_view->MoveWindow(rect);
+        EXPECT_TRUE(Same(m_view->WindowRect(), rect)) << rect.x << "," << rect.y;
+        EXPECT_EQ(m_view->ClientSize().x, rect.w);
+    }
+    const int resizes = m_dialog.m_resizes;
+    m_view->MoveWindow({0, 0, 1000, 670});
+    EXPECT_EQ(m_dialog.m_resizes, resizes + 1);
+    EXPECT_EQ(m_view->InsertColumn(kList, 0, L"Name", 150), 0);
+    EXPECT_EQ(m_view->ColumnWidth(kList, 0), 150);
+    m_view->SetFont(kEdit, {L"Tahoma", 27, 700});
+    EXPECT_EQ(m_view->Find(kEdit)->font.height, 27);
+}
+
+class LookTest : public HeadlessTest {
+  protected:
+    HeadlessView& View() const { return *m_driver.View(); }
+    const HeadlessControl& Control(int id) const { return *View().Find(id); }
+};
+
+// Each look reaches only the kind of control that draws it.
+TEST_F(LookTest, LooksReachOnlyTheirKindOfControl) {
+    HeadlessView& view = View();
+    for (int id : {kButton, kAuto, kGroup, kList, kStatic}) {
+        view.SetButtonTextColours(id, 0x0000FF, 0x00FF00);
+        view.SetCheckMarkColour(id, 0xAAAA00);
+        view.SetGroupColours(id, {1, 2, 3});
+        view.SetListColours(id, ListColours{{4, 5}, {6, 7}, {8, 9}, 10, 11});
+        view.SetSortArrow(id, 1, true);
+        view.SetHorzScrollBar(id, false);
+    }
+    EXPECT_EQ(Control(kButton).buttonText, (std::array<uint32_t, 2>{0x0000FF, 0x00FF00}));
+    EXPECT_EQ(Control(kAuto).checkMark, 0xAAAA00u);
+    EXPECT_EQ(Control(kGroup).groupColours, (GroupColours{1, 2, 3}));
+    EXPECT_EQ(Control(kList).listColours, (ListColours{{4, 5}, {6, 7}, {8, 9}, 10, 11}));
+    EXPECT_EQ(Control(kList).sortArrowColumn, 1);
+    EXPECT_FALSE(Control(kList).horzScrollBar);
+    const HeadlessControl& label = Control(kStatic);
+    EXPECT_FALSE(label.buttonText || label.checkMark || label.groupColours || label.listColours);
+    EXPECT_EQ(label.sortArrowColumn, -1);
+    EXPECT_FALSE(Control(kButton).checkMark || Control(kAuto).buttonText);
+}
+
+TEST_F(LookTest, RowTextColourIsTheRowsOwnElseTheLists) {
+    HeadlessView& view = View();
+    EXPECT_EQ(view.RowTextColour(kList, 0), 0u);
+    ListColours colours;
+    colours.text = 0x123456;
+    view.SetListColours(kList, colours);
+    view.SetRowTextColours(kList, [](int row) -> std::optional<uint32_t> {
+        if (row == 1) return 0x00FF00u;
+        return std::nullopt;
+    });
+    EXPECT_EQ(view.RowTextColour(kList, 0), 0x123456u);
+    EXPECT_EQ(view.RowTextColour(kList, 1), 0x00FF00u);
+    EXPECT_EQ(view.RowTextColour(kEdit, 1), 0u);
+}
+
+TEST_F(LookTest, FocusingTheDialogItselfTakesItFromItsControl) {
+    ASSERT_TRUE(m_driver.Focus(kEdit));
+    m_dialog.m_heard.clear();
+    View().SetFocus(0);
+    EXPECT_EQ(View().FocusedId(), 0);
+    EXPECT_EQ(m_automation.Backend().FocusedView(), &View());
+    ASSERT_EQ(m_dialog.m_heard.size(), 2u);
+    EXPECT_EQ(m_dialog.m_heard[0].event, Event::KillFocus);
+    EXPECT_EQ(m_dialog.m_heard[0].id, kEdit);
+    EXPECT_EQ(m_dialog.m_heard[1].event, Event::SetFocus);
+    EXPECT_EQ(m_dialog.m_heard[1].id, 0);
+}
+
+}  // namespace
+}  // namespace mdvr::ui::test
