@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -416,6 +417,211 @@ void TestViewOutlivesItsWindow(HWND host) {
     CHECK_TEXT(child.View().GetText(kPlain), L"");
 }
 
+// An off-screen bitmap to paint into and read back, white at first.
+class Canvas {
+  public:
+    Canvas(int width, int height) : m_rect{0, 0, width, height} {
+        HDC screen = GetDC(nullptr);
+        m_dc = CreateCompatibleDC(screen);
+        m_bitmap = CreateCompatibleBitmap(screen, width, height);
+        ReleaseDC(nullptr, screen);
+        m_old = SelectObject(m_dc, m_bitmap);
+        FillRect(m_dc, &m_rect, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    }
+    ~Canvas() {
+        SelectObject(m_dc, m_old);
+        DeleteObject(m_bitmap);
+        DeleteDC(m_dc);
+    }
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+    HDC Dc() const { return m_dc; }
+    const RECT& Rect() const { return m_rect; }
+    COLORREF Pixel(int x, int y) const { return GetPixel(m_dc, x, y); }
+
+  private:
+    RECT m_rect;
+    HDC m_dc;
+    HBITMAP m_bitmap;
+    HGDIOBJ m_old;
+};
+
+ui::Rect RealRect(HWND dialog, int id) {
+    RECT rect{};
+    GetWindowRect(GetDlgItem(dialog, id), &rect);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+bool Same(const ui::Rect& a, const ui::Rect& b) {
+    return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h;
+}
+
+// Run-time geometry is the windows' own, in device pixels, whatever the screen's DPI.
+void TestRunTimeGeometryIsDevicePixels(RecordingDialog& dialog, HWND hwnd) {
+    ui::IView& view = dialog.View();
+    const ui::Rect declared = view.GetRect(kButton);
+    const ui::Rect moved{13, 17, 91, 29};
+    view.Move(kButton, moved);
+    CHECK(Same(view.GetRect(kButton), moved) && Same(RealRect(hwnd, kButton), moved));
+    view.Move(kButton, declared);
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    CHECK(view.ClientSize().x == client.right && view.ClientSize().y == client.bottom);
+    const int col = view.InsertColumn(kList, view.ColumnCount(kList), L"Wide", 123);
+    CHECK(view.ColumnWidth(kList, col) == 123);
+    CHECK(ListView_GetColumnWidth(GetDlgItem(hwnd, kList), col) == 123);
+    view.SetFont(kPlain, ui::FontSpec{L"Tahoma", 23, 700});
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(GetDlgItem(hwnd, kPlain), WM_GETFONT, 0, 0)),
+               sizeof(font), &font);
+    CHECK(font.lfHeight == -23 && font.lfWeight == 700);
+    const ui::Rect window = view.WindowRect();
+    view.MoveWindow({window.x + 3, window.y + 4, window.w, window.h});
+    CHECK(view.WindowRect().x == window.x + 3 && view.WindowRect().y == window.y + 4);
+    view.MoveWindow(window);
+}
+
+DRAWITEMSTRUCT DrawItemOf(HWND button, const Canvas& canvas) {
+    DRAWITEMSTRUCT item{};
+    item.CtlType = ODT_BUTTON;
+    item.CtlID = static_cast<UINT>(GetDlgCtrlID(button));
+    item.itemAction = ODA_DRAWENTIRE;
+    item.hwndItem = button;
+    item.hDC = canvas.Dc();
+    item.rcItem = canvas.Rect();
+    return item;
+}
+
+// The skinned caption takes the normal colour, and the hover colour under the pointer.
+void TestButtonCaptionColours(RecordingDialog& dialog, HWND hwnd) {
+    dialog.View().SetButtonTextColours(kSkinned, RGB(1, 2, 3), RGB(4, 5, 6));
+    HWND button = GetDlgItem(hwnd, kSkinned);
+    Canvas canvas(80, 24);
+    DRAWITEMSTRUCT item = DrawItemOf(button, canvas);
+    SendMessageW(hwnd, WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+    CHECK(GetTextColor(canvas.Dc()) == RGB(1, 2, 3));
+    SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    SendMessageW(hwnd, WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+    CHECK(GetTextColor(canvas.Dc()) == RGB(4, 5, 6));
+    SendMessageW(button, WM_MOUSELEAVE, 0, 0);
+}
+
+LRESULT CustomDraw(HWND to, HWND from, DWORD stage, const Canvas& canvas, DWORD_PTR item = 0) {
+    NMCUSTOMDRAW draw{};
+    draw.hdr = NMHDR{from, static_cast<UINT_PTR>(GetDlgCtrlID(from)), NM_CUSTOMDRAW};
+    draw.dwDrawStage = stage;
+    draw.hdc = canvas.Dc();
+    draw.rc = canvas.Rect();
+    draw.dwItemSpec = item;
+    return SendMessageW(to, WM_NOTIFY, draw.hdr.idFrom, reinterpret_cast<LPARAM>(&draw));
+}
+
+// Over the platform's box, a checked box shows its mark in the given colour.
+void TestCheckMarkColour(RecordingDialog& dialog, HWND hwnd) {
+    constexpr COLORREF kMark = RGB(255, 0, 255);
+    dialog.View().SetCheckMarkColour(kManualCheck, kMark);
+    HWND box = GetDlgItem(hwnd, kManualCheck);
+    const int middle = GetSystemMetrics(SM_CXMENUCHECK) / 2;
+    for (int state : {1, 0}) {
+        dialog.View().SetCheck(kManualCheck, state);
+        Canvas canvas(80, 20);
+        CHECK(CustomDraw(hwnd, box, CDDS_PREPAINT, canvas) == CDRF_NOTIFYPOSTPAINT);
+        CustomDraw(hwnd, box, CDDS_POSTPAINT, canvas);
+        CHECK((canvas.Pixel(middle, 10) == kMark) == (state == 1));
+    }
+}
+
+void TestGroupColours(RecordingDialog& dialog, HWND hwnd) {
+    const ui::GroupColours colours{RGB(9, 9, 9), RGB(0, 128, 0), RGB(200, 0, 0)};
+    dialog.View().SetGroupColours(kGroup, colours);
+    HWND group = GetDlgItem(hwnd, kGroup);
+    RECT client{};
+    GetClientRect(group, &client);
+    Canvas canvas(client.right, client.bottom);
+    SendMessageW(group, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Dc()), PRF_CLIENT);
+    CHECK(canvas.Pixel(client.right / 2, client.bottom - 1) == colours.border);
+    CHECK(canvas.Pixel(client.right / 2, client.bottom / 2) == colours.back);
+    CHECK(GetTextColor(canvas.Dc()) == colours.text);
+}
+
+LRESULT RowPrePaint(HWND hwnd, HWND list, int row, NMLVCUSTOMDRAW* draw) {
+    *draw = NMLVCUSTOMDRAW{};
+    draw->nmcd.hdr = NMHDR{list, static_cast<UINT_PTR>(kList), NM_CUSTOMDRAW};
+    draw->nmcd.dwDrawStage = CDDS_ITEMPREPAINT;
+    draw->nmcd.dwItemSpec = static_cast<DWORD_PTR>(row);
+    return SendMessageW(hwnd, WM_NOTIFY, kList, reinterpret_cast<LPARAM>(draw));
+}
+
+// Rows alternate their fills, a selected row takes the focus pair, and each row's text colour
+// is asked from the program.
+void TestListRowColours(RecordingDialog& dialog, HWND hwnd) {
+    ui::IView& view = dialog.View();
+    const ui::ListColours colours{{RGB(1, 0, 0), RGB(2, 0, 0)},
+                                  {RGB(0, 0, 200), RGB(0, 0, 200)},
+                                  {RGB(3, 0, 0), RGB(4, 0, 0)},
+                                  RGB(5, 0, 0),
+                                  RGB(6, 0, 0)};
+    view.SetListColours(kList, colours);
+    view.SetRowTextColours(kList, [](int row) -> std::optional<uint32_t> {
+        return row == 1 ? std::optional<uint32_t>(RGB(0, 153, 0)) : std::nullopt;
+    });
+    for (int row = 0; row < view.RowCount(kList); ++row) view.SelectRow(kList, row, false);
+    view.SelectRow(kList, 2, true);
+    HWND list = GetDlgItem(hwnd, kList);
+    struct Row {
+        int row;
+        COLORREF back;
+        COLORREF text;
+    };
+    constexpr std::array<Row, 3> kRows{{{0, RGB(1, 0, 0), RGB(5, 0, 0)},
+                                        {1, RGB(2, 0, 0), RGB(0, 153, 0)},
+                                        {2, RGB(4, 0, 0), RGB(5, 0, 0)}}};  // list not focused
+    for (const Row& row : kRows) {
+        NMLVCUSTOMDRAW draw;
+        CHECK(RowPrePaint(hwnd, list, row.row, &draw) == CDRF_NOTIFYPOSTPAINT);
+        CHECK(draw.clrTextBk == row.back && draw.clrText == row.text);
+    }
+    Canvas canvas(100, 24);
+    HWND header = ListView_GetHeader(list);
+    CHECK(CustomDraw(list, header, CDDS_ITEMPREPAINT, canvas, 1) == CDRF_SKIPDEFAULT);
+    CHECK(canvas.Pixel(60, 2) == colours.headerBack[0] && canvas.Pixel(99, 2) == colours.grid);
+}
+
+UINT SortFormat(HWND list, int col) {
+    HDITEMW item{};
+    item.mask = HDI_FORMAT;
+    SendMessageW(ListView_GetHeader(list), HDM_GETITEMW, static_cast<WPARAM>(col),
+                 reinterpret_cast<LPARAM>(&item));
+    return static_cast<UINT>(item.fmt) & (HDF_SORTUP | HDF_SORTDOWN);
+}
+
+void TestSortArrowAndScrollBar(RecordingDialog& dialog, HWND hwnd) {
+    ui::IView& view = dialog.View();
+    HWND list = GetDlgItem(hwnd, kList);
+    view.SetSortArrow(kList, 1, true);
+    CHECK(SortFormat(list, 1) == HDF_SORTUP && SortFormat(list, 0) == 0);
+    view.SetSortArrow(kList, 0, false);
+    CHECK(SortFormat(list, 0) == HDF_SORTDOWN && SortFormat(list, 1) == 0);
+    view.InsertColumn(kList, view.ColumnCount(kList), L"Very wide", 900);
+    const ui::Rect place = view.GetRect(kList);
+    for (bool allowed : {true, false}) {
+        view.SetHorzScrollBar(kList, allowed);
+        view.Move(kList, {place.x, place.y, place.w, place.h - 1});
+        view.Move(kList, place);
+        CHECK(((GetWindowLongPtrW(list, GWL_STYLE) & WS_HSCROLL) != 0) == allowed);
+    }
+}
+
+// Focusing the dialog itself brings the keyboard into it (the platform passes it on to a
+// control of the dialog).
+void TestFocusTheDialogItself(RecordingDialog& dialog, HWND hwnd, HWND host) {
+    SetFocus(host);
+    dialog.View().SetFocus(0);
+    HWND focus = GetFocus();
+    CHECK(focus == hwnd || IsChild(hwnd, focus));
+}
+
 HWND CreateHostWindow() {
     HWND host = CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0,
                                 1000, 700, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -444,6 +650,13 @@ int main() {
     TestSpin(dialog, hwnd);
     TestTimePicker(dialog);
     TestListRowsChecksAndSort(dialog, hwnd);
+    TestRunTimeGeometryIsDevicePixels(dialog, hwnd);
+    TestButtonCaptionColours(dialog, hwnd);
+    TestCheckMarkColour(dialog, hwnd);
+    TestGroupColours(dialog, hwnd);
+    TestListRowColours(dialog, hwnd);
+    TestSortArrowAndScrollBar(dialog, hwnd);
+    TestFocusTheDialogItself(dialog, hwnd, host);
     TestBalloonShows(dialog);
     TestPostedMessagesInOrder(dialog);
     TestFocusOrder(dialog);
