@@ -48,7 +48,8 @@ class IView {
     virtual bool IsEnabled(int id) const = 0;
     virtual void Show(int id, bool show) = 0;
     virtual bool IsVisible(int id) const = 0;
-    virtual void SetFocus(int id) = 0;  // id 0: the dialog itself
+    // id 0: the dialog itself (a platform dialog passes it on to its last focused control).
+    virtual void SetFocus(int id) = 0;
     virtual int FocusedId() const = 0;  // 0 when no control of this dialog has the focus
     virtual void Move(int id, const Rect& rect) = 0;
     virtual Rect GetRect(int id) const = 0;

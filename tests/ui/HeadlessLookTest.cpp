@@ -84,21 +84,6 @@ TEST_F(LookTest, LooksReachOnlyTheirKindOfControl) {
     EXPECT_FALSE(Control(kButton).checkMark || Control(kAuto).buttonText);
 }
 
-TEST_F(LookTest, RowTextColourIsTheRowsOwnElseTheLists) {
-    HeadlessView& view = View();
-    EXPECT_EQ(view.RowTextColour(kList, 0), 0u);
-    ListColours colours;
-    colours.text = 0x123456;
-    view.SetListColours(kList, colours);
-    view.SetRowTextColours(kList, [](int row) -> std::optional<uint32_t> {
-        if (row == 1) return 0x00FF00u;
-        return std::nullopt;
-    });
-    EXPECT_EQ(view.RowTextColour(kList, 0), 0x123456u);
-    EXPECT_EQ(view.RowTextColour(kList, 1), 0x00FF00u);
-    EXPECT_EQ(view.RowTextColour(kEdit, 1), 0u);
-}
-
 TEST_F(LookTest, FocusingTheDialogItselfTakesItFromItsControl) {
     ASSERT_TRUE(m_driver.Focus(kEdit));
     m_dialog.m_heard.clear();
