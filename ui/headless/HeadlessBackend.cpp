@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/headless/HeadlessView.h"
+#include "ui/headless/HostBridge.h"
 
 namespace mdvr::ui {
 
@@ -90,7 +91,7 @@ HostWindow* HeadlessBackend::HostOfNative(void* native) const {
     for (const auto& host : m_hosts) {
         if (host.get() == native) return host.get();
     }
-    return nullptr;
+    return AdoptHostBridge(native);
 }
 
 // --- input ---
