@@ -200,12 +200,18 @@ bool CDlgFirstPage::ValidateInput() {
     return true;
 }
 
+const std::wstring& CDlgFirstPage::SnapshotOf(int editId) const {
+    static const std::wstring kNone;
+    const int index = EditIndexOf(editId);
+    return index < 0 ? kNone : m_snapshot[static_cast<size_t>(index)];
+}
+
 bool CDlgFirstPage::SnapshotEmpty(int editId) const {
-    return m_snapshot[static_cast<size_t>(EditIndexOf(editId))].empty();
+    return SnapshotOf(editId).empty();
 }
 
 int64_t CDlgFirstPage::SnapshotNumber(int editId) const {
-    return ReadEditInt64(m_snapshot[static_cast<size_t>(EditIndexOf(editId))]);
+    return ReadEditInt64(SnapshotOf(editId));
 }
 
 bool CDlgFirstPage::BuildParamList(std::span<uint8_t> list, uint32_t* length) {

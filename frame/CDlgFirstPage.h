@@ -30,6 +30,7 @@ class CDlgFirstPage : public CDlgCfgBase {
   private:
     void SetBounds();
     void SetEditText(int editId, std::wstring_view text);
+    const std::wstring& SnapshotOf(int editId) const;
     int64_t SnapshotNumber(int editId) const;
     bool SnapshotEmpty(int editId) const;
     void OpenAlarmMask(int row);

@@ -1,28 +1,26 @@
 #include "text/CLanguage.h"
 
-#include <memory>
-
 #include "text/CProfileFile.h"
 #include "text/LocalFile.h"
 
 namespace mdvr {
 namespace {
 
-std::unique_ptr<CLanguage>& ModuleInstance() {
-    static std::unique_ptr<CLanguage> instance;
-    return instance;
-}
+// A plain pointer, not a static object: the module object deletes the table when the module
+// unloads, and no static destructor may run after that and delete it a second time.
+CLanguage* g_instance = nullptr;  // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
 
 }  // namespace
 
 CLanguage& CLanguage::Instance() {
-    std::unique_ptr<CLanguage>& instance = ModuleInstance();
-    if (!instance) instance = std::make_unique<CLanguage>();
-    return *instance;
+    if (g_instance == nullptr)
+        g_instance = new CLanguage();  // NOLINT(cppcoreguidelines-owning-memory)
+    return *g_instance;
 }
 
 void CLanguage::Release() {
-    ModuleInstance().reset();
+    delete g_instance;  // NOLINT(cppcoreguidelines-owning-memory)
+    g_instance = nullptr;
 }
 
 int CLanguage::SetFile(const std::wstring& path) {

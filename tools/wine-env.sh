@@ -51,6 +51,8 @@ write_font_registry() {  # UTF-16LE with BOM: 'wine reg import' needs it for the
         done
         # Without a window manager wine otherwise waits about 2 s per GUI program.
         printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n'
+        # A crashing test prints a backtrace and ends instead of waiting on a crash dialog.
+        printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\r\n"ShowCrashDialog"=dword:00000000\r\n'
     } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
     wine reg import "$reg" >>"$LOG" 2>&1
 }

@@ -24,7 +24,9 @@ class DisplayWindow {
 
   private:
     ui::HostBridge m_bridge;
-    void* m_native = nullptr;
+#ifdef _WIN32
+    void* m_native = nullptr;  // the top-level HWND
+#endif
 };
 
 }  // namespace mdvr::refhost

@@ -146,12 +146,14 @@ int main(int argc, char** argv) {
     HWND speed = Control(top, kMaxSpeedEdit);
     CHECK(speed != nullptr);
     CHECK_TEXT(Text(speed), L"80");
-    // Every group is checked; rows without a value send nothing.
+    // Every group is checked: rows 0-12 without a value send nothing, while the collision and
+    // rollover words always go out, their empty edits counting as 0.
     SetWindowTextW(speed, L"120");
     SendMessageW(Control(top, kSetButton), BM_CLICK, 0, 0);
     Pump();
     CHECK(g_sets.size() == 1);
-    const Bytes expected = {2, 0, 0, 0, 0x55, 4, 0, 0, 0, 120, 0, 0, 0, 0x56, 4, 0, 0, 0, 10};
+    const Bytes expected = {4, 0,  0, 0, 0x55, 4,    0, 0, 0, 120, 0, 0, 0,    0x56, 4, 0, 0,
+                            0, 10, 0, 0, 0,    0x5D, 2, 0, 0, 0,   0, 0, 0x5E, 2,    0, 0};
     if (!g_sets.empty()) CHECK(g_sets[0] == expected);
 
     RedrawWindow(top, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
