@@ -85,9 +85,9 @@ Rect At(int line, int x, int w) {
     return {x, kTop + line * kPitch, w, kHeight};
 }
 
-ControlDecl EditDecl(const EditSpec& spec, int line) {
-    return {spec.id,   ControlKind::Edit, {}, ui::kStyleDigitsOnly, At(line, kEditX, 130),
-            spec.limit};
+ControlDecl EditDecl(const EditSpec& edit, int line) {
+    return {edit.id,   ControlKind::Edit, {}, ui::kStyleDigitsOnly, At(line, kEditX, 130),
+            edit.limit};
 }
 
 ControlDecl StaticDecl(int id, Caption caption, Rect place) {
@@ -95,13 +95,13 @@ ControlDecl StaticDecl(int id, Caption caption, Rect place) {
 }
 
 void AddRow(std::vector<ControlDecl>& out, int row) {
-    const RowSpec& spec = kRows[row];
+    const RowSpec& rowSpec = kRows[row];
     const int line = LineOf(row);
-    out.push_back(CDlgCfgBase::GroupDecl(row, {spec.captionId}, At(line, kLeft, 250)));
-    out.push_back(EditDecl(kEdits[spec.editIndex], line));
+    out.push_back(CDlgCfgBase::GroupDecl(row, {rowSpec.captionId}, At(line, kLeft, 250)));
+    out.push_back(EditDecl(kEdits[rowSpec.editIndex], line));
     const int unitWidth = row == kCollisionRow ? 40 : 160;  // "(ms)" shares its line
-    if (spec.unitId != 0) {
-        out.push_back(StaticDecl(spec.unitId, spec.unit, At(line, kUnitX, unitWidth)));
+    if (rowSpec.unitId != 0) {
+        out.push_back(StaticDecl(rowSpec.unitId, rowSpec.unit, At(line, kUnitX, unitWidth)));
     }
     if (row < 5) {
         out.push_back({kMaskButtons[row],

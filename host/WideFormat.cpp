@@ -8,7 +8,7 @@ namespace {
 
 constexpr size_t kMaxWidth = 64;
 
-struct Spec {
+struct Conversion {
     bool leftAlign = false;
     bool zeroPad = false;
     size_t width = 0;
@@ -17,18 +17,18 @@ struct Spec {
 };
 
 // Parses the conversion that starts at format[0] == '%'.
-Spec ParseSpec(std::wstring_view format) {
-    Spec spec;
+Conversion ParseConversion(std::wstring_view format) {
+    Conversion conv;
     size_t i = 1;
     for (; i < format.size() && (format[i] == L'-' || format[i] == L'0'); ++i) {
-        (format[i] == L'-' ? spec.leftAlign : spec.zeroPad) = true;
+        (format[i] == L'-' ? conv.leftAlign : conv.zeroPad) = true;
     }
     for (; i < format.size() && format[i] >= L'0' && format[i] <= L'9'; ++i) {
-        spec.width = std::min(kMaxWidth, spec.width * 10 + static_cast<size_t>(format[i] - L'0'));
+        conv.width = std::min(kMaxWidth, conv.width * 10 + static_cast<size_t>(format[i] - L'0'));
     }
-    spec.conversion = i < format.size() ? format[i] : 0;
-    spec.length = std::min(i + 1, format.size());
-    return spec;
+    conv.conversion = i < format.size() ? format[i] : 0;
+    conv.length = std::min(i + 1, format.size());
+    return conv;
 }
 
 std::wstring Decimal(int64_t value, bool asUnsigned) {
@@ -43,17 +43,17 @@ std::wstring Decimal(int64_t value, bool asUnsigned) {
     return value < 0 ? L"-" + digits : digits;
 }
 
-std::wstring Convert(const Spec& spec, const FormatArg& arg) {
+std::wstring Convert(const Conversion& conv, const FormatArg& arg) {
     if (const auto* text = std::get_if<std::wstring_view>(&arg)) return std::wstring(*text);
-    return Decimal(std::get<int64_t>(arg), spec.conversion == L'u');
+    return Decimal(std::get<int64_t>(arg), conv.conversion == L'u');
 }
 
-void AppendPadded(std::wstring& out, const Spec& spec, std::wstring body) {
-    size_t fill = spec.width > body.size() ? spec.width - body.size() : 0;
-    if (spec.leftAlign) {
+void AppendPadded(std::wstring& out, const Conversion& conv, std::wstring body) {
+    size_t fill = conv.width > body.size() ? conv.width - body.size() : 0;
+    if (conv.leftAlign) {
         out += body;
         out.append(fill, L' ');
-    } else if (spec.zeroPad && spec.conversion != L's') {
+    } else if (conv.zeroPad && conv.conversion != L's') {
         size_t sign = !body.empty() && body[0] == L'-' ? 1 : 0;
         body.insert(sign, fill, L'0');
         out += body;
@@ -77,15 +77,15 @@ std::wstring FormatWide(std::wstring_view format, std::span<const FormatArg> arg
             out += format[i++];
             continue;
         }
-        Spec spec = ParseSpec(format.substr(i));
-        if (spec.conversion == L'%' && spec.length == 2) {
+        Conversion conv = ParseConversion(format.substr(i));
+        if (conv.conversion == L'%' && conv.length == 2) {
             out += L'%';
-        } else if (IsConversion(spec.conversion) && next < args.size()) {
-            AppendPadded(out, spec, Convert(spec, args[next++]));
+        } else if (IsConversion(conv.conversion) && next < args.size()) {
+            AppendPadded(out, conv, Convert(conv, args[next++]));
         } else {
-            out += format.substr(i, spec.length);
+            out += format.substr(i, conv.length);
         }
-        i += spec.length;
+        i += conv.length;
     }
     return out;
 }

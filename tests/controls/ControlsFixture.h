@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "controls/CDlgChildBase.h"
+#include "support/ScratchDir.h"
 #include "text/CLanguage.h"
 #include "text/CPathManager.h"
 #include "ui/headless/Automation.h"
@@ -73,7 +74,8 @@ class RecordingDialog : public CDlgChildBase {
 };
 
 inline std::filesystem::path TempDir(const char* name) {
-    auto dir = std::filesystem::temp_directory_path() / "mdvr_controls_test" / name;
+    static const test::ScratchDir root("mdvr_controls_test");  // one per test process
+    auto dir = root.Path() / name;
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     return dir;

@@ -12,6 +12,7 @@
 #include "host/CHostFile.h"
 #include "protocol/HostCallbacks.h"
 #include "protocol/ParamCache.h"
+#include "support/ScratchDir.h"
 #include "text/CLanguage.h"
 #include "ui/headless/Automation.h"
 
@@ -71,8 +72,10 @@ class PageTest : public ::testing::Test {
 
     void TearDown() override { CHostFile::SetFolder(L""); }
 
-    static std::filesystem::path Folder() {
-        return std::filesystem::temp_directory_path() / "mdvr_page_tests";
+    // One folder per test process: ctest runs test processes side by side.
+    static const std::filesystem::path& Folder() {
+        static const ScratchDir folder("mdvr_page_tests");
+        return folder.Path();
     }
     static void WriteFile(const char* name, const std::string& text) {
         std::ofstream(Folder() / name, std::ios::binary) << text;

@@ -9,7 +9,7 @@
 #include "mdvr808.h"
 #include "plugin/CTarnwick_808App.h"
 #include "plugin/ModuleFixture.h"
-#include "plugin/TempFolder.h"
+#include "support/ScratchDir.h"
 #include "text/CLanguage.h"
 
 namespace mdvr::test {
@@ -36,7 +36,7 @@ class DeviceExports : public ModuleFixture {
     }
 
   private:
-    TempFolder m_folder{"mdvr-plugin-registry"};
+    ScratchDir m_folder{"mdvr-plugin-registry"};
 };
 
 struct DevIdStep {
@@ -102,7 +102,7 @@ class LanguageExports : public ModuleFixture {
     }
     static std::string Ansi(const std::filesystem::path& path) { return path.string(); }
 
-    TempFolder m_folder{"mdvr-plugin-lang"};
+    ScratchDir m_folder{"mdvr-plugin-lang"};
 };
 
 TEST_F(LanguageExports, SetLangPathKeepsTheLastReadableFile) {

@@ -2,8 +2,10 @@
 // A fresh directory under the system temp folder, removed again at the end of its scope.
 // The name is random, so test processes that ctest runs in parallel never share one.
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 namespace mdvr::test {
@@ -24,6 +26,16 @@ class ScratchDir {
     ScratchDir& operator=(const ScratchDir&) = delete;
 
     const std::filesystem::path& Path() const { return m_path; }
+
+    // Writes a file below the directory (creating its folders) and returns its path.
+    std::filesystem::path Write(const std::filesystem::path& relative,
+                                std::string_view content) const {
+        const std::filesystem::path file = m_path / relative;
+        std::filesystem::create_directories(file.parent_path());
+        std::ofstream(file, std::ios::binary)
+            .write(content.data(), static_cast<std::streamsize>(content.size()));
+        return file;
+    }
 
   private:
     std::filesystem::path m_path;
