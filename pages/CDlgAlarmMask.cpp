@@ -3,6 +3,7 @@
 #include <string>
 
 #include "host/CMgrJTT.h"
+#include "host/CUIManager.h"
 #include "host/HostFormat.h"
 #include "text/CLanguage.h"
 
@@ -67,6 +68,20 @@ void CDlgAlarmMask::SetUpColumns() {
     m_list.InsertColumn(2, L"", 0, 0);
     m_list.SetCopySeparator(std::wstring(1, GetChineseChar(L':')));
     m_list.EnableSorting(false);  // rows stay in bit order; sorting would rewrite their data
+    ApplyHostColours();
+}
+
+// The list wears the host's own list colours, as every list of the client does.
+void CDlgAlarmMask::ApplyHostColours() {
+    const CUIManager& ui = CUIManager::Instance();
+    m_list.SetRowBackColours(ui.GetUIColorEx(kUIColorListRowEven),
+                             ui.GetUIColorEx(kUIColorListRowOdd));
+    const uint32_t header = ui.GetUIColorEx(kUIColorListHeader);
+    m_list.SetHeaderBackColours(header, header);
+    const uint32_t focus = ui.GetUIColorEx(kUIColorListFocus);
+    m_list.SetFocusColours(focus, focus);
+    m_list.SetTextAndGridColours(ui.GetUIColorEx(kUIColorListText),
+                                 ui.GetUIColorEx(kUIColorListGrid));
 }
 
 // Returns whether every named bit is set.

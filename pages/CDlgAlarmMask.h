@@ -42,6 +42,7 @@ class CDlgAlarmMask : public CDlgPopupBase {
   private:
     std::wstring BitName(int bit) const;
     void SetUpColumns();
+    void ApplyHostColours();
     bool FillRows();
     void OnRowClick(int row);
     void OnSelectAll();

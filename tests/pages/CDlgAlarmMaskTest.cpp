@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "frame/PageTestHost.h"
+#include "host/CHostFile.h"
+#include "ui/headless/HeadlessView.h"
 
 namespace mdvr::test {
 namespace {
@@ -59,6 +63,25 @@ std::string NamesForBits(int from, int to) {
         text += std::to_string(bit) + "=alarm" + std::to_string(bit) + "\n";
     }
     return text;
+}
+
+TEST_F(CDlgAlarmMaskTest, ListWearsTheHostsListColours) {
+    WriteFile("HostColors.ini",
+              "[Colors]\n13=1,2,3\n14=4,5,6\n15=7,8,9\n17=10,11,12\n"
+              "19=13,14,15\n20=16,17,18\n");
+    CHostFile::ReloadAll();
+    std::optional<ui::ListColours> look;
+    m_automation.OnNextModal(
+        [&](ui::DialogDriver& popup) { look = popup.View()->Find(kList)->listColours; });
+    CDlgAlarmMask popup;
+    popup.DoModal(nullptr);
+    ASSERT_TRUE(look.has_value());
+    EXPECT_EQ(look->rowBack[0], 0x060504u);  // even rows
+    EXPECT_EQ(look->rowBack[1], 0x030201u);
+    EXPECT_EQ(look->headerBack[0], 0x090807u);
+    EXPECT_EQ(look->focusBack[0], 0x0C0B0Au);
+    EXPECT_EQ(look->text, 0x0F0E0Du);
+    EXPECT_EQ(look->grid, 0x121110u);
 }
 
 TEST_F(CDlgAlarmMaskTest, UnnamedSetBitGetsABitRow) {
