@@ -2,6 +2,8 @@
 // host windows, and dialogs that go away while handling input.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "TestDialog.h"
 #include "host/IMsgTipPresenter.h"
 #include "ui/headless/HeadlessView.h"
@@ -195,9 +197,10 @@ TEST_F(HeadlessTest, ChildVisibilityFollowsParentAndHostWindow) {
 }
 
 TEST_F(HeadlessTest, UnknownNativeParentCreatesNothing) {
-    int notAWindow = 0;
+    // Anything a host hands over is read as far as a bridge record's magic and version.
+    std::array<uint64_t, 4> notAWindow{};
     TestDialog dialog;
-    EXPECT_FALSE(dialog.CreateInNative(&notAWindow));
+    EXPECT_FALSE(dialog.CreateInNative(notAWindow.data()));
 }
 
 TEST_F(HeadlessTest, ScalesDeclaredPlacesWithTheScreen) {

@@ -42,7 +42,8 @@ struct HostBridge {
 };
 
 // Plug-in side: the window of a bridge record passed as a native parent (publishing the
-// automation into it), or null when native is not one.
+// automation into it), or null when native is not one. Like a handle on Windows, a native parent
+// must be something the host made: it is read as far as the record's magic and version.
 HostWindow* AdoptHostBridge(void* native);
 
 }  // namespace mdvr::ui
