@@ -3,38 +3,14 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
-#include <atomic>
-#include <cstdlib>
 #include <filesystem>
-#include <new>
 
 #include "host/CLogFile2.h"
 #include "protocol/HostCallbacks.h"
 #include "protocol/ParamCache.h"
 #include "protocol/ParamExchange.h"
 #include "protocol/ParamListWriter.h"
-
-namespace {
-
-std::atomic<uint64_t> g_allocations{0};
-
-}  // namespace
-
-// GCC pairs the inlined replacements with its builtin view of new/delete and warns wrongly.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-#endif
-void* operator new(std::size_t size) {
-    g_allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
+#include "support/AllocationCounter.h"
 
 namespace {
 
@@ -134,11 +110,11 @@ void BM_ExchangeCycleAllocations(benchmark::State& state) {
     InstallHost();
     BenchPage page;
     Cycle(page);  // opens the log and the code-page converter once
-    const uint64_t before = g_allocations.load();
+    const uint64_t before = test::AllocationCount();
     for (auto _ : state) {
         Cycle(page);
     }
-    const auto allocations = static_cast<double>(g_allocations.load() - before);
+    const auto allocations = static_cast<double>(test::AllocationCount() - before);
     state.counters["allocs_per_cycle"] =
         allocations / static_cast<double>(std::max<int64_t>(state.iterations(), 1));
     state.counters["allocs_total"] = allocations;

@@ -23,9 +23,6 @@ TEST(Scaling, FullAndHalfRules) {
         EXPECT_EQ(fonts.Normal().height, c.font11);
         EXPECT_EQ(fonts.Bold().height, c.font11);
         EXPECT_EQ(fonts.LargeBold().height, c.font18);
-        EXPECT_EQ(fonts.Bold().weight, 700);
-        EXPECT_EQ(fonts.LargeBold().weight, 700);
-        EXPECT_EQ(std::wstring(fonts.Normal().face), L"Tahoma");
     }
     EXPECT_EQ(ScaleFullAt(-11, 120), -13);  // truncated toward zero
     EXPECT_EQ(ScaleHalfAt(11, 120), 12);    // (11 + 13.75) / 2

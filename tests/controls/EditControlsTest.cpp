@@ -60,6 +60,7 @@ TEST_F(EditControls, BalloonOnLeavingTheFieldOutsideTheRange) {
         {"32", 0, 127, L"12abc", nullptr},
         {"32", 1, 10, L"", L"Range:1~10"},
         {"32", 5, 5, L"99", nullptr},
+        {"32", 10, 1, L"50", nullptr},  // a reversed range checks nothing either
         {"64", 0, 4294967295LL, L"4294967295", nullptr},
         {"64", 0, 4294967295LL, L"4294967296", L"Range:0~4294967295"},
         {"32", 0, 255, L"4294967296", L"Range:0~255"},  // back to the 32-bit rule

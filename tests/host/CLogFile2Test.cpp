@@ -2,35 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <new>
 #include <regex>
 #include <string>
 #include <vector>
 
+#include "support/AllocationCounter.h"
 #include "support/ScratchDir.h"
 #include "text/AppPath.h"
 #include "text/LocalFile.h"
-
-// Counts every global allocation so the test can prove the logger writes without the heap.
-namespace {
-std::atomic<long> g_allocations{0};
-}
-
-void* operator new(std::size_t size) {
-    ++g_allocations;
-    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace mdvr {
 namespace {
@@ -106,12 +87,12 @@ TEST_F(CLogFile2Test, LongCaptionIsCutNotOverrun) {
 TEST_F(CLogFile2Test, NoHeapUseOnceOpen) {
     std::vector<uint8_t> bytes(3000, 0x5A);
     CLogFile2::Instance().WriteHex(0, bytes.data(), 1, "open");
-    long before = g_allocations.load();
+    const uint64_t before = test::AllocationCount();
     for (int i = 0; i < 10; ++i) {
         CLogFile2::Instance().WriteHex(1, bytes.data(), static_cast<uint32_t>(bytes.size()),
                                        "GetParamConfig:[%d] %s", i, "text");
     }
-    EXPECT_EQ(g_allocations.load(), before);
+    EXPECT_EQ(test::AllocationCount(), before);
     EXPECT_EQ(Lines().size(), 2u + 10u * (1u + (3000u + 15u) / 16u));
 }
 

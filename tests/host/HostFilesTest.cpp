@@ -103,12 +103,8 @@ TEST_F(HostFilesTest, AlarmNamesHaveStandardDefaults) {
     const std::tuple<int, const wchar_t*, const wchar_t*> cases[] = {
         {0, L"紧急报警", L"视频信号丢失报警"},
         {4, L"GNSS模块发生故障", L"客车超员报警"},
-        {6, L"GNSS天线短路", L"特殊报警录像达到存储阈值报警"},
         {15, L"", L""},
-        {17, L"", L""},
         {18, L"当天累计驾驶超时", L""},
-        {22, L"路段行驶时间不足/过长", L""},
-        {31, L"非法开门报警", L""},
         {32, L"", L""},
         {-1, L"", L""},
     };
@@ -157,12 +153,6 @@ TEST_F(HostFilesTest, GarbledFilesGiveDefaults) {
     EXPECT_EQ(CConfigTesselINI::Instance().ReadIniInt(1100), 0);
     EXPECT_EQ(CMgrJTT::Instance().GetAlarmBitString(0), L"紧急报警");
     EXPECT_EQ(CUIManager::Instance().GetUIColorEx(kUIColorListFocus), 0x00FF9933u);
-}
-
-TEST_F(HostFilesTest, FilesAreFoundInTheHostFolder) {
-    EXPECT_EQ(CHostFile(L"HostSettings.ini").Path(), FromFsPath(m_dir / "HostSettings.ini"));
-    CHostFile::SetFolder(L"/some/where/");
-    EXPECT_EQ(CHostFile(L"A.ini").Path(), L"/some/where/A.ini");
 }
 
 TEST_F(HostFilesTest, SampleHostFolderDescribesBothDeviceKinds) {

@@ -25,15 +25,6 @@ TEST_F(CLanguageTest, SameFileTwiceKeepsCache) {
     EXPECT_EQ(m_language.GetText(1), L"one");  // cached, file not read again
 }
 
-TEST_F(CLanguageTest, NewFileEmptiesCache) {
-    std::wstring first = m_dir.Write("a.ini", "[STRING]\n1=one\n");
-    std::wstring second = m_dir.Write("b.ini", "[STRING]\n1=eins\n");
-    ASSERT_EQ(m_language.SetFile(first), 1);
-    EXPECT_EQ(m_language.GetText(1), L"one");
-    ASSERT_EQ(m_language.SetFile(second), 1);
-    EXPECT_EQ(m_language.GetText(1), L"eins");
-}
-
 TEST_F(CLanguageTest, UnopenablePathKeepsOldLanguage) {
     std::wstring path = m_dir.Write("lang.ini", "[STRING]\n1=one\n2=two\n");
     ASSERT_EQ(m_language.SetFile(path), 1);
@@ -72,23 +63,6 @@ TEST_F(CLanguageTest, LookupRules) {
         {9, L""},
     };
     for (const auto& c : cases) EXPECT_EQ(m_language.GetText(c.id), c.expected) << c.id;
-}
-
-TEST_F(CLanguageTest, NoFileGivesEmptyTexts) {
-    std::wstring text = L"kept";
-    EXPECT_EQ(m_language.GetString(1, text), 0);
-    EXPECT_EQ(text, L"kept");
-}
-
-TEST(CLanguageInstanceTest, ReleaseStartsOver) {
-    test::TempDir dir;
-    std::wstring path = dir.Write("lang.ini", "[STRING]\n1=one\n");
-    EXPECT_EQ(&CLanguage::Instance(), &CLanguage::Instance());
-    ASSERT_EQ(CLanguage::Instance().SetFile(path), 1);
-    CLanguage::Release();
-    EXPECT_EQ(CLanguage::Instance().GetText(1), L"");
-    EXPECT_EQ(CLanguage::Instance().SetFile(path), 1);
-    CLanguage::Release();
 }
 
 }  // namespace
