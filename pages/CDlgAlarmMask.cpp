@@ -1,7 +1,9 @@
 #include "pages/CDlgAlarmMask.h"
 
+#include <algorithm>
 #include <string>
 
+#include "controls/Scaling.h"
 #include "host/CMgrJTT.h"
 #include "host/CUIManager.h"
 #include "host/HostFormat.h"
@@ -20,6 +22,7 @@ constexpr uint32_t kListStyle =
 constexpr uint32_t kMsgSyncMask = 0x8001;
 constexpr int kBitCount = 32;
 constexpr int kStrBitColumn = 18502;
+constexpr int kColumnMargin = 15;  // room for the vertical scroll bar
 
 constexpr ControlDecl kControls[] = {
     {CDlgAlarmMask::kListId, ControlKind::ListView, {}, kListStyle, {10, 40, 300, 330}},
@@ -61,8 +64,12 @@ std::wstring CDlgAlarmMask::BitName(int bit) const {
                                     : names.GetVideoAlarmBitString(bit);
 }
 
+// The list's width is in device pixels while column widths are given at 96 DPI (the list scales
+// them), so the width is taken back to 96 DPI first; otherwise the column outgrows the list on a
+// high-DPI screen.
 void CDlgAlarmMask::SetUpColumns() {
-    const int width = View().GetRect(kListId).w - 15;
+    const int dpi = std::max(ScreenDpi(), kBaseDpi);
+    const int width = View().GetRect(kListId).w * kBaseDpi / dpi - kColumnMargin;
     m_list.InsertColumn(0, CLanguage::Instance().GetText(kStrBitColumn), 0, width);
     m_list.InsertColumn(1, L"", 0, 0);
     m_list.InsertColumn(2, L"", 0, 0);
