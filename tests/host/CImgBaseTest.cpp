@@ -103,10 +103,6 @@ TEST_F(CImgBaseTest, LoadsSizeAndKeepsTheBytes) {
     EXPECT_EQ(image->GetHeight(), 34);
     EXPECT_EQ(image->Format(), ImageFormat::kJpeg);
     EXPECT_EQ(Bytes(image->Bytes().begin(), image->Bytes().end()), jpeg);
-
-    ASSERT_TRUE(image->LoadImgByFileW(Write("icon.png", Png(16, 32))));
-    EXPECT_EQ(image->GetWidth(), 16);
-    EXPECT_EQ(image->GetHeight(), 32);
 }
 
 TEST_F(CImgBaseTest, FailedLoadLeavesNoPicture) {

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-
 #include <vector>
 
 #include "frame/CDlgMain.h"
@@ -15,10 +14,6 @@
 
 namespace mdvr::test {
 namespace {
-
-constexpr uint32_t kWmClose = 0x0010;
-constexpr uint32_t kWmKeyUp = 0x0101;
-constexpr uintptr_t kEscape = 27;
 
 std::vector<int> g_commands;
 
@@ -46,12 +41,6 @@ class ConfigWindowExports : public ModuleFixture {
             if (d.TemplateId() == CDlgMain::kTemplateId) ++count;
         }
         return count;
-    }
-    static MDVR_MSG Message(uint32_t message, uintptr_t wParam) {
-        MDVR_MSG msg{};
-        msg.message = message;
-        msg.wParam = wParam;
-        return msg;
     }
 
     ui::Automation m_automation;
