@@ -72,8 +72,6 @@ class CDlgCfgBase : public CDlgChildBase, public IParamPage {
     // Moves the page's fields into its controls: the last step of the common LoadParams.
     virtual void UpdateControls() {}
 
-    CTipSmart& Tip() { return m_tip; }
-
   private:
     static bool IsGroupId(int id) { return id >= kFirstGroupId && id < kFirstGroupId + kMaxGroups; }
     bool HasGroupBox(int index) const;
