@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -78,7 +77,7 @@ class PageTest : public ::testing::Test {
         return folder.Path();
     }
     static void WriteFile(const char* name, const std::string& text) {
-        std::ofstream(Folder() / name, std::ios::binary) << text;
+        WriteFileText(Folder() / name, text);
     }
     // HostAlarmNames.ini contents; empty keeps the standard names.
     static void SetAlarmNames(const std::string& text) {

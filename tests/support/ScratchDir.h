@@ -4,11 +4,25 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <system_error>
 
 namespace mdvr::test {
+
+// A whole file's bytes; empty when it cannot be read.
+inline std::string ReadFileText(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+inline void WriteFileText(const std::filesystem::path& file, std::string_view content) {
+    std::ofstream(file, std::ios::binary)
+        .write(content.data(), static_cast<std::streamsize>(content.size()));
+}
 
 class ScratchDir {
   public:
@@ -32,8 +46,7 @@ class ScratchDir {
                                 std::string_view content) const {
         const std::filesystem::path file = m_path / relative;
         std::filesystem::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary)
-            .write(content.data(), static_cast<std::streamsize>(content.size()));
+        WriteFileText(file, content);
         return file;
     }
 

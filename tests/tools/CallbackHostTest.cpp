@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
 #include <sstream>
 
 #include "support/ScratchDir.h"
@@ -47,14 +46,9 @@ class CallbackHostTest : public ::testing::Test {
     }
 
     void Write(int devId, const std::string& text) {
-        std::ofstream(m_fleet.FileOf(devId), std::ios::binary) << text;
+        test::WriteFileText(m_fleet.FileOf(devId), text);
     }
-    std::string Read(int devId) const {
-        std::ifstream in(m_fleet.FileOf(devId), std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    std::string Read(int devId) const { return test::ReadFileText(m_fleet.FileOf(devId)); }
     int Set(const std::vector<uint8_t>& list) {
         MDVR_ParamBufferSmall request{}, reply{};
         std::memcpy(request.bytes, list.data(), list.size());

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <memory>
 #include <sstream>
 
@@ -14,13 +13,6 @@ namespace mdvr::refhost {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // One plug-in per process, as in a host: its module state lives as long as the process.
 class SessionTest : public ::testing::Test {
@@ -49,7 +41,7 @@ class SessionTest : public ::testing::Test {
         std::istringstream in(script);
         return m_runner.Run(in, "test.session");
     }
-    std::string Terminal(int devId) const { return ReadFile(m_fleet.FileOf(devId)); }
+    std::string Terminal(int devId) const { return test::ReadFileText(m_fleet.FileOf(devId)); }
 
     static std::unique_ptr<test::ScratchDir> s_hostFolder;
     static std::unique_ptr<PluginModule> s_module;
@@ -112,7 +104,7 @@ TEST_F(SessionTest, BadCommandsNameTheirProblem) {
 
 TEST_F(SessionTest, MainJobSavesTheEditedSpeedLimit) {
     const std::string script =
-        ReadFile(fs::path(MDVR_HOST_SOURCE) / "sessions" / "main-job.session");
+        test::ReadFileText(fs::path(MDVR_HOST_SOURCE) / "sessions" / "main-job.session");
     ASSERT_TRUE(Run(script)) << m_out.str();
     const std::string out = m_out.str();
     const size_t loaded = out.find("[get] device 1001 answered");
@@ -123,7 +115,8 @@ TEST_F(SessionTest, MainJobSavesTheEditedSpeedLimit) {
     EXPECT_NE(out.find("[save] device 1001: 1001.terminal written"), std::string::npos) << out;
     EXPECT_NE(out.find("> file 1001 0x0055\n0x0055 u32 50\n"), std::string::npos) << out;
     // Only the edited line differs from the shipped terminal.
-    std::string expected = ReadFile(fs::path(MDVR_HOST_SOURCE) / "terminals" / "1001.terminal");
+    std::string expected =
+        test::ReadFileText(fs::path(MDVR_HOST_SOURCE) / "terminals" / "1001.terminal");
     expected.replace(expected.find("0x0055 u32 60"), 13, "0x0055 u32 50");
     EXPECT_EQ(Terminal(1001), expected);
 }
