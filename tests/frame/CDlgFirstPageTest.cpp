@@ -39,20 +39,17 @@ class CDlgFirstPageTest : public PageTest {
     ui::DialogDriver m_driver{m_automation.Backend(), nullptr};
 };
 
-TEST_F(CDlgFirstPageTest, CollisionItemSplitsIntoTimeAndAcceleration) {
-    Load({1, 0, 0, 0, 0x5D, 2, 0x1E, 0x0A});
-    EXPECT_EQ(m_driver.Text(4376), L"10");
-    EXPECT_EQ(m_driver.Text(4378), L"30");
-}
-
 TEST_F(CDlgFirstPageTest, DecodesEachWidthAndIgnoresForeignIds) {
-    Load({4, 0, 0, 0,    0x50, 4,    0xFF, 0xFF, 0xFF, 0xFF,  // unsigned, not -1
+    Load({5, 0, 0, 0,    0x50, 4,    0xFF, 0xFF, 0xFF, 0xFF,  // unsigned, not -1
+          0, 0, 0, 0x5D, 2,    0x1E, 0x0A,                    // acceleration 30, time 10
           0, 0, 0, 0x5B, 2,    0x01, 0x2C,                    // 300
           0, 0, 0, 0x5F, 1,    9,                             // not this page's
           0, 0, 0, 0x5E, 2,    0x00, 0x2D});
     EXPECT_EQ(m_driver.Text(4360), L"4294967295");
     EXPECT_EQ(m_driver.Text(4372), L"300");
     EXPECT_EQ(m_driver.Text(4380), L"45");
+    EXPECT_EQ(m_driver.Text(4376), L"10");
+    EXPECT_EQ(m_driver.Text(4378), L"30");
 }
 
 TEST_F(CDlgFirstPageTest, EncodesCheckedRowsOnly) {

@@ -201,14 +201,6 @@ TEST(CDlgMainPages, VisiblePagesFollowDeviceAndHostSettings) {
     }
 }
 
-TEST(CDlgMainPages, TitlesFromLanguageOrLiteral) {
-    EXPECT_EQ(CDlgMain::PageTitle(15), L"参数扩展");
-    EXPECT_EQ(CDlgMain::PageTitle(19), L"终端参数扩展");
-    EXPECT_EQ(CDlgMain::PageTitle(20), L"核载人数");
-    EXPECT_EQ(CDlgMain::PageTitle(0), L"");
-    EXPECT_EQ(CDlgMain::PageTitle(21), L"");
-}
-
 TEST_F(CDlgMainTest, OpeningShowsTheDevicePagesAndLoadsPageOneOnce) {
     TheDeviceProfile().devSubType = 23;
     TheDeviceProfile().protocolType = 3;
@@ -344,44 +336,27 @@ TEST_F(CDlgMainTest, FailedFetchAndAbsentPageReportFailure) {
 
 // --- layout and destruction ---
 
-struct LayoutCase {
-    int dpi;
-    ui::Rect pageRect;
-};
-
-TEST_F(CDlgMainTest, LayoutPlacesPagesStatusHintAndRow) {
-    const LayoutCase cases[] = {
-        {96, {121, 1, 1000 - 236 - 121, 670 - 18 - 40 - 1}},
-    };
-    for (const LayoutCase& c : cases) {
-        m_automation.Backend().SetDpi(c.dpi);
-        Open();
-        const ui::Rect page = m_main->PageRect();
-        EXPECT_EQ(page.x, c.pageRect.x);
-        EXPECT_EQ(page.w, c.pageRect.w);
-        EXPECT_EQ(page.h, c.pageRect.h);
-        const ui::Rect status = m_main->Status()->View().WindowRect();
-        EXPECT_EQ(status.x, page.Right() + 1);
-        EXPECT_EQ(status.Right(), 1000 - 1);
-        const ui::Rect firstPage = Driver(kFirstPageTemplate).View()->WindowRect();
-        EXPECT_EQ(firstPage.x, page.x);
-        EXPECT_EQ(firstPage.w, page.w);
-        const ui::Rect hint = m_main->View().GetRect(CDlgMain::kHintId);
-        EXPECT_EQ(hint.y, page.Bottom() + 1);
-        const ui::Rect all = m_main->View().GetRect(CDlgMain::kSelectAllId);
-        const ui::Rect multi = m_main->View().GetRect(CDlgMain::kMultiSetId);
-        EXPECT_EQ(all.x, 1000 - multi.Right()) << "row centred";
-        EXPECT_EQ(multi.Bottom(), 670 - 12);
-        m_main.reset();
-    }
-}
-
-TEST_F(CDlgMainTest, ButtonsStackWithOnePixelGaps) {
+TEST_F(CDlgMainTest, LayoutPlacesButtonsPagesStatusHintAndRow) {
     Open();
+    const ui::Rect page = m_main->PageRect();
     const ui::Rect first = m_main->View().GetRect(kCmd + 1);
-    const ui::Rect seventh = m_main->View().GetRect(kCmd + 7);
     EXPECT_EQ(first.y, 1);
-    EXPECT_EQ(seventh.y, 1 + 5 * (first.h + 1)) << "page 6 is hidden and takes no place";
+    EXPECT_EQ(m_main->View().GetRect(kCmd + 7).y, 1 + 5 * (first.h + 1))
+        << "page 6 is hidden and takes no place";
+    EXPECT_EQ(page.x, first.w + 1);
+    EXPECT_EQ(page.w, 1000 - 236 - page.x);
+    EXPECT_EQ(page.h, 670 - 18 - 40 - 1);
+    const ui::Rect status = m_main->Status()->View().WindowRect();
+    EXPECT_EQ(status.x, page.Right() + 1);
+    EXPECT_EQ(status.Right(), 1000 - 1);
+    const ui::Rect firstPage = Driver(kFirstPageTemplate).View()->WindowRect();
+    EXPECT_EQ(firstPage.x, page.x);
+    EXPECT_EQ(firstPage.w, page.w);
+    EXPECT_EQ(m_main->View().GetRect(CDlgMain::kHintId).y, page.Bottom() + 1);
+    const ui::Rect all = m_main->View().GetRect(CDlgMain::kSelectAllId);
+    const ui::Rect multi = m_main->View().GetRect(CDlgMain::kMultiSetId);
+    EXPECT_EQ(all.x, 1000 - multi.Right()) << "row centred";
+    EXPECT_EQ(multi.Bottom(), 670 - 12);
 }
 
 TEST_F(CDlgMainTest, DestroyRemovesStatusButtonsAndPages) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 
 #include "frame/PageTestHost.h"
@@ -84,47 +85,53 @@ TEST_F(CDlgAlarmMaskTest, ListWearsTheHostsListColours) {
     EXPECT_EQ(look->grid, 0x121110u);
 }
 
-TEST_F(CDlgAlarmMaskTest, UnnamedSetBitGetsABitRow) {
-    SetAlarmNames(NamesForBits(0, 30));
-    const PopupRun run = Open(CDlgAlarmMask::kModeAlarmBits, 0x80000001u, {});
-    ASSERT_EQ(run.rows.size(), 32u);
-    EXPECT_EQ(run.rows[0], L"alarm0");
-    EXPECT_EQ(run.rows[31], L"Bit32");
-    EXPECT_TRUE(run.checks[0]);
-    EXPECT_FALSE(run.checks[1]);
-    EXPECT_TRUE(run.checks[31]);
-    EXPECT_EQ(run.selectAll, 0);
-    EXPECT_EQ(run.masksShown[0], L"-2147483647");
-    EXPECT_EQ(run.result, CDlgAlarmMask::kResultOk);
-}
+struct RowsCase {
+    const char* name;
+    std::string names;  // HostAlarmNames.ini
+    int mode;
+    uint32_t mask;
+    size_t rows;
+    const wchar_t* first;
+    const wchar_t* last;
+    int selectAll;
+    const wchar_t* shown;
+};
 
-TEST_F(CDlgAlarmMaskTest, SelectAllStartsCheckedWhenEveryNamedBitIsSet) {
-    SetAlarmNames(NamesForBits(0, 1));
-    const PopupRun run = Open(CDlgAlarmMask::kModeAlarmBits, 0x3u, {});
-    EXPECT_EQ(run.rows, (std::vector<std::wstring>{L"alarm0", L"alarm1"}));
-    EXPECT_EQ(run.selectAll, 1);
-}
-
-TEST_F(CDlgAlarmMaskTest, HostWithoutNamesShowsOnlySetBits) {
-    SetAlarmNames("[VideoAlarm]\nDefaults=0\n");
-    const PopupRun run = Open(CDlgAlarmMask::kModeVideoBits, 0x00000104u, {});
-    EXPECT_EQ(run.rows, (std::vector<std::wstring>{L"Bit3", L"Bit9"}));
-    EXPECT_EQ(run.selectAll, 1);  // no named bit is clear
-}
-
-TEST_F(CDlgAlarmMaskTest, VideoModeSelectAllSetsTheNamedBits) {
-    const PopupRun run = Open(CDlgAlarmMask::kModeVideoBits, 0, {ClickSelectAll()});
-    EXPECT_EQ(run.rows.size(), 7u);
-    EXPECT_EQ(run.checks, std::vector<bool>(7, false));
-    EXPECT_EQ(run.selectAll, 0);
-    EXPECT_EQ(run.mask, 127u);
-    EXPECT_EQ(run.masksShown.back(), L"127");
+TEST_F(CDlgAlarmMaskTest, RowsForNamedBitsAndForUnnamedSetBits) {
+    const int alarm = CDlgAlarmMask::kModeAlarmBits;
+    const int video = CDlgAlarmMask::kModeVideoBits;
+    // clang-format off
+    const RowsCase cases[] = {
+        {"bit 31 unnamed", NamesForBits(0, 30), alarm, 0x80000001u, 32, L"alarm0", L"Bit32", 0,
+         L"-2147483647"},
+        {"all named set", NamesForBits(0, 1), alarm, 0x3u, 2, L"alarm0", L"alarm1", 1, L"3"},
+        {"no names", "[VideoAlarm]\nDefaults=0\n", video, 0x104u, 2, L"Bit3", L"Bit9", 1, L"260"},
+    };
+    // clang-format on
+    for (const RowsCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetAlarmNames(c.names);
+        const PopupRun run = Open(c.mode, c.mask, {});
+        ASSERT_EQ(run.rows.size(), c.rows);
+        EXPECT_EQ(run.rows.front(), c.first);
+        EXPECT_EQ(run.rows.back(), c.last);
+        // Exactly the rows of set bits are checked: here the first and the last.
+        EXPECT_EQ(std::count(run.checks.begin(), run.checks.end(), true), 2);
+        EXPECT_TRUE(run.checks.front() && run.checks.back());
+        EXPECT_EQ(run.selectAll, c.selectAll);
+        EXPECT_EQ(run.masksShown[0], c.shown);
+        EXPECT_EQ(run.result, CDlgAlarmMask::kResultOk);
+    }
 }
 
 TEST_F(CDlgAlarmMaskTest, SelectAllTouchesOnlyBitsWithRows) {
     // Video names cover bits 0..6; bit 20 is set without a name, bit 10 clear without one.
     const PopupRun run =
         Open(CDlgAlarmMask::kModeVideoBits, 1u << 20, {ClickSelectAll(), ClickSelectAll()});
+    ASSERT_EQ(run.rows.size(), 8u);  // seven named, unchecked, and Bit21
+    EXPECT_EQ(run.checks,
+              (std::vector<bool>{false, false, false, false, false, false, false, true}));
+    EXPECT_EQ(run.selectAll, 0);
     EXPECT_EQ(run.rows.back(), L"Bit21");
     EXPECT_EQ(run.masksShown, (std::vector<std::wstring>{L"1048576", L"1048703", L"0"}));
     EXPECT_EQ(run.mask, 0u);
@@ -141,13 +148,6 @@ TEST_F(CDlgAlarmMaskTest, SpaceKeyKeepsTheMaskInStep) {
         Open(CDlgAlarmMask::kModeVideoBits, 0,
              {ClickRow(4), [](ui::DialogDriver& popup) { popup.PressKey(kList, ui::kKeySpace); }});
     EXPECT_EQ(run.masksShown, (std::vector<std::wstring>{L"0", L"16", L"0"}));
-}
-
-TEST_F(CDlgAlarmMaskTest, ClosingWithoutOkReportsCancel) {
-    m_automation.OnNextModal([](ui::DialogDriver& popup) { popup.ClickRow(kList, 0); });
-    CDlgAlarmMask popup;
-    popup.SetMask(5);
-    EXPECT_EQ(popup.DoModal(nullptr), CDlgAlarmMask::kResultCancel);
 }
 
 }  // namespace
