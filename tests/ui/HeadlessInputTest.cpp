@@ -66,12 +66,6 @@ TEST_F(HeadlessTest, UnreachableControlsRefuseInput) {
     EXPECT_TRUE(m_dialog.m_heard.empty());
 }
 
-TEST_F(HeadlessTest, TypedCharacterNotifiesCharThenTextChange) {
-    m_driver.Type(kDigits, L"1x");
-    const std::vector<Event> expected{Event::SetFocus, Event::Char, Event::TextChange, Event::Char};
-    EXPECT_EQ(m_dialog.Events(kDigits), expected);
-}
-
 TEST_F(HeadlessTest, ConsumedInputGetsNoDefaultHandling) {
     Interceptor eatX([](const Notification& n) {
         return (n.event == Event::Char || n.event == Event::ImeChar) && n.key == L'x';

@@ -48,6 +48,7 @@ TEST_F(HighDpiTest, RunTimeGeometryPassesUnchanged) {
     }
     const int resizes = m_dialog.m_resizes;
     m_view->MoveWindow({0, 0, 1000, 670});
+    m_view->MoveWindow({10, 10, 1000, 670});  // same size: no second resize
     EXPECT_EQ(m_dialog.m_resizes, resizes + 1);
     EXPECT_EQ(m_view->InsertColumn(kList, 0, L"Name", 150), 0);
     EXPECT_EQ(m_view->ColumnWidth(kList, 0), 150);

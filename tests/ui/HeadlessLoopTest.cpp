@@ -203,20 +203,6 @@ TEST_F(HeadlessTest, UnknownNativeParentCreatesNothing) {
     EXPECT_FALSE(dialog.CreateInNative(notAWindow.data()));
 }
 
-TEST_F(HeadlessTest, ScalesDeclaredPlacesWithTheScreen) {
-    m_automation.Backend().SetDpi(144);
-    TestDialog scaled(kModalDecl);
-    ASSERT_TRUE(scaled.Create(nullptr));
-    EXPECT_EQ(scaled.View().ClientSize().x, 300);
-    const Rect r = scaled.View().GetRect(1);
-    EXPECT_EQ(r.x, 15);
-    EXPECT_EQ(r.h, 36);
-    EXPECT_EQ(scaled.m_resizes, 1);
-    scaled.View().MoveWindow({0, 0, 300, 150});  // same size: no resize
-    scaled.View().MoveWindow({0, 0, 320, 150});
-    EXPECT_EQ(scaled.m_resizes, 2);
-}
-
 TEST_F(HeadlessTest, BalloonsAndToolTipsAreRecordedPerControl) {
     m_dialog.View().ShowBalloon(kEdit, L"T", L"text", BalloonIcon::Error);
     m_dialog.View().SetToolTip(kList, L"tip");
