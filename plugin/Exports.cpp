@@ -118,7 +118,7 @@ void MDVR_CALL MDVR_SetConfigFuncMutli(MDVR_ConfigMultiSetFunc func, void* user)
 int MDVR_CALL MDVR_SetLangPath(const char* path) {
     NoThrow([&] {
         if (path != nullptr) {  // the language table needs a path: a null one is ignored
-            CLanguage::Instance().SetFile(AnsiToWide(std::string_view(path)));
+            CLanguage::Instance().SetFile(ThreadAnsiToWide(std::string_view(path)));
         }
     });
     return 1;

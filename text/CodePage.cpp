@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdlib>
+#include <cwchar>
 #include <mutex>
 
 #ifdef _WIN32
@@ -334,6 +335,36 @@ std::wstring AnsiToWide(std::string_view bytes) {
     if (bytes.empty()) return {};
     return TheConverter().ToWide(bytes);
 }
+
+#ifdef _WIN32
+std::wstring ThreadAnsiToWide(std::string_view bytes) {
+    const int size = static_cast<int>(bytes.size());
+    const int count = MultiByteToWideChar(CP_THREAD_ACP, 0, bytes.data(), size, nullptr, 0);
+    std::wstring out(static_cast<size_t>(count > 0 ? count : 0), L'\0');
+    if (count > 0) MultiByteToWideChar(CP_THREAD_ACP, 0, bytes.data(), size, out.data(), count);
+    return out;
+}
+#else
+std::wstring ThreadAnsiToWide(std::string_view bytes) {
+    const std::string_view charset = nl_langinfo(CODESET);
+    if (charset == "ANSI_X3.4-1968" || charset == "UTF-8") return Utf8ToWide(bytes);
+    std::wstring out;
+    std::mbstate_t state{};
+    for (size_t pos = 0; pos < bytes.size();) {
+        wchar_t wide = 0;
+        const size_t used = std::mbrtowc(&wide, bytes.data() + pos, bytes.size() - pos, &state);
+        if (used == 0 || used > bytes.size() - pos) {  // a bad or cut sequence: skip one byte
+            out.push_back(static_cast<wchar_t>(kReplacement));
+            state = {};
+            ++pos;
+            continue;
+        }
+        out.push_back(wide);
+        pos += used;
+    }
+    return out;
+}
+#endif
 
 std::string WideToAnsi(std::wstring_view text) {
     if (text.empty()) return {};

@@ -16,6 +16,9 @@ namespace mdvr {
 bool SetAnsiCharset(std::string_view name);
 
 std::wstring AnsiToWide(std::string_view bytes);
+// Text in the calling thread's code page, as hosts pass file paths (Windows: CP_THREAD_ACP;
+// Linux: the thread's locale, read as UTF-8 under the plain C locale).
+std::wstring ThreadAnsiToWide(std::string_view bytes);
 std::string WideToAnsi(std::wstring_view text);
 // Converts into a caller's buffer without touching the heap; returns the bytes written.
 // Output that does not fit is cut at a character boundary.

@@ -82,6 +82,13 @@ TEST(CodePageTest, UnknownCharsetKeepsCurrentOne) {
     EXPECT_EQ(AnsiToWide("\xD6\xD0"), L"\u4E2D");
 }
 
+// Paths from a host follow the thread's locale, not the wire charset a host chose for texts.
+TEST(CodePageTest, ThreadTextIgnoresTheWireCharset) {
+    ASSERT_TRUE(SetAnsiCharset("GBK"));
+    EXPECT_EQ(ThreadAnsiToWide("/lang/\xE4\xB8\xAD.ini"), L"/lang/\u4E2D.ini");
+    EXPECT_EQ(ThreadAnsiToWide(""), L"");
+}
+
 TEST(CodePageTest, SpanFormCutsAtCharacterBoundary) {
     ASSERT_TRUE(SetAnsiCharset("GBK"));
     struct {
