@@ -32,7 +32,10 @@ ui::ListColours ThemeColours(const CPathManager& theme) {
     look.headerBack[1] = theme.m_dwRGBListHeadCtrlBK[1];
     look.focusBack[0] = theme.m_dwRGBListItemBKFocus[0];
     look.focusBack[1] = theme.m_dwRGBListItemBKFocus[1];
+    // The theme has one text colour; the header and selected rows wear it too.
     look.text = theme.m_dwRGBTextColor;
+    look.headerText = theme.m_dwRGBTextColor;
+    look.focusText = theme.m_dwRGBTextColor;
     return look;
 }
 
@@ -109,9 +112,19 @@ void CXListCtrl::SetHeaderBackColours(uint32_t top, uint32_t bottom) {
     ApplyColours();
 }
 
+void CXListCtrl::SetHeaderTextColour(uint32_t text) {
+    m_look.headerText = text;
+    ApplyColours();
+}
+
 void CXListCtrl::SetFocusColours(uint32_t focused, uint32_t unfocused) {
     m_look.focusBack[0] = focused;
     m_look.focusBack[1] = unfocused;
+    ApplyColours();
+}
+
+void CXListCtrl::SetFocusTextColour(uint32_t text) {
+    m_look.focusText = text;
     ApplyColours();
 }
 

@@ -48,7 +48,10 @@ class CXListCtrl : public ui::IControlBehavior {
     // Each stores its colours and repaints.
     void SetRowBackColours(uint32_t even, uint32_t odd);
     void SetHeaderBackColours(uint32_t top, uint32_t bottom);
+    void SetHeaderTextColour(uint32_t text);
     void SetFocusColours(uint32_t focused, uint32_t unfocused);
+    // Selected rows without a text colour of their own.
+    void SetFocusTextColour(uint32_t text);
     void SetTextAndGridColours(uint32_t text, uint32_t grid);
     const ui::ListColours& Colours() const { return m_look; }
     // Off after construction: the list keeps no horizontal scroll bar.

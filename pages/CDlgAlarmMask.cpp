@@ -85,8 +85,10 @@ void CDlgAlarmMask::ApplyHostColours() {
                              ui.GetUIColorEx(kUIColorListRowOdd));
     const uint32_t header = ui.GetUIColorEx(kUIColorListHeader);
     m_list.SetHeaderBackColours(header, header);
+    m_list.SetHeaderTextColour(ui.GetUIColorEx(kUIColorListHeaderText));
     const uint32_t focus = ui.GetUIColorEx(kUIColorListFocus);
     m_list.SetFocusColours(focus, focus);
+    m_list.SetFocusTextColour(ui.GetUIColorEx(kUIColorListFocusText));
     m_list.SetTextAndGridColours(ui.GetUIColorEx(kUIColorListText),
                                  ui.GetUIColorEx(kUIColorListGrid));
 }

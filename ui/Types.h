@@ -130,6 +130,8 @@ struct ListColours {
     uint32_t focusBack[2] = {0xFFE8CC, 0xF0F0F0};   // selected rows: list focused, not focused
     uint32_t text = 0;
     uint32_t grid = 0xC0C0C0;
+    uint32_t headerText = 0;
+    uint32_t focusText = 0;  // selected rows; black reads best on the light default selection
     friend bool operator==(const ListColours&, const ListColours&) = default;
 };
 

@@ -553,30 +553,32 @@ LRESULT RowPrePaint(HWND hwnd, HWND list, int row, NMLVCUSTOMDRAW* draw) {
     return SendMessageW(hwnd, WM_NOTIFY, kList, reinterpret_cast<LPARAM>(draw));
 }
 
-// Rows alternate their fills, a selected row takes the focus pair, and each row's text colour
-// is asked from the program.
+// Rows alternate their fills, a selected row takes the focus colours, and each row's own text
+// colour is asked from the program (and wins over the selection's).
 void TestListRowColours(RecordingDialog& dialog, HWND hwnd) {
     ui::IView& view = dialog.View();
     const ui::ListColours colours{{RGB(1, 0, 0), RGB(2, 0, 0)},
                                   {RGB(0, 0, 200), RGB(0, 0, 200)},
                                   {RGB(3, 0, 0), RGB(4, 0, 0)},
                                   RGB(5, 0, 0),
-                                  RGB(6, 0, 0)};
+                                  RGB(6, 0, 0),
+                                  RGB(7, 0, 0),
+                                  RGB(8, 0, 0)};
     view.SetListColours(kList, colours);
     view.SetRowTextColours(kList, [](int row) -> std::optional<uint32_t> {
-        return row == 1 ? std::optional<uint32_t>(RGB(0, 153, 0)) : std::nullopt;
+        return row % 2 == 1 ? std::optional<uint32_t>(RGB(0, 153, 0)) : std::nullopt;
     });
-    for (int row = 0; row < view.RowCount(kList); ++row) view.SelectRow(kList, row, false);
-    view.SelectRow(kList, 2, true);
+    for (int row = 0; row < view.RowCount(kList); ++row) view.SelectRow(kList, row, row >= 2);
     HWND list = GetDlgItem(hwnd, kList);
     struct Row {
         int row;
         COLORREF back;
         COLORREF text;
     };
-    constexpr std::array<Row, 3> kRows{{{0, RGB(1, 0, 0), RGB(5, 0, 0)},
+    constexpr std::array<Row, 4> kRows{{{0, RGB(1, 0, 0), RGB(5, 0, 0)},
                                         {1, RGB(2, 0, 0), RGB(0, 153, 0)},
-                                        {2, RGB(4, 0, 0), RGB(5, 0, 0)}}};  // list not focused
+                                        {2, RGB(4, 0, 0), RGB(8, 0, 0)},  // list not focused
+                                        {3, RGB(4, 0, 0), RGB(0, 153, 0)}}};
     for (const Row& row : kRows) {
         NMLVCUSTOMDRAW draw;
         CHECK(RowPrePaint(hwnd, list, row.row, &draw) == CDRF_NOTIFYPOSTPAINT);
@@ -586,6 +588,7 @@ void TestListRowColours(RecordingDialog& dialog, HWND hwnd) {
     HWND header = ListView_GetHeader(list);
     CHECK(CustomDraw(list, header, CDDS_ITEMPREPAINT, canvas, 1) == CDRF_SKIPDEFAULT);
     CHECK(canvas.Pixel(60, 2) == colours.headerBack[0] && canvas.Pixel(99, 2) == colours.grid);
+    CHECK(GetTextColor(canvas.Dc()) == colours.headerText);
 }
 
 UINT SortFormat(HWND list, int col) {

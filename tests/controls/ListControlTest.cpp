@@ -224,12 +224,15 @@ TEST_F(ListControl, ColourSettersReachTheViewAndTheThemeFillsTheRest) {
     m_driver = Show(m_dialog);
     const auto& shown = m_driver.View()->Find(kList)->listColours;
     ASSERT_TRUE(shown.has_value());
-    EXPECT_EQ(*shown, (ui::ListColours{{1, 2}, {3, 4}, {5, 6}, 7, ui::ListColours{}.grid}));
+    // The theme's one text colour serves the header and selected rows too.
+    EXPECT_EQ(*shown, (ui::ListColours{{1, 2}, {3, 4}, {5, 6}, 7, ui::ListColours{}.grid, 7, 7}));
     list.SetRowBackColours(11, 12);
     list.SetHeaderBackColours(13, 14);
     list.SetFocusColours(15, 16);
     list.SetTextAndGridColours(17, 18);
-    EXPECT_EQ(*shown, (ui::ListColours{{11, 12}, {13, 14}, {15, 16}, 17, 18}));
+    list.SetHeaderTextColour(19);
+    list.SetFocusTextColour(20);
+    EXPECT_EQ(*shown, (ui::ListColours{{11, 12}, {13, 14}, {15, 16}, 17, 18, 19, 20}));
 }
 
 TEST_F(ListControl, HeaderCheckKeepsTheArrowAndScrollBarOption) {

@@ -131,11 +131,11 @@ void ListLook::PaintHeaderItem(const NMCUSTOMDRAW& draw, const ListColours& colo
     DrawLine(draw.hdc, {rect.right - 1, rect.top}, {rect.right - 1, rect.bottom}, colours.grid);
     DrawLine(draw.hdc, {rect.left, rect.bottom - 1}, {rect.right, rect.bottom - 1}, colours.grid);
     SetBkMode(draw.hdc, TRANSPARENT);
-    SetTextColor(draw.hdc, colours.text);
+    SetTextColor(draw.hdc, colours.headerText);
     rect.left += kHeaderTextInset;
     rect.right -= kHeaderTextInset;
     if (item.fmt & (HDF_SORTUP | HDF_SORTDOWN)) {
-        DrawSortArrow(draw.hdc, draw.rc, (item.fmt & HDF_SORTUP) != 0, colours.text);
+        DrawSortArrow(draw.hdc, draw.rc, (item.fmt & HDF_SORTUP) != 0, colours.headerText);
         rect.right -= 3 * kArrowHalfWidth;
     }
     DrawTextW(draw.hdc, title.c_str(), static_cast<int>(title.size()), &rect,
@@ -158,14 +158,15 @@ LRESULT ListLook::OnCustomDraw(NMLVCUSTOMDRAW& draw) const {
     }
 }
 
-// Selected rows take the focus pair instead of the platform's highlight.
+// Selected rows take the focus colours instead of the platform's highlight; a row's own text
+// colour (its status) still wins, so a warning stays visible when selected.
 void ListLook::PrepareRow(NMLVCUSTOMDRAW& draw, const ListColours& colours) const {
     const int row = static_cast<int>(draw.nmcd.dwItemSpec);
     const bool selected = ListView_GetItemState(m_list, row, LVIS_SELECTED) & LVIS_SELECTED;
     const bool focused = GetFocus() == m_list;
     draw.clrTextBk = selected ? colours.focusBack[focused ? 0 : 1] : colours.rowBack[row % 2];
     std::optional<uint32_t> own = m_rowText ? m_rowText(row) : std::nullopt;
-    draw.clrText = own.value_or(colours.text);
+    draw.clrText = own.value_or(selected ? colours.focusText : colours.text);
     draw.nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED | CDIS_FOCUS);
 }
 
