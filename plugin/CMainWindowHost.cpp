@@ -7,6 +7,12 @@ CMainWindowHost& CMainWindowHost::Instance() {
     return host;
 }
 
+// A window the host never closed is left to die with the host's window: when the module's
+// statics go, the toolkit behind it may already be gone.
+CMainWindowHost::~CMainWindowHost() {
+    static_cast<void>(m_window.release());
+}
+
 bool CMainWindowHost::Open(MDVR_HWND parent) {
     if (m_window || m_factory == nullptr) {
         return false;

@@ -9,6 +9,10 @@ namespace mdvr {
 class CMainWindowHost {
   public:
     static CMainWindowHost& Instance();
+    CMainWindowHost() = default;
+    ~CMainWindowHost();
+    CMainWindowHost(const CMainWindowHost&) = delete;
+    CMainWindowHost& operator=(const CMainWindowHost&) = delete;
 
     // Until a factory is installed no window can be opened.
     void SetFactory(MainWindowFactory factory) { m_factory = factory; }
