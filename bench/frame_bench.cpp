@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "frame/CDlgFirstPage.h"
+#include "pages/CDlgFirstPage.h"
 #include "frame/CDlgMain.h"
 #include "protocol/HostCallbacks.h"
 #include "protocol/ParamCache.h"

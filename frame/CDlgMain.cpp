@@ -33,31 +33,6 @@ constexpr int kRowBottom = 12;
 constexpr wchar_t kTabImage[] = L"playback_tab_config.jpg";
 constexpr wchar_t kTabImageOver[] = L"playback_tab_config_over.jpg";
 
-// Page titles by page number (index 0 unused): a string ID, or a literal where there is none.
-constexpr Caption kTitles[CDlgMain::kPageCount + 1] = {
-    {},
-    {11011},
-    {14001},
-    {14002},
-    {14005},
-    {14004},
-    {14009},
-    {14000},
-    {17500},
-    {14008},
-    {14010},
-    {18100},
-    {18101},
-    {18102},
-    {18300},
-    {0, L"参数扩展"},
-    {18000},
-    {18200},
-    {18700},
-    {0, L"终端参数扩展"},
-    {0, L"核载人数"},
-};
-
 constexpr ControlDecl kControls[] = {
     {CDlgMain::kSetId, ControlKind::Button, {kStrSet}, ui::kStyleSkinned, {0, 0, 100, 28}},
     {CDlgMain::kGetId, ControlKind::Button, {kStrGet}, ui::kStyleSkinned, {0, 0, 100, 28}},
@@ -81,17 +56,6 @@ constexpr ControlDecl kControls[] = {
 
 constexpr ui::DialogDecl kDecl{CDlgMain::kTemplateId, {}, 1000, 670, kControls};
 
-// Pages offered whatever the device: 1 to 5 and 7 to 9.
-constexpr int kBasePages[] = {1, 2, 3, 4, 5, 7, 8, 9};
-constexpr int kVideoPages[] = {11, 12, 13, 14};
-constexpr int kSubType23Pages[] = {11, 12, 13, 17};
-constexpr int kLevelPages[] = {6, 10};  // need protocol level 1
-
-template <size_t N>
-void Add(CDlgMain::PageSet& set, const int (&pages)[N]) {
-    for (int page : pages) set.set(static_cast<size_t>(page));
-}
-
 }  // namespace
 
 CDlgMain::CDlgMain(CPageFactory& factory) : CDlgChildBase(kDecl), m_factory(factory) {
@@ -110,27 +74,15 @@ CDlgMain::~CDlgMain() {
 }
 
 std::wstring CDlgMain::PageTitle(int page) {
-    if (page < 1 || page > kPageCount) return {};
-    return ui::CaptionText(kTitles[page]);
+    return mdvr::PageTitle(page);
 }
 
 CDlgMain::PageSet CDlgMain::VisiblePages(const DeviceProfile& profile,
                                          const HostSwitches& switches) {
     PageSet pages;
-    Add(pages, kBasePages);
-    if (profile.protocolLevel >= 1) Add(pages, kLevelPages);
-    if (profile.IsVideoVariant()) {
-        Add(pages, kVideoPages);
-        if (profile.devSubType == 23 && switches.extParams) pages.set(15);
-    } else if (profile.HasSubType(24)) {
-        pages.set(16);
-    } else if (profile.HasSubType(23)) {
-        Add(pages, kSubType23Pages);
-        if (switches.extParams) pages.set(15);
+    for (const PageInfo& page : PageTable()) {
+        if (page.offered(profile, switches)) pages.set(static_cast<size_t>(page.number));
     }
-    if (profile.modelCode == 7 || profile.modelCode == 10) pages.set(18);
-    if (switches.regionParams) pages.set(19);
-    if (switches.passengers) pages.set(20);
     return pages;
 }
 
@@ -178,7 +130,7 @@ void CDlgMain::CreatePageButtons() {
         const int id = kPageCommandBase + number;
         const ControlDecl decl{id,
                                ControlKind::Button,
-                               kTitles[number],
+                               FindPage(number)->title,
                                ui::kStyleSkinned,
                                {1, 1, kTabWidth, kTabHeight}};
         if (!View().AddControl(decl)) continue;

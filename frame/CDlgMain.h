@@ -12,8 +12,9 @@
 #include "controls/CCxLongTextButton.h"
 #include "controls/CDlgChildBase.h"
 #include "controls/CGuiCheckBox.h"
-#include "frame/CDlgCfgBase.h"
+#include "pagebase/CDlgCfgBase.h"
 #include "frame/CPageFactory.h"
+#include "frame/PageTable.h"
 #include "pages/CDlgStatus.h"
 #include "protocol/DeviceProfile.h"
 
@@ -29,14 +30,9 @@ class CDlgMain : public CDlgChildBase {
     static constexpr int kHintId = 4281;
     static constexpr int kSelectAllId = 4304;
     static constexpr int kPageCommandBase = 3000;  // page n has command ID 3000 + n
-    static constexpr int kPageCount = 20;
+    static constexpr int kPageCount = mdvr::kPageCount;
 
-    // The host settings that switch optional pages on.
-    struct HostSwitches {
-        bool extParams = false;     // setting 1100: page 15 where the device has it
-        bool regionParams = false;  // setting 1103: page 19
-        bool passengers = false;    // setting 1108: page 20
-    };
+    using HostSwitches = mdvr::HostSwitches;
     using PageSet = std::bitset<kPageCount + 1>;  // bit n = page n
 
     explicit CDlgMain(CPageFactory& factory = CPageFactory::Instance());

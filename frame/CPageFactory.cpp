@@ -1,11 +1,13 @@
 #include "frame/CPageFactory.h"
 
-#include "frame/CDlgFirstPage.h"
+#include "frame/PageTable.h"
 
 namespace mdvr {
 
 CPageFactory::CPageFactory() {
-    Register(1, [] { return std::make_unique<CDlgFirstPage>(); });
+    for (const PageInfo& page : PageTable()) {
+        if (page.make != nullptr) Register(page.number, page.make);
+    }
 }
 
 CPageFactory& CPageFactory::Instance() {

@@ -5,7 +5,7 @@
 #include <map>
 #include <memory>
 
-#include "frame/CDlgCfgBase.h"
+#include "pagebase/CDlgCfgBase.h"
 
 namespace mdvr {
 

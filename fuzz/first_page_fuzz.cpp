@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "frame/CDlgFirstPage.h"
+#include "pages/CDlgFirstPage.h"
 #include "protocol/HostCallbacks.h"
 #include "ui/headless/HeadlessBackend.h"
 

@@ -68,6 +68,7 @@ enum Style : uint32_t {
     kStyleNoTabStop = 1u << 16,
     kStyleTransparent = 1u << 17,
     kStyleBlueText = 1u << 18,  // static drawn in pure blue (hints under the pages)
+    kStyleGroupStart = 1u << 19,  // first control of a radio group: a click clears only its group
 };
 
 // A caption is a language string ID, or a literal used as it stands when the ID is 0.

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "frame/PageTestHost.h"
+#include "pages/PageTestHost.h"
 #include "host/CHostFile.h"
 #include "protocol/ParamExchange.h"
 #include "protocol/ParamListWriter.h"
@@ -41,9 +41,11 @@ class SpeedPage : public CDlgCfgBase {
         *length = pos;
         return true;
     }
-    void ParseParamItem(uint32_t id, uint8_t length, const uint8_t* list, int offset) override {
+    void ParseItem(const ParamItemView& item) override {
         ++m_parsed;
-        if (id == kParam) m_value = ValueToText(length, list, offset, 0);
+        if (item.Id() == kParam) {
+            m_value = ValueToText(static_cast<uint8_t>(item.Length()), item.Bytes().data(), 0, 0);
+        }
     }
     void GetGroupMembers(int checkBoxId, std::vector<int>& ids) override {
         if (checkBoxId == kFirstGroup) ids.push_back(kEditId);

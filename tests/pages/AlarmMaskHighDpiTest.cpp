@@ -2,8 +2,8 @@
 // process.
 #include <gtest/gtest.h>
 
-#include "frame/PageTestHost.h"
-#include "pages/CDlgAlarmMask.h"
+#include "pages/PageTestHost.h"
+#include "pagebase/CDlgAlarmMask.h"
 #include "ui/headless/HeadlessView.h"
 
 namespace mdvr::test {

@@ -1,11 +1,11 @@
-#include "pages/CDlgAlarmMask.h"
+#include "pagebase/CDlgAlarmMask.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <optional>
 
-#include "frame/PageTestHost.h"
+#include "pages/PageTestHost.h"
 #include "host/CHostFile.h"
 #include "ui/headless/HeadlessView.h"
 

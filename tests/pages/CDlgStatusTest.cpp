@@ -5,7 +5,7 @@
 
 #include <regex>
 
-#include "frame/PageTestHost.h"
+#include "pages/PageTestHost.h"
 #include "pages/CfgMessages.h"
 #include "protocol/DeviceProfile.h"
 

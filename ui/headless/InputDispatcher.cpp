@@ -103,7 +103,7 @@ void InputDispatcher::MouseUp(HeadlessView& view, int id, bool inside, Point poi
 }
 
 // An ordinary check box flips itself and a radio checks itself and clears the other radios of
-// its run, before the click is reported; a manually checked box is left to its behaviour.
+// its run (consecutive radios, a group start opening a new run), before the click is reported; a manually checked box is left to its behaviour.
 void InputDispatcher::AutoCheck(HeadlessView& view, HeadlessControl& control) {
     if (control.Is(ControlKind::CheckBox) && !control.HasStyle(kStyleManualCheck)) {
         control.check = control.check == 0 ? 1 : 0;
@@ -113,8 +113,14 @@ void InputDispatcher::AutoCheck(HeadlessView& view, HeadlessControl& control) {
     auto self =
         std::find_if(all.begin(), all.end(), [&](const auto& c) { return c.get() == &control; });
     auto first = self;
-    while (first != all.begin() && (*(first - 1))->Is(ControlKind::Radio)) --first;
-    for (auto it = first; it != all.end() && (*it)->Is(ControlKind::Radio); ++it) (*it)->check = 0;
+    while (first != all.begin() && !(*first)->HasStyle(kStyleGroupStart) &&
+           (*(first - 1))->Is(ControlKind::Radio)) {
+        --first;
+    }
+    for (auto it = first; it != all.end() && (*it)->Is(ControlKind::Radio); ++it) {
+        if (it != first && (*it)->HasStyle(kStyleGroupStart)) break;
+        (*it)->check = 0;
+    }
     control.check = 1;
 }
 

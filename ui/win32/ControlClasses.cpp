@@ -82,6 +82,7 @@ WindowClassStyle ClassFor(const ControlDecl& decl) {
         if (decl.style & kStyleDisabled) style |= WS_DISABLED;
         if (decl.style & kStyleNoTabStop) style &= ~DWORD{WS_TABSTOP};
         if (decl.style & kStyleVScroll) style |= WS_VSCROLL;
+        if (decl.style & kStyleGroupStart) style |= WS_GROUP;
         return WindowClassStyle{row.className, style, row.exStyle};
     }
     return {};

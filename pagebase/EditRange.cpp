@@ -1,4 +1,4 @@
-#include "frame/EditRange.h"
+#include "pagebase/EditRange.h"
 
 #include <algorithm>
 #include <limits>

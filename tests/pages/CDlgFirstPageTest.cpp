@@ -1,9 +1,9 @@
-#include "frame/CDlgFirstPage.h"
+#include "pages/CDlgFirstPage.h"
 
 #include <gtest/gtest.h>
 
-#include "frame/PageTestHost.h"
-#include "pages/CDlgAlarmMask.h"
+#include "pages/PageTestHost.h"
+#include "pagebase/CDlgAlarmMask.h"
 
 namespace mdvr::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "frame/CDlgCfgBase.h"
+#include "pagebase/CDlgCfgBase.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -28,6 +28,11 @@ bool CDlgCfgBase::LoadParams(bool force) {
     ParseParamList(*this, list, length);
     UpdateControls();
     return true;
+}
+
+void CDlgCfgBase::ParseParamItem(uint32_t id, uint8_t length, const uint8_t* list, int offset) {
+    if (list == nullptr || offset < 0) return;
+    ParseItem(ParamItemView(id, {list + offset, length}));
 }
 
 void CDlgCfgBase::GetGroupMembers(int /*checkBoxId*/, std::vector<int>& /*ids*/) {}

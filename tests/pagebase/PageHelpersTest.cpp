@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "frame/BcdTime.h"
-#include "frame/ComboData.h"
-#include "frame/EditRange.h"
+#include "pagebase/BcdTime.h"
+#include "pagebase/ComboData.h"
+#include "pagebase/EditRange.h"
 #include "ui/Dialog.h"
 #include "ui/headless/Automation.h"
 

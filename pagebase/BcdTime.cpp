@@ -1,4 +1,4 @@
-#include "frame/BcdTime.h"
+#include "pagebase/BcdTime.h"
 
 #include <ctime>
 

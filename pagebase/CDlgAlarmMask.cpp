@@ -1,4 +1,4 @@
-#include "pages/CDlgAlarmMask.h"
+#include "pagebase/CDlgAlarmMask.h"
 
 #include <algorithm>
 #include <string>

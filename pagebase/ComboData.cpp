@@ -1,4 +1,4 @@
-#include "frame/ComboData.h"
+#include "pagebase/ComboData.h"
 
 namespace mdvr {
 

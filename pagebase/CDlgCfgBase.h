@@ -13,6 +13,7 @@
 #include "controls/CGuiCheckBox.h"
 #include "controls/CTipSmart.h"
 #include "protocol/IParamPage.h"
+#include "protocol/ParamItem.h"
 
 namespace mdvr {
 
@@ -35,7 +36,8 @@ class CDlgCfgBase : public CDlgChildBase, public IParamPage {
     bool BuildParamList(std::span<uint8_t> list, uint32_t* length) override = 0;
     void OnParamsSaved(const uint8_t* reply, uint32_t replyLength) override;
     virtual bool LoadParams(bool force);
-    void ParseParamItem(uint32_t id, uint8_t length, const uint8_t* list, int offset) override = 0;
+    // Hands the item to ParseItem as a view that ends where the item ends.
+    void ParseParamItem(uint32_t id, uint8_t length, const uint8_t* list, int offset) final;
     virtual void GetGroupMembers(int checkBoxId, std::vector<int>& ids);
     bool ValidateInput() override;
     virtual bool IsAllDigits(std::wstring_view text) const;
@@ -51,6 +53,9 @@ class CDlgCfgBase : public CDlgChildBase, public IParamPage {
     void GetBatchKind(uint32_t* /*kind*/, uint32_t* /*extra*/) override {}
 
     bool IsAlphanumeric(std::wstring_view text) const;
+
+    // One received item of the page's list; reads past its value give zeros.
+    virtual void ParseItem(const ParamItemView& item) = 0;
 
     // Runs the exchange's save on this page (validate, build, send).
     bool SaveParams(bool multi);

@@ -1,8 +1,8 @@
-#include "frame/CDlgCfgBase.h"
+#include "pagebase/CDlgCfgBase.h"
 
 #include <gtest/gtest.h>
 
-#include "frame/PageTestHost.h"
+#include "pages/PageTestHost.h"
 #include "protocol/ParamListWriter.h"
 
 namespace mdvr::test {
@@ -37,8 +37,8 @@ class TwoGroupPage : public CDlgCfgBase {
         *length = writer.Finish();
         return true;
     }
-    void ParseParamItem(uint32_t id, uint8_t, const uint8_t*, int) override {
-        parsed.push_back(id);
+    void ParseItem(const ParamItemView& item) override {
+        parsed.push_back(item.Id());
     }
     void GetGroupMembers(int checkBoxId, std::vector<int>& ids) override {
         if (checkBoxId == kFirstGroupId) ids = {kEditA, kMissing, kEditB};

@@ -1,0 +1,79 @@
+#include "frame/PageTable.h"
+
+#include "pages/CDlgFirstPage.h"
+#include "pages/CDlgFromServerSetup.h"
+#include "pages/CDlgGnssSetup.h"
+#include "pages/CDlgNumPeople.h"
+
+namespace mdvr {
+
+namespace {
+
+using Profile = DeviceProfile;
+using Switches = HostSwitches;
+
+template <typename Page>
+std::unique_ptr<CDlgCfgBase> Make() {
+    return std::make_unique<Page>();
+}
+
+bool Always(const Profile&, const Switches&) { return true; }
+bool WithLevel(const Profile& p, const Switches&) { return p.protocolLevel >= 1; }
+bool VideoVariant(const Profile& p, const Switches&) { return p.IsVideoVariant(); }
+// The video pages of sub-type 23 devices, or of the JT/T 1078 variant.
+bool VideoPages(const Profile& p, const Switches&) {
+    return p.IsVideoVariant() || p.HasSubType(23);
+}
+bool ExtParams(const Profile& p, const Switches& s) { return s.extParams && p.HasSubType(23); }
+bool Schedule(const Profile& p, const Switches&) {
+    return !p.IsVideoVariant() && p.HasSubType(24);
+}
+bool NightDriving(const Profile& p, const Switches&) {
+    return !p.IsVideoVariant() && p.HasSubType(23);
+}
+bool IdentityModel(const Profile& p, const Switches&) {
+    return p.modelCode == 7 || p.modelCode == 10;
+}
+bool RegionParams(const Profile&, const Switches& s) { return s.regionParams; }
+bool Passengers(const Profile&, const Switches& s) { return s.passengers; }
+
+constexpr PageInfo kPages[kPageCount] = {
+    {1, {11011}, &Make<CDlgFirstPage>, &Always},
+    {2, {14001}, nullptr, &Always},
+    {3, {14002}, nullptr, &Always},
+    {4, {14005}, nullptr, &Always},
+    {5, {14004}, nullptr, &Always},
+    {6, {14009}, &Make<CDlgFromServerSetup>, &WithLevel},
+    {7, {14000}, nullptr, &Always},
+    {8, {17500}, nullptr, &Always},
+    {9, {14008}, &Make<CDlgGnssSetup>, &Always},
+    {10, {14010}, nullptr, &WithLevel},
+    {11, {18100}, nullptr, &VideoPages},
+    {12, {18101}, nullptr, &VideoPages},
+    {13, {18102}, nullptr, &VideoPages},
+    {14, {18300}, nullptr, &VideoVariant},
+    {15, {0, L"参数扩展"}, nullptr, &ExtParams},
+    {16, {18000}, nullptr, &Schedule},
+    {17, {18200}, nullptr, &NightDriving},
+    {18, {18700}, nullptr, &IdentityModel},
+    {19, {0, L"终端参数扩展"}, nullptr, &RegionParams},
+    {20, {0, L"核载人数"}, &Make<CDlgNumPeople>, &Passengers},
+};
+
+}  // namespace
+
+std::span<const PageInfo> PageTable() {
+    return kPages;
+}
+
+const PageInfo* FindPage(int number) {
+    if (number < 1 || number > kPageCount) return nullptr;
+    return &kPages[number - 1];
+}
+
+std::wstring PageTitle(int number) {
+    const PageInfo* page = FindPage(number);
+    return page != nullptr ? ui::CaptionText(page->title) : std::wstring{};
+}
+
+}  // namespace mdvr

@@ -1,0 +1,363 @@
+#include "pagebase/CDlgTablePage.h"
+
+#include "controls/EditNumber.h"
+#include "host/HostFormat.h"
+#include "host/IMsgTipPresenter.h"
+#include "pagebase/BcdTime.h"
+#include "pagebase/CDlgAlarmMask.h"
+#include "pagebase/ComboData.h"
+#include "pagebase/PageLayout.h"
+#include "pagebase/RowCodec.h"
+#include "protocol/QueryListWriter.h"
+#include "text/CLanguage.h"
+
+namespace mdvr {
+
+namespace {
+
+bool InRange(const ParamRow& row, int64_t value) {
+    return !row.hasRange || (value >= row.low && value <= row.high);
+}
+
+// Dates and times travel through the snapshot as yyyymmdd and hhmmss numbers.
+int64_t PackTime(const ParamRow& row, const ui::DateTime& t) {
+    if (row.wire == Wire::kBcdDate) return t.year * 10000LL + t.month * 100 + t.day;
+    return t.hour * 10000LL + t.minute * 100 + t.second;
+}
+
+ui::DateTime UnpackTime(const ParamRow& row, int64_t value) {
+    const int high = static_cast<int>(value / 10000);
+    const int middle = static_cast<int>(value / 100 % 100);
+    const int low = static_cast<int>(value % 100);
+    ui::DateTime t;
+    if (row.wire == Wire::kBcdDate) {
+        t.year = high;
+        t.month = middle;
+        t.day = low;
+    } else {
+        t.hour = high;
+        t.minute = middle;
+        t.second = low;
+    }
+    return t;
+}
+
+}  // namespace
+
+CDlgTablePage::CDlgTablePage(const PageSpec& spec)
+    : CDlgCfgBase(PageDecl(spec), spec.groupCount), m_spec(spec), m_snapshot(spec.rows.size()) {
+    AttachEdits();
+}
+
+void CDlgTablePage::AttachEdits() {
+    for (const ParamRow& row : m_spec.rows) {
+        if (row.kind != RowKind::kEdit || !row.IsParam()) continue;
+        if (row.ascii) {
+            CEditCheck& edit = m_asciiEdits.emplace_back();
+            edit.m_pNotifyWnd = this;
+            edit.m_nNotifyMsg = kEditRejected;
+            Attach(row.control, edit);
+        } else if (row.IsNumber()) {
+            CEditBounds& edit = m_bounds.emplace_back();
+            const bool narrow = row.low >= INT32_MIN && row.high <= INT32_MAX;
+            if (row.hasRange && narrow) {
+                edit.SetBounds(static_cast<int32_t>(row.low), static_cast<int32_t>(row.high));
+            } else if (row.hasRange) {
+                edit.SetBounds64(row.low, row.high);
+            }
+            Attach(row.control, edit);
+        }
+    }
+}
+
+bool CDlgTablePage::OnInitDialog() {
+    CDlgCfgBase::OnInitDialog();
+    for (const ParamRow& row : m_spec.rows) InitRow(row);
+    return true;
+}
+
+void CDlgTablePage::InitRow(const ParamRow& row) {
+    if (row.kind == RowKind::kCombo) {
+        for (const Choice& choice : row.choices) {
+            AddComboEntry(View(), row.control, ui::CaptionText(choice.text), choice.value);
+        }
+    }
+    if (row.kind == RowKind::kTime && row.timeFormat != nullptr) {
+        View().SetTimeFormat(row.control, row.timeFormat);
+    }
+    if (row.hasInitial) SetRowNumber(row, row.initial);
+}
+
+// --- decode ---
+
+void CDlgTablePage::ParseItem(const ParamItemView& item) {
+    for (const ParamRow& row : m_spec.rows) {
+        if (!row.IsParam() || ReadId(row) != item.Id()) continue;
+        if (!DecodeRow(row, item)) DecodeDefault(row, item);
+    }
+}
+
+void CDlgTablePage::DecodeDefault(const ParamRow& row, const ParamItemView& item) {
+    if (!IsCreated()) return;
+    switch (row.kind) {
+        case RowKind::kEdit:
+            View().SetText(row.control, ReadRowText(row, item));
+            return;
+        case RowKind::kTime: {
+            ui::DateTime time = View().GetTime(row.control);
+            if (row.wire == Wire::kBcdDate) {
+                if (ReadRowDate(item, time)) View().SetTime(row.control, time);
+            } else {
+                const uint8_t bcd[] = {item.At(0), item.At(1), item.At(2)};
+                SetPickerBcdTime(View(), row.control, time, {bcd, row.WireWidth()});
+            }
+            return;
+        }
+        default:
+            SetRowNumber(row, ReadRowNumber(row, item));
+    }
+}
+
+void CDlgTablePage::SetRowNumber(const ParamRow& row, int64_t value) {
+    if (!IsCreated()) return;
+    switch (row.kind) {
+        case RowKind::kEdit:
+            View().SetText(row.control, std::to_wstring(value));
+            return;
+        case RowKind::kCombo:
+            FindComboData(View(), row.control, static_cast<uint32_t>(value), true);
+            return;
+        case RowKind::kRadio:
+            // A value no button stands for leaves the whole row unchecked.
+            for (const Choice& choice : row.choices) {
+                View().SetCheck(choice.controlId, choice.value == static_cast<uint32_t>(value));
+            }
+            return;
+        case RowKind::kCheck:
+            View().SetCheck(row.control, value != 0 ? 1 : 0);
+            return;
+        default:
+            return;
+    }
+}
+
+// --- groups, validation ---
+
+void CDlgTablePage::GetGroupMembers(int checkBoxId, std::vector<int>& ids) {
+    const int group = checkBoxId - kFirstGroupId;
+    for (const ParamRow& row : m_spec.rows) {
+        if (row.group != group || group < 0) continue;
+        if (row.kind == RowKind::kRadio) {
+            for (const Choice& choice : row.choices) ids.push_back(choice.controlId);
+        } else if (row.control != 0) {
+            ids.push_back(row.control);
+        }
+        if (row.maskButton != 0 && row.maskInGroup) ids.push_back(row.maskButton);
+    }
+}
+
+bool CDlgTablePage::IsRowGroupChecked(const ParamRow& row) const {
+    return row.group < 0 || IsGroupChecked(row.group);
+}
+
+// A page without groups sends its rows whenever they pass: the base rule would refuse it always.
+bool CDlgTablePage::ValidateInput() {
+    if (m_spec.groupCount > 0 && !CDlgCfgBase::ValidateInput()) return false;
+    for (size_t i = 0; i < m_spec.rows.size(); ++i) m_snapshot[i] = ReadControl(m_spec.rows[i]);
+    for (const ParamRow& row : m_spec.rows) {
+        if (!row.IsParam() || !IsRowGroupChecked(row)) continue;
+        if (!CheckRule(row) || !ValidateRow(row)) return false;
+    }
+    return true;
+}
+
+bool CDlgTablePage::CheckRule(const ParamRow& row) {
+    const std::wstring& text = Snapshot(row);
+    bool ok = true;
+    switch (row.rule) {
+        case Rule::kDigits:
+            ok = IsAllDigits(text) && InRange(row, ReadEditInt64(text));
+            break;
+        case Rule::kHost:
+            ok = IsHostText(text);
+            break;
+        case Rule::kRange:
+            ok = InRange(row, ReadEditInt64(text));
+            break;
+        case Rule::kNone:
+            break;
+    }
+    if (!ok) ShowRowMessage(row);
+    return ok;
+}
+
+void CDlgTablePage::ShowRowMessage(const ParamRow& row) {
+    const std::wstring text =
+        row.message != nullptr
+            ? std::wstring(row.message)
+            : FormatChineseColon(ui::CaptionText(row.caption),
+                                 CLanguage::Instance().GetText(row.ruleTextId));
+    ShowMsgTipEx(text, L"", kMsgTipNotice);
+    const int focus = row.kind == RowKind::kRadio && !row.choices.empty()
+                          ? row.choices.front().controlId
+                          : row.control;
+    if (Has(focus)) View().SetFocus(focus);
+}
+
+std::wstring CDlgTablePage::ReadControl(const ParamRow& row) const {
+    if (!IsCreated() || !row.IsParam()) return {};
+    switch (row.kind) {
+        case RowKind::kEdit:
+            return View().GetText(row.control);
+        case RowKind::kCombo:
+            return std::to_wstring(SelectedComboData(View(), row.control));
+        case RowKind::kRadio:
+            for (const Choice& choice : row.choices) {
+                if (View().GetCheck(choice.controlId) != 0) return std::to_wstring(choice.value);
+            }
+            return std::to_wstring(row.noneValue);
+        case RowKind::kCheck:
+            return View().GetCheck(row.control) != 0 ? L"1" : L"0";
+        case RowKind::kTime:
+            return std::to_wstring(PackTime(row, View().GetTime(row.control)));
+        default:
+            return {};
+    }
+}
+
+const std::wstring& CDlgTablePage::Snapshot(const ParamRow& row) const {
+    return m_snapshot[IndexOf(row)];
+}
+
+int64_t CDlgTablePage::SnapshotNumber(const ParamRow& row) const {
+    return ReadEditInt64(Snapshot(row));
+}
+
+int64_t CDlgTablePage::ControlNumber(const ParamRow& row) const {
+    return ReadEditInt64(ReadControl(row));
+}
+
+size_t CDlgTablePage::IndexOf(const ParamRow& row) const {
+    return static_cast<size_t>(&row - m_spec.rows.data());
+}
+
+// --- encode ---
+
+bool CDlgTablePage::IsItemHead(size_t index) const {
+    for (size_t i = 0; i < index; ++i) {
+        if (m_spec.rows[i].IsParam() && m_spec.rows[i].id == m_spec.rows[index].id) return false;
+    }
+    return true;
+}
+
+bool CDlgTablePage::BuildParamList(std::span<uint8_t> list, uint32_t* length) {
+    ParamListWriter writer(list);
+    for (size_t i = 0; i < m_spec.rows.size(); ++i) {
+        const ParamRow& row = m_spec.rows[i];
+        if (!row.IsParam() || !IsItemHead(i) || !IsRowGroupChecked(row) || !IsRowSent(row)) {
+            continue;
+        }
+        if (!EncodeRow(row, writer)) EncodeItem(i, writer);
+    }
+    *length = writer.Finish();
+    return !writer.Failed();
+}
+
+bool CDlgTablePage::EncodeItem(size_t index, ParamListWriter& writer) {
+    const ParamRow& row = m_spec.rows[index];
+    if (row.IsPacked()) return EncodePacked(index, writer);
+    const uint32_t id = WriteId(row);
+    if (row.kind == RowKind::kTime) {
+        return AppendRowBcd(writer, id, row, UnpackTime(row, SnapshotNumber(row)));
+    }
+    const std::wstring& text = Snapshot(row);
+    if (row.kind == RowKind::kEdit && text.empty()) {
+        switch (row.empty) {
+            case EmptySends::kNothing: return true;
+            case EmptySends::kEmptyItem: return writer.AppendBytes(id, {});
+            case EmptySends::kZero: break;
+        }
+    }
+    if (!row.IsNumber()) return AppendRowText(writer, id, row, text);
+    return AppendRowNumber(writer, id, row, ReadEditInt64(text));
+}
+
+// Every row of the parameter adds its bits; empty edits count as 0.
+bool CDlgTablePage::EncodePacked(size_t index, ParamListWriter& writer) {
+    const ParamRow& head = m_spec.rows[index];
+    uint32_t value = 0;
+    for (size_t i = index; i < m_spec.rows.size(); ++i) {
+        const ParamRow& row = m_spec.rows[i];
+        if (row.IsParam() && row.id == head.id) value = PackRowBits(value, row, SnapshotNumber(row));
+    }
+    return AppendRowNumber(writer, WriteId(head), head, value);
+}
+
+void CDlgTablePage::BuildQueryList(std::span<uint8_t> list, uint32_t* length) {
+    QueryListWriter writer(list);
+    if (!m_spec.queryOrder.empty()) {
+        for (uint32_t id : m_spec.queryOrder) writer.Append(id);
+    } else {
+        for (size_t i = 0; i < m_spec.rows.size(); ++i) {
+            if (m_spec.rows[i].IsParam() && IsItemHead(i)) writer.Append(ReadId(m_spec.rows[i]));
+        }
+    }
+    *length = writer.Finish();
+}
+
+void CDlgTablePage::GetBatchKind(uint32_t* kind, uint32_t* extra) {
+    if (m_spec.batchKind == 0) return;
+    *kind = m_spec.batchKind;
+    *extra = m_spec.batchExtra;
+}
+
+const ParamRow* CDlgTablePage::RowOfId(uint32_t id) const {
+    for (const ParamRow& row : m_spec.rows) {
+        if (row.IsParam() && row.id == id) return &row;
+    }
+    return nullptr;
+}
+
+// --- input ---
+
+const ParamRow* CDlgTablePage::RowOfControl(int controlId) const {
+    for (const ParamRow& row : m_spec.rows) {
+        if (!row.IsParam()) continue;
+        if (row.control == controlId) return &row;
+        for (const Choice& choice : row.choices) {
+            if (row.kind == RowKind::kRadio && choice.controlId == controlId) return &row;
+        }
+    }
+    return nullptr;
+}
+
+bool CDlgTablePage::OnNotify(const ui::Notification& n) {
+    if (n.event == ui::Event::Message && n.message == kEditRejected) {
+        CEditCheck::ShowRejected(n.lParam);
+        return true;
+    }
+    if (n.event == ui::Event::Click) {
+        for (const ParamRow& row : m_spec.rows) {
+            if (row.maskButton == n.id && n.id != 0) return OpenMask(row);
+        }
+    }
+    const bool changed = n.event == ui::Event::SelChange || n.event == ui::Event::Click;
+    if (const ParamRow* row = changed ? RowOfControl(n.id) : nullptr) {
+        if (row->kind != RowKind::kEdit) OnRowChanged(*row);
+    }
+    return CDlgCfgBase::OnNotify(n);
+}
+
+bool CDlgTablePage::OpenMask(const ParamRow& row) {
+    if (!Has(row.control)) return true;
+    CDlgAlarmMask popup;
+    popup.SetMask(static_cast<uint32_t>(ReadEditInt64(View().GetText(row.control))));
+    popup.SetMode(row.maskMode);
+    popup.SetTitle(ui::CaptionText(row.caption));
+    if (popup.DoModal(this) == CDlgAlarmMask::kResultOk) {
+        View().SetText(row.control, std::to_wstring(static_cast<int32_t>(popup.Mask())));
+    }
+    return true;
+}
+
+}  // namespace mdvr

@@ -1,0 +1,207 @@
+#include "pagebase/PageLayout.h"
+
+#include <map>
+#include <memory>
+
+#include "pagebase/CDlgCfgBase.h"
+
+namespace mdvr {
+
+namespace {
+
+using ui::Caption;
+using ui::ControlDecl;
+using ui::ControlKind;
+
+constexpr int kMargin = 12;
+constexpr int kPitch = 28;
+constexpr int kHeight = 22;
+constexpr int kGap = 6;
+constexpr int kIndent = 10;     // rows inside a heading's frame
+constexpr int kFrameTop = 20;   // a frame's caption line
+constexpr int kChoiceWidth = 90;
+constexpr int kButtonWidth = 30;
+
+bool HasText(const Caption& c) {
+    return c.stringId != 0 || (c.literal != nullptr && c.literal[0] != L'\0');
+}
+
+ControlKind ControlKindOf(RowKind kind) {
+    switch (kind) {
+        case RowKind::kCombo: return ControlKind::ComboBox;
+        case RowKind::kCheck: return ControlKind::CheckBox;
+        case RowKind::kTime: return ControlKind::TimePicker;
+        default: return ControlKind::Edit;
+    }
+}
+
+class Layouter {
+  public:
+    explicit Layouter(const PageSpec& spec)
+        : m_spec(spec),
+          m_columnWidth((spec.width - kMargin * (ColumnCount() + 1)) / ColumnCount()) {}
+
+    std::vector<ControlDecl> Run() {
+        for (size_t i = 0; i < m_spec.rows.size(); ++i) PlaceRow(i);
+        CloseFrame();
+        m_out.insert(m_out.end(), m_spec.extras.begin(), m_spec.extras.end());
+        return std::move(m_out);
+    }
+
+  private:
+    int ColumnCount() const { return m_spec.columnCount > 1 ? m_spec.columnCount : 1; }
+    int Left() const { return kMargin + m_column * (m_columnWidth + kMargin) + m_indent; }
+
+    void PlaceRow(size_t index) {
+        const ParamRow& row = m_spec.rows[index];
+        if (row.kind == RowKind::kHeading) return OpenFrame(row);
+        if (!row.sameLine) NewLine();
+        if (row.kind == RowKind::kLabel) return Cell(Static(row.control, row.caption), LineWidth());
+        PlaceCaption(index, row);
+        PlaceControl(row);
+        if (row.unitId != 0) Cell(Static(row.unitId, row.unit), m_spec.columns.unit);
+        if (row.hintId != 0) Cell(Static(row.hintId, row.hint), m_spec.columns.unit);
+        if (row.maskButton != 0) {
+            Cell({row.maskButton, ControlKind::Button, {0, L"..."}, ui::kStyleNone, {}},
+                 kButtonWidth);
+        }
+    }
+
+    // The group's check box heads the row (or a line of its own when the group has its own
+    // caption); otherwise a static shows the caption. Check boxes caption themselves.
+    void PlaceCaption(size_t index, const ParamRow& row) {
+        const int group = GroupOpenedBy(m_spec, index);
+        const bool ownCaption = group >= 0 && static_cast<size_t>(group) < m_spec.groupCaptions.size() &&
+                                HasText(m_spec.groupCaptions[static_cast<size_t>(group)]);
+        if (group >= 0) {
+            const Caption caption = ownCaption ? m_spec.groupCaptions[static_cast<size_t>(group)]
+                                               : row.caption;
+            Cell(CDlgCfgBase::GroupDecl(group, caption, {}), m_spec.columns.label);
+            if (!ownCaption) return;
+            NewLine();
+        }
+        if (row.kind == RowKind::kCheck) return;
+        if (row.sameLine) {
+            if (row.labelId != 0) Cell(Static(row.labelId, row.caption), kChoiceWidth);
+            return;
+        }
+        if (HasText(row.caption) || row.labelId != 0) {
+            Cell(Static(row.labelId, row.caption), m_spec.columns.label);
+        } else {
+            m_x += m_spec.columns.label + kGap;
+        }
+    }
+
+    void PlaceControl(const ParamRow& row) {
+        if (row.kind == RowKind::kRadio) return PlaceRadios(row);
+        uint32_t style = row.style;
+        if (row.kind == RowKind::kEdit && row.IsNumber()) style |= ui::kStyleDigitsOnly;
+        const int width = row.width != 0 ? row.width : m_spec.columns.control;
+        const Caption caption = row.kind == RowKind::kCheck ? row.caption : Caption{};
+        const int limit = row.kind == RowKind::kEdit ? row.limit : 0;
+        Cell({row.control, ControlKindOf(row.kind), caption, style, {}, limit}, width);
+    }
+
+    void PlaceRadios(const ParamRow& row) {
+        const int width = row.width != 0 ? row.width : kChoiceWidth;
+        uint32_t style = row.style | ui::kStyleGroupStart;
+        for (const Choice& choice : row.choices) {
+            Cell({choice.controlId, ControlKind::Radio, choice.text, style, {}}, width);
+            style = row.style;
+        }
+    }
+
+    ControlDecl Static(int id, Caption caption) {
+        return {id != 0 ? id : m_nextId++, ControlKind::Static, caption, ui::kStyleNone, {}};
+    }
+
+    void Cell(ControlDecl decl, int width) {
+        decl.place = {m_x, m_y, width, kHeight};
+        m_out.push_back(decl);
+        m_x += width + kGap;
+        m_lineUsed = true;
+    }
+
+    int LineWidth() const { return m_columnWidth - m_indent; }
+
+    void NewLine() {
+        if (m_lineUsed) m_y += kPitch;
+        if (m_y + kHeight > m_spec.height - kMargin && m_column + 1 < ColumnCount()) {
+            CloseFrame();
+            ++m_column;
+            m_y = kMargin;
+        }
+        m_x = Left();
+        m_lineUsed = false;
+    }
+
+    void OpenFrame(const ParamRow& heading) {
+        CloseFrame();
+        NewLine();
+        m_frame = m_out.size();
+        m_out.push_back({heading.control != 0 ? heading.control : m_nextId++,
+                         ControlKind::GroupBox,
+                         heading.caption,
+                         ui::kStyleNone,
+                         {Left(), m_y, m_columnWidth, kHeight}});
+        m_indent = kIndent;
+        m_y += kFrameTop;
+        m_x = Left();
+    }
+
+    void CloseFrame() {
+        if (m_frame == kNoFrame) return;
+        ui::Rect& place = m_out[m_frame].place;
+        const int contentBottom = m_lineUsed ? m_y + kHeight : m_y - (kPitch - kHeight);
+        place.h = contentBottom + kGap - place.y;
+        m_y = place.Bottom() + kGap;
+        m_lineUsed = false;
+        m_frame = kNoFrame;
+        m_indent = 0;
+    }
+
+    static constexpr size_t kNoFrame = static_cast<size_t>(-1);
+
+    const PageSpec& m_spec;
+    const int m_columnWidth;
+    std::vector<ControlDecl> m_out;
+    int m_column = 0;
+    int m_indent = 0;
+    int m_x = kMargin;
+    int m_y = kMargin;
+    bool m_lineUsed = false;
+    size_t m_frame = kNoFrame;
+    int m_nextId = kFirstGeneratedId;
+};
+
+}  // namespace
+
+int GroupOpenedBy(const PageSpec& spec, size_t rowIndex) {
+    const int group = spec.rows[rowIndex].group;
+    if (group < 0) return -1;
+    for (size_t i = 0; i < rowIndex; ++i) {
+        if (spec.rows[i].group == group) return -1;
+    }
+    return group;
+}
+
+std::vector<ControlDecl> LayoutPage(const PageSpec& spec) {
+    return Layouter(spec).Run();
+}
+
+const ui::DialogDecl& PageDecl(const PageSpec& spec) {
+    struct Built {
+        std::vector<ControlDecl> controls;
+        ui::DialogDecl decl;
+    };
+    static std::map<const PageSpec*, std::unique_ptr<Built>> built;
+    std::unique_ptr<Built>& entry = built[&spec];
+    if (!entry) {
+        entry = std::make_unique<Built>();
+        entry->controls = LayoutPage(spec);
+        entry->decl = {spec.templateId, spec.title, spec.width, spec.height, entry->controls};
+    }
+    return entry->decl;
+}
+
+}  // namespace mdvr

@@ -1,0 +1,101 @@
+#include "pagebase/RowCodec.h"
+
+#include <algorithm>
+#include <array>
+
+#include "controls/EditNumber.h"
+#include "pagebase/BcdTime.h"
+#include "protocol/Bcd.h"
+#include "protocol/ParamExchange.h"
+#include "protocol/ParamText.h"
+
+namespace mdvr {
+
+namespace {
+
+int64_t WholeNumber(const ParamRow& row, const ParamItemView& item) {
+    if (!row.atWidth) {
+        return ReadEditInt64(ValueToText(static_cast<uint8_t>(item.Length()), item.Bytes().data(),
+                                         0, 0));
+    }
+    const size_t width = row.WireWidth();
+    const uint32_t raw = item.BigEndian(0, width);
+    if (!row.isSigned) return raw;
+    const unsigned spare = static_cast<unsigned>(32 - 8 * width);
+    return static_cast<int32_t>(raw << spare) >> spare;
+}
+
+uint32_t BitMask(const ParamRow& row) {
+    return row.bits >= 32 ? 0xFFFFFFFFu : (1u << row.bits) - 1u;
+}
+
+}  // namespace
+
+int64_t ReadRowNumber(const ParamRow& row, const ParamItemView& item) {
+    const int64_t whole = WholeNumber(row, item);
+    if (!row.IsPacked()) return whole;
+    return (static_cast<uint32_t>(whole) >> row.shift) & BitMask(row);
+}
+
+std::wstring ReadRowText(const ParamRow& row, const ParamItemView& item) {
+    if (row.IsNumber()) {
+        if (!row.atWidth && !row.IsPacked()) {
+            return ValueToText(static_cast<uint8_t>(item.Length()), item.Bytes().data(), 0, 0);
+        }
+        return std::to_wstring(ReadRowNumber(row, item));
+    }
+    return ValueToText(static_cast<uint8_t>(item.Length()), item.Bytes().data(), 0, 1);
+}
+
+uint32_t PackRowBits(uint32_t value, const ParamRow& row, int64_t part) {
+    const uint32_t mask = BitMask(row) << row.shift;
+    const uint32_t bits = (static_cast<uint32_t>(part) << row.shift) & mask;
+    return (value & ~mask) | bits;
+}
+
+bool AppendRowNumber(ParamListWriter& writer, uint32_t id, const ParamRow& row, int64_t value) {
+    const uint32_t word = static_cast<uint32_t>(value);
+    switch (row.wire) {
+        case Wire::kU8: return writer.AppendU8(id, static_cast<uint8_t>(word));
+        case Wire::kU16: return writer.AppendU16(id, static_cast<uint16_t>(word));
+        default: return writer.AppendU32(id, word);
+    }
+}
+
+bool AppendRowText(ParamListWriter& writer, uint32_t id, const ParamRow& row,
+                   std::wstring_view text) {
+    if (row.wire != Wire::kFixed) return writer.AppendText(id, text);
+    const ParamText encoded = EncodeParamText(text);
+    std::array<uint8_t, kMaxItemValue> bytes{};
+    const size_t width = std::min(row.WireWidth(), bytes.size());
+    std::copy_n(encoded.bytes.begin(), std::min<size_t>(encoded.length, width), bytes.begin());
+    return writer.AppendBytes(id, {bytes.data(), width});
+}
+
+bool AppendRowBcd(ParamListWriter& writer, uint32_t id, const ParamRow& row,
+                  const ui::DateTime& time) {
+    std::array<uint8_t, 3> bytes{};
+    if (row.wire == Wire::kBcdDate) {
+        bytes = {ToBcd(static_cast<unsigned>(time.year % 100)),
+                 ToBcd(static_cast<unsigned>(time.month)), ToBcd(static_cast<unsigned>(time.day))};
+        return writer.AppendBytes(id, bytes);
+    }
+    const size_t width = row.WireWidth();
+    PutBcdTime(time, {bytes.data(), width});
+    return writer.AppendBytes(id, {bytes.data(), width});
+}
+
+bool ReadRowDate(const ParamItemView& item, ui::DateTime& date) {
+    const uint8_t raw[] = {item.At(0), item.At(1), item.At(2)};
+    if (!std::all_of(std::begin(raw), std::end(raw), IsValidBcd)) return false;
+    const int year = FromBcd(raw[0]);
+    const int month = FromBcd(raw[1]);
+    const int day = FromBcd(raw[2]);
+    if (month < 1 || month > 12 || day < 1 || day > 31) return false;
+    date.year = 2000 + year;
+    date.month = month;
+    date.day = day;
+    return true;
+}
+
+}  // namespace mdvr

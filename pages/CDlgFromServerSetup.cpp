@@ -1,0 +1,40 @@
+#include "pages/CDlgFromServerSetup.h"
+
+#include "protocol/DeviceProfile.h"
+
+namespace mdvr {
+
+namespace {
+
+constexpr uint32_t kAddress = 0x0026;
+
+constexpr ParamRow kRows[] = {
+    Heading(4610, {17004}),
+    Text(0x0023, CDlgFromServerSetup::kApnId, 0, {17015}, 30).Ascii(),
+    Text(0x0024, CDlgFromServerSetup::kUserId, 1, {17016}, 30).Ascii(),
+    Text(0x0025, CDlgFromServerSetup::kPasswordId, 2, {17017}, 30).Ascii(),
+    // An empty address is sent as an empty item: the terminal forgets the server.
+    Text(kAddress, CDlgFromServerSetup::kAddressId, 3, {17018}, 255).Ascii().RuleText(15016)
+        .Empty(EmptySends::kEmptyItem).Width(260),
+};
+
+constexpr PageSpec kSpec{.templateId = CDlgFromServerSetup::kTemplateId,
+                         .title = {14009},
+                         .groupCount = CDlgFromServerSetup::kGroups,
+                         .rows = kRows,
+                         .columns = {.label = 220, .control = 200, .unit = 100},
+                         .batchKind = 0x55};
+
+}  // namespace
+
+CDlgFromServerSetup::CDlgFromServerSetup() : CDlgTablePage(kSpec) {}
+
+// Terminals below protocol level 1 take only plain host names and dotted addresses.
+bool CDlgFromServerSetup::ValidateRow(const ParamRow& row) {
+    if (row.id != kAddress || TheDeviceProfile().protocolLevel >= 1) return true;
+    if (IsHostText(Snapshot(row))) return true;
+    ShowRowMessage(row);
+    return false;
+}
+
+}  // namespace mdvr

@@ -1,0 +1,84 @@
+#pragma once
+// The fixture every page test uses: one page of type Page created on the headless backend with
+// the shipped Chinese language file, a terminal list to load, recorded saves and message tips.
+#include <filesystem>
+#include <initializer_list>
+
+#include "pages/PageTestHost.h"
+#include "protocol/DeviceProfile.h"
+#include "support/RecordingMsgTipPresenter.h"
+
+namespace mdvr::test {
+
+template <typename Page>
+class PageFixture : public PageTest {
+  protected:
+    void SetUp() override {
+        PageTest::SetUp();
+        TheDeviceProfile() = {};
+        CLanguage::Instance().SetFile(
+            (std::filesystem::path(MDVR_SOURCE_DIR) / "lang" / "zh-CN.ini").wstring());
+        ASSERT_TRUE(m_page.CreateInNative(&Host()));
+        m_driver = Driver(Page::kTemplateId);
+    }
+    void TearDown() override {
+        m_page.Destroy();
+        TheDeviceProfile() = {};
+        PageTest::TearDown();
+    }
+
+    // Loads list as the terminal's answer to a forced get.
+    void Load(const Bytes& list) {
+        TheHostRecord().fetchReply = list;
+        ASSERT_TRUE(m_page.LoadParams(true));
+    }
+    // Saves and returns what the host received; empty when nothing was sent.
+    Bytes Save() {
+        const size_t before = TheHostRecord().sets.size();
+        m_saved = m_page.SaveParams(false);
+        return TheHostRecord().sets.size() == before ? Bytes{} : TheHostRecord().sets.back();
+    }
+    // Unchecks every group, then checks the given ones.
+    void CheckOnly(std::initializer_list<int> groups) {
+        m_page.SetAllGroups(false);
+        for (int group : groups) m_driver.Click(CDlgCfgBase::kFirstGroupId + group);
+    }
+    // The query list the get-this-page button sends.
+    Bytes QueryList() {
+        m_page.SetQuerySpecific(true);
+        TheHostRecord().fetchReply = {0};
+        m_page.LoadParams(true);
+        m_page.SetQuerySpecific(false);
+        return TheHostRecord().lastQuery;
+    }
+    // The user replaces the edit's text by typing.
+    void Enter(int id, std::wstring_view text) {
+        m_page.View().SetText(id, L"");
+        m_driver.Type(id, text);
+    }
+    std::wstring Text(int id) const { return m_driver.Text(id); }
+    std::wstring LastTip() const { return m_tips.LastText(); }
+
+    Page m_page;
+    ui::DialogDriver m_driver{m_automation.Backend(), nullptr};
+    RecordingMsgTipPresenter m_tips;
+    bool m_saved = false;
+};
+
+// One item of a list: ID, then the value bytes.
+inline Bytes Item(uint32_t id, std::initializer_list<uint8_t> value) {
+    Bytes out{static_cast<uint8_t>(id >> 24), static_cast<uint8_t>(id >> 16),
+              static_cast<uint8_t>(id >> 8), static_cast<uint8_t>(id),
+              static_cast<uint8_t>(value.size())};
+    out.insert(out.end(), value.begin(), value.end());
+    return out;
+}
+
+// A whole list: the count byte, then the items.
+inline Bytes List(std::initializer_list<Bytes> items) {
+    Bytes out{static_cast<uint8_t>(items.size())};
+    for (const Bytes& item : items) out.insert(out.end(), item.begin(), item.end());
+    return out;
+}
+
+}  // namespace mdvr::test
