@@ -121,5 +121,21 @@ TEST_F(SessionTest, MainJobSavesTheEditedSpeedLimit) {
     EXPECT_EQ(Terminal(1001), expected);
 }
 
+// Each shipped page session saves something, on a fresh copy of the demo terminals.
+TEST_F(SessionTest, EveryPageSessionRunsAndSaves) {
+    int sessions = 0;
+    for (const auto& entry : fs::directory_iterator(fs::path(MDVR_HOST_SOURCE) / "sessions")) {
+        if (!entry.path().filename().string().starts_with("page-")) continue;
+        SCOPED_TRACE(entry.path().filename().string());
+        m_out.str({});
+        fs::copy(s_hostFolder->Path() / "terminals", m_terminals.Path(),
+                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        EXPECT_TRUE(Run(test::ReadFileText(entry.path()))) << m_out.str();
+        EXPECT_NE(m_out.str().find(".terminal written"), std::string::npos) << m_out.str();
+        ++sessions;
+    }
+    EXPECT_GE(sessions, 3);
+}
+
 }  // namespace
 }  // namespace mdvr::refhost
