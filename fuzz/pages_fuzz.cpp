@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "frame/PageTable.h"
+#include "host/CLogFile2.h"
 #include "host/IMsgTipPresenter.h"
 #include "protocol/HostCallbacks.h"
 #include "ui/headless/HeadlessBackend.h"
@@ -43,6 +44,7 @@ std::vector<std::unique_ptr<CDlgCfgBase>>& Pages() {
     static SilentTips tips;
     static std::vector<std::unique_ptr<CDlgCfgBase>> pages = [] {
         SetMsgTipPresenter(&tips);
+        CLogFile2::Instance().SetFile("/dev/null");  // every fetch is logged
         ui::HostWindow& host =
             ui::HeadlessBackend::Instance().CreateHostWindow({0, 0, 1000, 670});
         std::vector<std::unique_ptr<CDlgCfgBase>> made;

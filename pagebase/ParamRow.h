@@ -57,6 +57,16 @@ struct Choice {
 };
 
 struct ParamRow {
+  private:
+    // Defined first: the setters below are evaluated at compile time.
+    template <typename T, typename V>
+    constexpr ParamRow With(T ParamRow::*field, V value) const {
+        ParamRow r = *this;
+        r.*field = value;
+        return r;
+    }
+
+  public:
     uint32_t id = 0;  // parameter ID; 0 for layout-only rows
     Wire wire = Wire::kNone;
     RowKind kind = RowKind::kEdit;
@@ -169,13 +179,6 @@ struct ParamRow {
         }
     }
 
-  private:
-    template <typename T, typename V>
-    constexpr ParamRow With(T ParamRow::*field, V value) const {
-        ParamRow r = *this;
-        r.*field = value;
-        return r;
-    }
 };
 
 // --- row makers: parameter, control, group index, caption ---
