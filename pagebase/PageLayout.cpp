@@ -20,6 +20,7 @@ constexpr int kGap = 6;
 constexpr int kIndent = 10;     // rows inside a heading's frame
 constexpr int kFrameTop = 20;   // a frame's caption line
 constexpr int kChoiceWidth = 90;
+constexpr int kStaticDrop = 3;
 constexpr int kButtonWidth = 30;
 
 bool HasText(const Caption& c) {
@@ -116,7 +117,9 @@ class Layouter {
     }
 
     void Cell(ControlDecl decl, int width) {
-        decl.place = {m_x, m_y, width, kHeight};
+        // Statics draw from their top: lowered, their text lines up with the edits' text.
+        const int lower = decl.kind == ControlKind::Static ? kStaticDrop : 0;
+        decl.place = {m_x, m_y + lower, width, kHeight - lower};
         m_out.push_back(decl);
         m_x += width + kGap;
         m_lineUsed = true;

@@ -1,0 +1,235 @@
+// Every page the plug-in offers, in the real window: the demo devices' pages selected in turn,
+// loaded from the device's terminal, a numeric field edited, saved, and a picture of the window
+// written as page-NN.bmp. Message tips a page raises are answered so the run never waits.
+#include <windows.h>
+
+#include <atomic>
+#include <cstdio>
+#include <filesystem>
+#include <set>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "Check.h"
+#include "tools/mdvr-host/CallbackHost.h"
+#include "tools/mdvr-host/PluginModule.h"
+#include "tools/mdvr-host/TerminalFleet.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using mdvr::refhost::CallbackHost;
+using mdvr::refhost::PluginModule;
+using mdvr::refhost::TerminalFleet;
+
+constexpr int kSetButton = 1003;
+constexpr int kFirstPageButton = 3001;
+constexpr int kPages = 20;
+// Between them the demo devices offer every page.
+constexpr int kDevices[] = {1001, 1002, 1003};
+
+std::atomic<bool> g_running{true};
+std::atomic<int> g_tips{0};
+
+BOOL CALLBACK CloseTip(HWND hwnd, LPARAM) {
+    wchar_t cls[16] = {};
+    GetClassNameW(hwnd, cls, 16);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == GetCurrentProcessId() && std::wstring(cls) == L"#32770" && IsWindowVisible(hwnd)) {
+        PostMessageW(hwnd, WM_COMMAND, IDOK, 0);
+        ++g_tips;
+    }
+    return TRUE;
+}
+
+void Pump() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+void SaveBitmap(HWND hwnd, const fs::path& path) {
+    RECT rect{};
+    GetClientRect(hwnd, &rect);
+    const int w = rect.right, h = rect.bottom;
+    HDC screen = GetDC(hwnd);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+    BITMAPINFOHEADER info{sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    const DWORD stride = static_cast<DWORD>((w * 3 + 3) & ~3);
+    std::vector<uint8_t> pixels(stride * static_cast<DWORD>(h));
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(h), pixels.data(),
+              reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    BITMAPFILEHEADER file{0x4D42, 0, 0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+    if (FILE* out = _wfopen(path.c_str(), L"wb")) {
+        std::fwrite(&file, sizeof file, 1, out);
+        std::fwrite(&info, sizeof info, 1, out);
+        std::fwrite(pixels.data(), 1, pixels.size(), out);
+        std::fclose(out);
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(hwnd, screen);
+}
+
+HWND CreateHostWindow() {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"MdvrPageShots";
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    RegisterClassW(&wc);
+    RECT rect{0, 0, 1000, 670};
+    AdjustWindowRect(&rect, WS_OVERLAPPEDWINDOW, FALSE);
+    return CreateWindowExW(0, wc.lpszClassName, L"MDVR", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                           rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr,
+                           wc.hInstance, nullptr);
+}
+
+HWND Control(HWND top, int id) {
+    struct Find {
+        int id;
+        HWND found;
+    } find{id, nullptr};
+    EnumChildWindows(
+        top,
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            auto* f = reinterpret_cast<Find*>(param);
+            if (GetDlgCtrlID(hwnd) != f->id) return TRUE;
+            f->found = hwnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&find));
+    return find.found;
+}
+
+// The first digits-only field the user can reach on the shown page.
+HWND FirstNumberField(HWND top) {
+    HWND found = nullptr;
+    EnumChildWindows(
+        top,
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            wchar_t cls[16] = {};
+            GetClassNameW(hwnd, cls, 16);
+            const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
+            if (_wcsicmp(cls, L"Edit") != 0 || !(style & ES_NUMBER) || !IsWindowVisible(hwnd) ||
+                !IsWindowEnabled(hwnd)) {
+                return TRUE;
+            }
+            *reinterpret_cast<HWND*>(param) = hwnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// Visible dialogs inside the host window: the main window, the status panel and the shown page.
+int VisibleDialogs(HWND top) {
+    int count = 0;
+    EnumChildWindows(
+        top,
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            wchar_t cls[16] = {};
+            GetClassNameW(hwnd, cls, 16);
+            if (std::wstring(cls) == L"#32770" && IsWindowVisible(hwnd)) {
+                ++*reinterpret_cast<int*>(param);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+// Selects the page, edits and saves it, and writes its picture; false when the plug-in has no
+// such page yet.
+bool ShootPage(HWND top, int page, const fs::path& folder, const std::ostringstream& log) {
+    SendMessageW(Control(top, kFirstPageButton - 1 + page), BM_CLICK, 0, 0);
+    Pump();
+    if (VisibleDialogs(top) < 3) return false;
+    if (HWND field = FirstNumberField(top)) SetWindowTextW(field, L"1");
+    const size_t before = log.str().size();
+    const int tipsBefore = g_tips;
+    SendMessageW(Control(top, kSetButton), BM_CLICK, 0, 0);
+    Pump();
+    // A save reaches the terminal, or a page rule says why not.
+    const bool answered = log.str().find("[set]", before) != std::string::npos;
+    CHECK(answered || g_tips > tipsBefore);
+    if (!answered && g_tips == tipsBefore) std::printf("page %d: nothing saved, no tip\n", page);
+    RedrawWindow(top, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Pump();
+    wchar_t name[32];
+    std::swprintf(name, 32, L"page-%02d.bmp", page);
+    SaveBitmap(top, folder / name);
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::printf("usage: mdvr_page_shots HOST-FOLDER OUT-FOLDER\n");
+        return 2;
+    }
+    const fs::path hostFolder = fs::absolute(argv[1]);
+    const fs::path out = fs::absolute(argv[2]);
+    fs::create_directories(out);
+    fs::copy(hostFolder / "terminals", out / "terminals",
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    _wputenv_s(L"MDVR_APP_PATH", (hostFolder / "").c_str());
+    _wputenv_s(L"MDVR_ANSI_CHARSET", L"GBK");
+
+    std::thread closer([] {
+        while (g_running) {
+            EnumWindows(&CloseTip, 0);
+            Sleep(100);
+        }
+    });
+    std::set<int> shot;
+    {
+        const fs::path module = fs::path{argv[0]}.parent_path() / "mdvr808.dll";
+        PluginModule plugin(module);
+        const auto& exports = plugin.Exports();
+        TerminalFleet fleet(out / "terminals");
+        std::ostringstream log;
+        CallbackHost callbacks(fleet, log);
+        callbacks.Install(exports);
+        exports.SetLangPath((hostFolder / "lang" / "zh-CN.ini").string().c_str());
+        HWND top = CreateHostWindow();
+        bool open = false;
+        for (int device : kDevices) {
+            callbacks.SetDevice(device);
+            exports.SetDevID(device);
+            if (!open) {
+                CHECK(exports.DisplayConfig(top, 0) == 0);
+                open = true;
+            } else {
+                exports.DisplayUpdate();
+            }
+            Pump();
+            for (int page = 1; page <= kPages; ++page) {
+                HWND button = Control(top, kFirstPageButton - 1 + page);
+                if (shot.count(page) || button == nullptr || !IsWindowVisible(button)) continue;
+                if (ShootPage(top, page, out, log)) shot.insert(page);
+            }
+        }
+        MSG close{top, WM_CLOSE, 0, 0, 0, {}};
+        exports.DllPreTranslateMessage(&close);
+        DestroyWindow(top);
+    }
+    g_running = false;
+    closer.join();
+    std::printf("pages pictured:");
+    for (int page : shot) std::printf(" %d", page);
+    std::printf("\n");
+    CHECK(shot.count(1) == 1);
+    return mdvr::wintest::Summary();
+}
