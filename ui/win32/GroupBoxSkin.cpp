@@ -29,11 +29,31 @@ GroupBoxSkin::GroupBoxSkin(HWND box, const GroupColours& colours) : m_box(box), 
 
 GroupBoxSkin::~GroupBoxSkin() {
     if (m_box != nullptr) RemoveWindowSubclass(m_box, BoxProc, kSubclassId);
+    if (m_backBrush != nullptr) DeleteObject(m_backBrush);
 }
 
 void GroupBoxSkin::SetColours(const GroupColours& colours) {
+    if (m_backBrush != nullptr && colours.back != m_colours.back) {
+        DeleteObject(m_backBrush);
+        m_backBrush = nullptr;
+    }
     m_colours = colours;
     InvalidateRect(m_box, nullptr, TRUE);
+}
+
+bool GroupBoxSkin::Encloses(HWND control) const {
+    if (m_box == nullptr || control == m_box || !IsWindowVisible(m_box)) return false;
+    RECT frame{};
+    RECT item{};
+    GetWindowRect(m_box, &frame);
+    GetWindowRect(control, &item);
+    return item.left >= frame.left && item.right <= frame.right && item.top >= frame.top &&
+           item.bottom <= frame.bottom;
+}
+
+HBRUSH GroupBoxSkin::BackBrush() const {
+    if (m_backBrush == nullptr) m_backBrush = CreateSolidBrush(m_colours.back);
+    return m_backBrush;
 }
 
 LRESULT CALLBACK GroupBoxSkin::BoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,

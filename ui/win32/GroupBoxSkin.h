@@ -16,6 +16,11 @@ class GroupBoxSkin {
 
     void SetColours(const GroupColours& colours);
 
+    // Whether control lies inside the frame, and the fill it then sits on (one brush per skin).
+    bool Encloses(HWND control) const;
+    COLORREF Back() const { return m_colours.back; }
+    HBRUSH BackBrush() const;
+
   private:
     static LRESULT CALLBACK BoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                     DWORD_PTR self);
@@ -24,6 +29,7 @@ class GroupBoxSkin {
 
     HWND m_box;
     GroupColours m_colours;
+    mutable HBRUSH m_backBrush = nullptr;
 };
 
 }  // namespace mdvr::ui::win32

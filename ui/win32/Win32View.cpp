@@ -308,8 +308,20 @@ HBRUSH Win32View::OnCtlColor(HDC dc, HWND control) {
     }
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, (state->style & kStyleBlueText) ? kBlueText : TextColour());
+    // A control inside a skinned frame sits on the frame's fill, not the dialog's.
+    if (const GroupBoxSkin* frame = FrameAround(control)) {
+        SetBkColor(dc, frame->Back());
+        return frame->BackBrush();
+    }
     SetBkColor(dc, m_background != nullptr ? m_backColour : GetSysColor(COLOR_BTNFACE));
     return m_background != nullptr ? m_background : GetSysColorBrush(COLOR_BTNFACE);
+}
+
+const GroupBoxSkin* Win32View::FrameAround(HWND control) const {
+    for (const auto& [id, state] : m_controls) {
+        if (state.group && state.group->Encloses(control)) return state.group.get();
+    }
+    return nullptr;
 }
 
 void Win32View::OnDrawItem(const DRAWITEMSTRUCT& item) {

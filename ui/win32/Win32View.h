@@ -136,6 +136,7 @@ class Win32View final : public IView {
     void OnSize();
     LRESULT HitTest(LPARAM lParam) const;
     HBRUSH OnCtlColor(HDC dc, HWND control);
+    const GroupBoxSkin* FrameAround(HWND control) const;
     void OnDrawItem(const DRAWITEMSTRUCT& item);
     void OnNcDestroy();
 

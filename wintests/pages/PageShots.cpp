@@ -182,8 +182,8 @@ int main(int argc, char** argv) {
     const fs::path hostFolder = fs::absolute(argv[1]);
     const fs::path out = fs::absolute(argv[2]);
     fs::create_directories(out);
-    fs::copy(hostFolder / "terminals", out / "terminals",
-             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    fs::remove_all(out / "terminals");  // saves rewrite them: every run starts from the demo
+    fs::copy(hostFolder / "terminals", out / "terminals", fs::copy_options::recursive);
     _wputenv_s(L"MDVR_APP_PATH", (hostFolder / "").c_str());
     _wputenv_s(L"MDVR_ANSI_CHARSET", L"GBK");
 
