@@ -92,6 +92,34 @@ TEST(PageDeclarations, ControlsAndRowsAreConsistent) {
     }
 }
 
+bool Overlap(const ui::Rect& a, const ui::Rect& b) {
+    return a.x < b.Right() && b.x < a.Right() && a.y < b.Bottom() && b.y < a.Bottom();
+}
+
+// What the user sees of a page fits on it, and no two controls cover each other (frames
+// enclose their rows; hidden controls take no room).
+TEST(PageDeclarations, LayoutFitsThePageWithoutOverlaps) {
+    for (const MadePage& made : MadePages()) {
+        SCOPED_TRACE(made.number);
+        const ui::DialogDecl& decl = made.page->Decl();
+        std::vector<const ui::ControlDecl*> shown;
+        for (const ui::ControlDecl& control : decl.controls) {
+            if ((control.style & ui::kStyleHidden) != 0) continue;
+            EXPECT_GE(control.place.x, 0) << control.id;
+            EXPECT_GE(control.place.y, 0) << control.id;
+            EXPECT_LE(control.place.Right(), decl.width) << control.id;
+            EXPECT_LE(control.place.Bottom(), decl.height) << control.id;
+            if (control.kind != ui::ControlKind::GroupBox) shown.push_back(&control);
+        }
+        for (size_t i = 0; i < shown.size(); ++i) {
+            for (size_t j = i + 1; j < shown.size(); ++j) {
+                EXPECT_FALSE(Overlap(shown[i]->place, shown[j]->place))
+                    << shown[i]->id << " and " << shown[j]->id;
+            }
+        }
+    }
+}
+
 TEST(PageDeclarations, EveryNamedStringHasATextInEveryLanguage) {
     std::set<int> ids{CDlgCfgBase::kStrNoGroupChecked, kStrInputErrorTitle, kStrRangePrefix,
                       kStrRejectedChar};
