@@ -3,6 +3,7 @@
 #include "controls/Scaling.h"
 #include "host/CImgBase.h"
 #include "ui/IView.h"
+#include "ui/PhaseClock.h"
 
 namespace mdvr {
 
@@ -49,6 +50,7 @@ void CCxButton::SetText(std::wstring_view text) {
 
 void CCxButton::ApplyImages() {
     if (m_view == nullptr) return;
+    const ui::PhaseClock::Scope phase(ui::Phase::kImages);
     m_view->SetButtonImages(m_id, ThemeFile(m_images.normal), ThemeFile(m_images.hover),
                             ThemeFile(m_images.pressed), ThemeFile(m_images.disabled));
 }

@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "ui/PhaseClock.h"
 #include "ui/win32/CheckMark.h"
 #include "ui/win32/ControlClasses.h"
 #include "ui/win32/DialogTemplate.h"
@@ -68,6 +69,7 @@ Win32View::~Win32View() {
 }
 
 bool Win32View::Create(HWND parent) {
+    const PhaseClock::Scope phase(Phase::kControls);
     ActivationContext::Scope scope(m_context);
     m_popup = m_decl.popup || parent == nullptr;
     const DWORD style =
@@ -90,6 +92,7 @@ bool Win32View::Create(HWND parent) {
 }
 
 void Win32View::PlaceWindow(HWND owner) {
+    const PhaseClock::Scope phase(Phase::kLayout);
     RECT rect{0, 0, ToScreen(m_decl.width), ToScreen(m_decl.height)};
     AdjustWindowRectEx(&rect, static_cast<DWORD>(GetWindowLongPtrW(m_hwnd, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrW(m_hwnd, GWL_EXSTYLE)));
@@ -111,6 +114,7 @@ void Win32View::PlaceWindow(HWND owner) {
 bool Win32View::CreateControl(const ControlDecl& decl) {
     const WindowClassStyle cls = ClassFor(decl);
     if (m_hwnd == nullptr || cls.className == nullptr || Item(decl.id) != nullptr) return false;
+    const PhaseClock::Scope phase(Phase::kControls);
     ActivationContext::Scope scope(m_context);
     const RECT place = ToScreen(decl.place);
     const int dropHeight = decl.kind == ControlKind::ComboBox ? ToScreen(kComboDropHeight) : 0;
@@ -119,7 +123,10 @@ bool Win32View::CreateControl(const ControlDecl& decl) {
         place.top, place.right - place.left, place.bottom - place.top + dropHeight, m_hwnd,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(decl.id)), ThisModule(), nullptr);
     if (control == nullptr) return false;
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
+    {
+        const PhaseClock::Scope fonts(Phase::kFonts);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
+    }
     if (decl.textLimit > 0) SendMessageW(control, EM_SETLIMITTEXT, decl.textLimit, 0);
     if (decl.kind == ControlKind::UpDown) AttachBuddy(control, decl.buddyId);
     if (decl.kind == ControlKind::ListView) {
@@ -170,6 +177,7 @@ LRESULT Win32View::SendTo(int id, UINT msg, WPARAM wParam, LPARAM lParam) const 
 }
 
 HFONT Win32View::FontFor(const FontSpec& font) {
+    const PhaseClock::Scope phase(Phase::kFonts);
     FontKey key{font.face != nullptr ? font.face : L"", font.height, font.weight};
     auto it = m_fonts.find(key);
     if (it != m_fonts.end()) return it->second;
@@ -393,6 +401,7 @@ bool Win32View::IsWindowVisible() const {
 
 void Win32View::MoveWindow(const Rect& rect) {
     if (m_hwnd == nullptr) return;
+    const PhaseClock::Scope phase(Phase::kLayout);
     const RECT place = ToRECT(rect);
     ::MoveWindow(m_hwnd, place.left, place.top, place.right - place.left, place.bottom - place.top,
                  TRUE);
@@ -539,6 +548,7 @@ int Win32View::FocusedId() const {
 void Win32View::Move(int id, const Rect& rect) {
     HWND control = Item(id);
     if (control == nullptr) return;
+    const PhaseClock::Scope phase(Phase::kLayout);
     const RECT place = ToRECT(rect);
     ::MoveWindow(control, place.left, place.top, place.right - place.left, place.bottom - place.top,
                  TRUE);
@@ -554,6 +564,7 @@ Rect Win32View::GetRect(int id) const {
 }
 
 void Win32View::SetFont(int id, const FontSpec& font) {
+    const PhaseClock::Scope phase(Phase::kFonts);
     HFONT handle = FontFor(font);
     if (id != 0) {
         SendTo(id, WM_SETFONT, reinterpret_cast<WPARAM>(handle), TRUE);
@@ -566,6 +577,7 @@ void Win32View::SetFont(int id, const FontSpec& font) {
 }
 
 void Win32View::SetToolTip(int id, std::wstring_view text) {
+    const PhaseClock::Scope phase(Phase::kTooltips);
     if (m_tips) m_tips->SetToolTip(Item(id), text);
 }
 
@@ -620,6 +632,7 @@ void Win32View::SetButtonImages(int id, std::wstring_view normal, std::wstring_v
                                 std::wstring_view pressed, std::wstring_view disabled) {
     auto it = m_controls.find(id);
     if (it == m_controls.end() || !it->second.skin) return;
+    const PhaseClock::Scope phase(Phase::kImages);
     it->second.skin->Load({normal, hover, pressed, disabled});
     Redraw(id);
 }
