@@ -57,9 +57,7 @@ void CCxButton::ApplyImages() {
 
 std::wstring CCxButton::ThemeFile(const std::wstring& name) const {
     const std::filesystem::path path = std::filesystem::path(m_theme.GetThemeFolder()) / name;
-    CImgBase image;
-    if (!image.LoadImgByFileW(path)) return {};
-    return path.wstring();
+    return CImgBase::Cached(path) ? path.wstring() : std::wstring();
 }
 
 }  // namespace mdvr

@@ -9,6 +9,7 @@
 #include "ui/win32/CheckMark.h"
 #include "ui/win32/ControlClasses.h"
 #include "ui/win32/DialogTemplate.h"
+#include "ui/win32/GdiCache.h"
 #include "ui/win32/ListView.h"
 #include "ui/win32/Win32Helpers.h"
 
@@ -43,6 +44,20 @@ constexpr std::array<ZoneRow, 10> kZones{{
     {HitZone::BottomRight, HTBOTTOMRIGHT},
 }};
 
+// A visible control with scroll bars redraws them at once on every change of text or size, which
+// is slow where they are drawn from the visual style. Such a change is made with drawing off and
+// the control painted once, with everything else, at the next paint.
+template <class Fn>
+void ChangeQuietly(HWND control, Fn&& change) {
+    const auto style = GetWindowLongPtrW(control, GWL_STYLE);
+    const bool quiet = (style & WS_VISIBLE) && (style & (WS_VSCROLL | WS_HSCROLL));
+    if (quiet) SendMessageW(control, WM_SETREDRAW, FALSE, 0);
+    change();
+    if (!quiet) return;
+    SendMessageW(control, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+}
+
 SYSTEMTIME ToSystemTime(const DateTime& time) {
     SYSTEMTIME st{};
     st.wYear = static_cast<WORD>(time.year);
@@ -65,7 +80,6 @@ Win32View::~Win32View() {
     m_tips.reset();
     if (m_hwnd != nullptr) DestroyWindow(m_hwnd);
     if (m_background != nullptr) DeleteObject(m_background);
-    for (auto& [key, font] : m_fonts) DeleteObject(font);
 }
 
 bool Win32View::Create(HWND parent) {
@@ -81,7 +95,8 @@ bool Win32View::Create(HWND parent) {
                                reinterpret_cast<LPARAM>(this));
     if (m_hwnd == nullptr) return false;
     m_tips = std::make_unique<TipWindows>(m_hwnd);
-    m_font = FontFor(FontSpec{FontSpec{}.face, ToScreen(FontSpec{}.height), FontSpec{}.weight});
+    m_font = GdiCache::Instance().Font(
+        FontSpec{FontSpec{}.face, ToScreen(FontSpec{}.height), FontSpec{}.weight});
     PlaceWindow(owner);
     for (const ControlDecl& control : m_decl.controls) CreateControl(control);
     // A buddy may be declared after its up-down.
@@ -174,18 +189,6 @@ Win32View::ControlState* Win32View::StateOf(int id, ControlKind kind) {
 LRESULT Win32View::SendTo(int id, UINT msg, WPARAM wParam, LPARAM lParam) const {
     HWND control = Item(id);
     return control != nullptr ? SendMessageW(control, msg, wParam, lParam) : 0;
-}
-
-HFONT Win32View::FontFor(const FontSpec& font) {
-    const PhaseClock::Scope phase(Phase::kFonts);
-    FontKey key{font.face != nullptr ? font.face : L"", font.height, font.weight};
-    auto it = m_fonts.find(key);
-    if (it != m_fonts.end()) return it->second;
-    HFONT handle = CreateFontW(-font.height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
-                               DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                               CLEARTYPE_QUALITY, DEFAULT_PITCH, std::get<0>(key).c_str());
-    m_fonts.emplace(std::move(key), handle);
-    return handle;
 }
 
 COLORREF Win32View::TextColour() const {
@@ -399,8 +402,9 @@ bool Win32View::IsWindowVisible() const {
     return m_hwnd != nullptr && ::IsWindowVisible(m_hwnd) != FALSE;
 }
 
+// A move to where the window already is would still resize and repaint it and its children.
 void Win32View::MoveWindow(const Rect& rect) {
-    if (m_hwnd == nullptr) return;
+    if (m_hwnd == nullptr || WindowRect() == rect) return;
     const PhaseClock::Scope phase(Phase::kLayout);
     const RECT place = ToRECT(rect);
     ::MoveWindow(m_hwnd, place.left, place.top, place.right - place.left, place.bottom - place.top,
@@ -547,11 +551,13 @@ int Win32View::FocusedId() const {
 
 void Win32View::Move(int id, const Rect& rect) {
     HWND control = Item(id);
-    if (control == nullptr) return;
+    if (control == nullptr || GetRect(id) == rect) return;
     const PhaseClock::Scope phase(Phase::kLayout);
     const RECT place = ToRECT(rect);
-    ::MoveWindow(control, place.left, place.top, place.right - place.left, place.bottom - place.top,
-                 TRUE);
+    ChangeQuietly(control, [&] {
+        ::MoveWindow(control, place.left, place.top, place.right - place.left,
+                     place.bottom - place.top, TRUE);
+    });
 }
 
 Rect Win32View::GetRect(int id) const {
@@ -565,7 +571,7 @@ Rect Win32View::GetRect(int id) const {
 
 void Win32View::SetFont(int id, const FontSpec& font) {
     const PhaseClock::Scope phase(Phase::kFonts);
-    HFONT handle = FontFor(font);
+    HFONT handle = GdiCache::Instance().Font(font);
     if (id != 0) {
         SendTo(id, WM_SETFONT, reinterpret_cast<WPARAM>(handle), TRUE);
         return;
@@ -598,7 +604,8 @@ std::wstring Win32View::GetText(int id) const {
 
 void Win32View::SetText(int id, std::wstring_view text) {
     HWND control = Item(id);
-    if (control != nullptr) SetWindowTextW(control, std::wstring(text).c_str());
+    if (control == nullptr) return;
+    ChangeQuietly(control, [&] { SetWindowTextW(control, std::wstring(text).c_str()); });
 }
 
 void Win32View::SetTextLimit(int id, int limit) {
