@@ -174,7 +174,8 @@ void CDlgMain::RefreshPages() {
 
 void CDlgMain::SelectPage(int commandId, bool load) {
     if (!IsCreated()) return;
-    if (PageEntry* old = CurrentEntry(); old != nullptr && old->page) {
+    // The page shown already stays: hiding and showing it would only repaint it.
+    if (PageEntry* old = CurrentEntry(); old != nullptr && old->page && m_current != commandId) {
         MarkSelected(m_current, false);
         old->page->View().ShowWindow(false);
     }

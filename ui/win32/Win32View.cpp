@@ -150,6 +150,7 @@ bool Win32View::CreateControl(const ControlDecl& decl) {
     }
     ControlState& state = m_controls[decl.id];
     state = ControlState{};
+    state.hwnd = control;
     state.kind = decl.kind;
     state.style = decl.style;
     if (decl.style & kStyleSkinned) state.skin = std::make_unique<ButtonSkin>();
@@ -164,8 +165,11 @@ void Win32View::AttachBuddy(HWND upDown, int buddyId) const {
         SendMessageW(upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
 }
 
+// From the view's own table: looking a child up by ID asks the window manager each time.
 HWND Win32View::Item(int id) const {
-    return m_hwnd != nullptr && id != 0 ? GetDlgItem(m_hwnd, id) : nullptr;
+    if (m_hwnd == nullptr) return nullptr;
+    auto it = m_controls.find(id);
+    return it != m_controls.end() ? it->second.hwnd : nullptr;
 }
 
 // A list-view wrapper that is empty for any other kind of control.

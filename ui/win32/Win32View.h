@@ -115,6 +115,7 @@ class Win32View final : public IView {
 
   private:
     struct ControlState {
+        HWND hwnd = nullptr;
         ControlKind kind = ControlKind::Static;
         uint32_t style = 0;
         std::unique_ptr<ButtonSkin> skin;
