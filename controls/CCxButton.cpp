@@ -3,6 +3,7 @@
 #include "controls/Scaling.h"
 #include "host/CImgBase.h"
 #include "ui/IView.h"
+#include "ui/PhaseClock.h"
 
 namespace mdvr {
 
@@ -28,9 +29,11 @@ void CCxButton::OnAttached(ui::IView& view, int id) {
 
 void CCxButton::SetImages(std::wstring_view normal, std::wstring_view hover,
                           std::wstring_view pressed, std::wstring_view disabled) {
-    m_images = ResolveImages(
+    ButtonImages images = ResolveImages(
         {std::wstring(normal), std::wstring(hover), std::wstring(pressed), std::wstring(disabled)},
         DefaultImages());
+    if (images == m_images && m_applied) return;  // e.g. a page button selected again
+    m_images = std::move(images);
     ApplyImages();
 }
 
@@ -49,15 +52,15 @@ void CCxButton::SetText(std::wstring_view text) {
 
 void CCxButton::ApplyImages() {
     if (m_view == nullptr) return;
+    const ui::PhaseClock::Scope phase(ui::Phase::kImages);
     m_view->SetButtonImages(m_id, ThemeFile(m_images.normal), ThemeFile(m_images.hover),
                             ThemeFile(m_images.pressed), ThemeFile(m_images.disabled));
+    m_applied = true;
 }
 
 std::wstring CCxButton::ThemeFile(const std::wstring& name) const {
     const std::filesystem::path path = std::filesystem::path(m_theme.GetThemeFolder()) / name;
-    CImgBase image;
-    if (!image.LoadImgByFileW(path)) return {};
-    return path.wstring();
+    return CImgBase::Cached(path) ? path.wstring() : std::wstring();
 }
 
 }  // namespace mdvr

@@ -49,6 +49,7 @@ class CCxButton : public ui::IControlBehavior {
 
     const CPathManager& m_theme;
     ButtonImages m_images;
+    bool m_applied = false;  // m_images reached the view
 };
 
 }  // namespace mdvr

@@ -1,6 +1,7 @@
 #include "controls/CTipSmart.h"
 
 #include "ui/Dialog.h"
+#include "ui/PhaseClock.h"
 
 namespace mdvr {
 
@@ -22,6 +23,7 @@ bool IsButtonClass(ui::ControlKind kind) {
 
 void CTipSmart::Attach(ui::Dialog& dialog) {
     if (!dialog.IsCreated()) return;
+    const ui::PhaseClock::Scope phase(ui::Phase::kTooltips);
     m_dialog = &dialog;
     ui::IView& view = dialog.View();
     for (const ui::ControlDecl& control : dialog.Decl().controls) {

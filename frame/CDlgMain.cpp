@@ -5,6 +5,7 @@
 #include "pages/CfgMessages.h"
 #include "protocol/HostCallbacks.h"
 #include "text/CLanguage.h"
+#include "ui/PhaseClock.h"
 
 namespace mdvr {
 
@@ -173,7 +174,8 @@ void CDlgMain::RefreshPages() {
 
 void CDlgMain::SelectPage(int commandId, bool load) {
     if (!IsCreated()) return;
-    if (PageEntry* old = CurrentEntry(); old != nullptr && old->page) {
+    // The page shown already stays: hiding and showing it would only repaint it.
+    if (PageEntry* old = CurrentEntry(); old != nullptr && old->page && m_current != commandId) {
         MarkSelected(m_current, false);
         old->page->View().ShowWindow(false);
     }
@@ -186,11 +188,13 @@ void CDlgMain::SelectPage(int commandId, bool load) {
     if (load) {
         GetParams();
     } else if (entry.page) {
+        const ui::PhaseClock::Scope phase(ui::Phase::kLoad);
         entry.page->LoadParams(false);
     }
 }
 
 bool CDlgMain::CreatePage(PageEntry& entry) {
+    const ui::PhaseClock::Lap lap;
     entry.page = m_factory.Make(entry.number);
     if (!entry.page || !entry.page->Create(this)) return false;
     entry.page->View().ShowWindow(false);
@@ -236,6 +240,7 @@ void CDlgMain::Notify(uint32_t message, intptr_t page, bool result) {
 }
 
 bool CDlgMain::GetParams() {
+    const ui::PhaseClock::Scope phase(ui::Phase::kLoad);
     Notify(WM_CFG_GET_BEGIN, kAllPages, false);
     CDlgCfgBase* page = CurrentPage();
     const bool ok = page != nullptr && page->LoadParams(true);
@@ -304,6 +309,7 @@ void CDlgMain::OnSize(int /*width*/, int /*height*/) {
 
 void CDlgMain::Layout(bool full) {
     if (!View().Has(kHintId) || m_pages.empty()) return;
+    const ui::PhaseClock::Scope phase(ui::Phase::kLayout);
     const ui::Rect first = View().GetRect(m_pages.begin()->first);
     const ui::Point client = View().ClientSize();
     ComputePageRect(client, {first.w, first.h});

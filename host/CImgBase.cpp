@@ -1,7 +1,11 @@
 #include "host/CImgBase.h"
 
 #include <fstream>
+#include <map>
+#include <mutex>
 #include <system_error>
+
+#include "text/LocalFile.h"
 
 namespace mdvr {
 
@@ -20,7 +24,42 @@ std::vector<uint8_t> ReadSmallFile(const std::filesystem::path& path) {
     return bytes;
 }
 
+// Theme images by path: a window's buttons ask for the same few files again and again.
+class ImageFileCache {
+  public:
+    std::shared_ptr<const CImgBase> Get(const std::filesystem::path& path) {
+        std::lock_guard lock(m_mutex);
+        const std::optional<FileStamp> stamp = StampOf(path);
+        if (!stamp) {
+            m_entries.erase(path);
+            return nullptr;
+        }
+        Entry& entry = m_entries[path];
+        if (entry.stamp != stamp) entry = Entry{stamp, Load(path)};
+        return entry.image;
+    }
+
+  private:
+    struct Entry {
+        std::optional<FileStamp> stamp;
+        std::shared_ptr<const CImgBase> image;
+    };
+
+    static std::shared_ptr<const CImgBase> Load(const std::filesystem::path& path) {
+        auto image = std::make_shared<CImgBase>();
+        return image->LoadImgByFileW(path) ? image : nullptr;
+    }
+
+    std::mutex m_mutex;
+    std::map<std::filesystem::path, Entry> m_entries;
+};
+
 }  // namespace
+
+std::shared_ptr<const CImgBase> CImgBase::Cached(const std::filesystem::path& path) {
+    static ImageFileCache cache;
+    return cache.Get(path);
+}
 
 CImgBase* CImgBase::SCreateImage() {
     return new CImgBase;

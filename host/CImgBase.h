@@ -3,6 +3,7 @@
 // the UI backends, which take the bytes from here.
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -14,6 +15,10 @@ class CImgBase {
   public:
     static CImgBase* SCreateImage();
     static void SDeleteImage(CImgBase* image);
+
+    // The file's image, shared and read again only when the file's size or time changed; null
+    // when the file is missing or holds no picture.
+    static std::shared_ptr<const CImgBase> Cached(const std::filesystem::path& path);
 
     // Replaces the image with a PNG or JPEG file's; false (and no picture) when the file
     // cannot be read or is neither.

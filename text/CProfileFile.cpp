@@ -43,20 +43,6 @@ std::wstring Decode(std::string_view bytes) {
     return IsValidUtf8(bytes) ? Utf8ToWide(bytes) : AnsiToWide(bytes);
 }
 
-struct FileStamp {
-    uintmax_t size = 0;
-    std::filesystem::file_time_type modified;
-    bool operator==(const FileStamp&) const = default;
-};
-
-std::optional<FileStamp> StampOf(const std::wstring& path) {
-    std::error_code error;
-    std::filesystem::path fsPath = ToFsPath(path);
-    FileStamp stamp{std::filesystem::file_size(fsPath, error), {}};
-    if (!error) stamp.modified = std::filesystem::last_write_time(fsPath, error);
-    return error ? std::nullopt : std::optional(stamp);
-}
-
 // File times are coarse: a file written within the last moments may change again without its
 // stamp changing, so only a settled stamp spares reading the bytes.
 bool IsSettled(const FileStamp& stamp) {
@@ -68,7 +54,7 @@ class ParsedFileCache {
   public:
     std::shared_ptr<const CProfileFile> Get(const std::wstring& path) {
         std::lock_guard lock(m_mutex);
-        std::optional<FileStamp> stamp = StampOf(path);
+        std::optional<FileStamp> stamp = StampOf(ToFsPath(path));
         auto found = m_entries.find(path);
         bool known = found != m_entries.end() && stamp;
         if (known && found->second.stamp == *stamp && IsSettled(*stamp)) return found->second.file;

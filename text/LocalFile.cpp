@@ -32,6 +32,13 @@ bool CanOpenForReading(const std::wstring& path) {
     return file.is_open();
 }
 
+std::optional<FileStamp> StampOf(const std::filesystem::path& path) {
+    std::error_code error;
+    FileStamp stamp{std::filesystem::file_size(path, error), {}};
+    if (!error) stamp.modified = std::filesystem::last_write_time(path, error);
+    return error ? std::nullopt : std::optional(stamp);
+}
+
 std::optional<std::string> ReadWholeFile(const std::wstring& path) {
     if (!CanOpenForReading(path)) return std::nullopt;
     std::ifstream file(ToFsPath(path), std::ios::binary | std::ios::ate);

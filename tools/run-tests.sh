@@ -102,6 +102,14 @@ step "mingw-x64: build" build_preset mingw-x64
 # Windows tests run under wine in a fresh prefix with Chinese fonts; judged by their result lines.
 step "mingw-x64: Windows tests under wine" tools/wine-env.sh build/mingw-x64 ctest --preset mingw-x64
 
+# The window timing's figures, from the test log of the run above.
+print_window_timing() {
+    local log=build/mingw-x64/Testing/Temporary/LastTest.log
+    [[ -f $log ]] || return 1
+    awk '/^window timing/ {on=1} on && /^(target|window|open|reopen|page| )/ {print} /passed, .* failed/ {on=0}' "$log"
+}
+step "mingw-x64: window timing figures" print_window_timing
+
 if ((failed)); then
     printf 'failed step: %s\n' "${failures[@]}"
 fi

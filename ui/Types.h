@@ -21,6 +21,7 @@ struct Rect {
     int Right() const { return x + w; }
     int Bottom() const { return y + h; }
     bool Contains(Point p) const { return p.x >= x && p.x < x + w && p.y >= y && p.y < y + h; }
+    friend bool operator==(const Rect&, const Rect&) = default;
 };
 
 struct DateTime {

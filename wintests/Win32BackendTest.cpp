@@ -315,7 +315,7 @@ void TestImageDecoding() {
     CHECK(ui::win32::ImageBitmap::FromBytes(kTinyBmp).HasPic());
     const std::array<uint8_t, 8> garbage{1, 2, 3, 4, 5, 6, 7, 8};
     CHECK(!ui::win32::ImageBitmap::FromBytes(garbage).HasPic());
-    CHECK(!ui::win32::ImageBitmap::FromFile(L"no-such-image.png").HasPic());
+    CHECK(ui::win32::ImageBitmap::FromFile(L"no-such-image.png") == nullptr);
 }
 
 // Statics take the dialog's colours (blue-text hints their own); read-only edits keep the

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ui/win32/GdiCache.h"
 #include "ui/win32/Win32Helpers.h"
 
 namespace mdvr::ui::win32 {
@@ -22,8 +23,7 @@ constexpr std::array<int, ButtonSkin::kStateCount> kShadePercent{6, 14, 24, 0};
 
 void ButtonSkin::Load(const std::array<std::wstring_view, kStateCount>& files) {
     for (size_t i = 0; i < files.size(); ++i) {
-        m_images[i] =
-            files[i].empty() ? ImageBitmap() : ImageBitmap::FromFile(std::wstring(files[i]));
+        m_images[i] = files[i].empty() ? nullptr : ImageBitmap::FromFile(std::wstring(files[i]));
     }
 }
 
@@ -34,12 +34,9 @@ ButtonSkin::State ButtonSkin::StateOf(const DRAWITEMSTRUCT& item, bool hover) {
 }
 
 void ButtonSkin::DrawFlat(HDC dc, const RECT& rect, State state, COLORREF face) {
-    HBRUSH fill = CreateSolidBrush(Darker(face, kShadePercent[state]));
-    FillRect(dc, &rect, fill);
-    DeleteObject(fill);
-    HBRUSH frame = CreateSolidBrush(Darker(face, 35));
-    FrameRect(dc, &rect, frame);
-    DeleteObject(frame);
+    GdiCache& gdi = GdiCache::Instance();
+    FillRect(dc, &rect, gdi.Brush(Darker(face, kShadePercent[state])));
+    FrameRect(dc, &rect, gdi.Brush(Darker(face, 35)));
 }
 
 // Pressed shows the hover colour: the pointer is over the button then.
@@ -52,9 +49,9 @@ COLORREF ButtonSkin::CaptionColour(State state, COLORREF fallback) const {
 void ButtonSkin::Draw(const DRAWITEMSTRUCT& item, bool hover, COLORREF face, COLORREF text) const {
     const State state = StateOf(item, hover);
     RECT rect = item.rcItem;
-    const ImageBitmap& image = m_images[state].HasPic() ? m_images[state] : m_images[kNormal];
-    if (image.HasPic()) {
-        image.Draw(item.hDC, rect);
+    const ImageBitmap* image = m_images[state] ? m_images[state].get() : m_images[kNormal].get();
+    if (image != nullptr) {
+        image->Draw(item.hDC, rect);
     } else {
         DrawFlat(item.hDC, rect, state, face);
     }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -26,7 +27,7 @@ class ButtonSkin {
 
     COLORREF CaptionColour(State state, COLORREF fallback) const;
 
-    std::array<ImageBitmap, kStateCount> m_images;
+    std::array<std::shared_ptr<const ImageBitmap>, kStateCount> m_images;
     std::optional<std::array<COLORREF, 2>> m_textColours;  // normal, hover
 };
 

@@ -1,5 +1,7 @@
 #include "ui/win32/CheckMark.h"
 
+#include "ui/win32/GdiCache.h"
+
 namespace mdvr::ui::win32 {
 
 namespace {
@@ -17,9 +19,7 @@ LRESULT DrawCheckMark(const NMCUSTOMDRAW& draw, COLORREF colour) {
     const LONG top = draw.rc.top + (draw.rc.bottom - draw.rc.top - box) / 2;
     const RECT mark{draw.rc.left + kMarkInset, top + kMarkInset, draw.rc.left + box - kMarkInset,
                     top + box - kMarkInset};
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(draw.hdc, &mark, brush);
-    DeleteObject(brush);
+    FillRect(draw.hdc, &mark, GdiCache::Instance().Brush(colour));
     return CDRF_DODEFAULT;
 }
 

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "ui/win32/GdiCache.h"
 #include "ui/win32/Win32Helpers.h"
 
 namespace mdvr::ui::win32 {
@@ -13,12 +14,6 @@ namespace {
 constexpr UINT_PTR kSubclassId = 0x4742;  // apart from the input translator's kind IDs
 constexpr int kCaptionIndent = 8;
 constexpr int kCaptionPad = 2;
-
-void FillWith(HDC dc, const RECT& rect, COLORREF colour) {
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(dc, &rect, brush);
-    DeleteObject(brush);
-}
 
 }  // namespace
 
@@ -93,10 +88,9 @@ void GroupBoxSkin::Paint(HDC dc) const {
     RECT frame = client;
     frame.top += text.cy / 2;
     FillAboveFrame(dc, RECT{client.left, client.top, client.right, frame.top});
-    FillWith(dc, frame, m_colours.back);
-    HBRUSH border = CreateSolidBrush(m_colours.border);
-    FrameRect(dc, &frame, border);
-    DeleteObject(border);
+    GdiCache& gdi = GdiCache::Instance();
+    FillRect(dc, &frame, gdi.Brush(m_colours.back));
+    FrameRect(dc, &frame, gdi.Brush(m_colours.border));
     if (!caption.empty()) {
         SetBkMode(dc, OPAQUE);
         SetBkColor(dc, m_colours.back);

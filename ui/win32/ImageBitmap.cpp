@@ -3,6 +3,7 @@
 #include <objbase.h>
 #include <wincodec.h>
 
+#include <map>
 #include <utility>
 
 #include "host/CImgBase.h"
@@ -91,12 +92,23 @@ ImageBitmap& ImageBitmap::operator=(ImageBitmap&& other) noexcept {
     return *this;
 }
 
-ImageBitmap ImageBitmap::FromFile(const std::filesystem::path& path) {
-    CImgBase* image = CImgBase::SCreateImage();
-    ImageBitmap bitmap;
-    if (image != nullptr && image->LoadImgByFileW(path)) bitmap = FromBytes(image->Bytes());
-    CImgBase::SDeleteImage(image);
-    return bitmap;
+std::shared_ptr<const ImageBitmap> ImageBitmap::FromFile(const std::filesystem::path& path) {
+    struct Decoded {
+        std::shared_ptr<const CImgBase> source;
+        std::shared_ptr<const ImageBitmap> bitmap;
+    };
+    static std::map<std::filesystem::path, Decoded> decoded;  // the UI thread's
+    std::shared_ptr<const CImgBase> source = CImgBase::Cached(path);
+    if (!source) {
+        decoded.erase(path);
+        return nullptr;
+    }
+    Decoded& entry = decoded[path];
+    if (entry.source != source) {
+        entry.source = source;
+        entry.bitmap = std::make_shared<const ImageBitmap>(FromBytes(source->Bytes()));
+    }
+    return entry.bitmap->HasPic() ? entry.bitmap : nullptr;
 }
 
 ImageBitmap ImageBitmap::FromBytes(std::span<const uint8_t> bytes) {

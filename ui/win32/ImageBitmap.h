@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <span>
 
 namespace mdvr::ui::win32 {
@@ -18,8 +19,9 @@ class ImageBitmap {
     ImageBitmap(const ImageBitmap&) = delete;
     ImageBitmap& operator=(const ImageBitmap&) = delete;
 
-    // Loads the file through the host's image loader; an unreadable file leaves no picture.
-    static ImageBitmap FromFile(const std::filesystem::path& path);
+    // The file's picture through the host's image loader, decoded once and shared until the file
+    // changes; null for a file without one.
+    static std::shared_ptr<const ImageBitmap> FromFile(const std::filesystem::path& path);
     static ImageBitmap FromBytes(std::span<const uint8_t> bytes);
 
     bool HasPic() const { return m_bitmap != nullptr; }

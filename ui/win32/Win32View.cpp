@@ -5,9 +5,11 @@
 
 #include <array>
 
+#include "ui/PhaseClock.h"
 #include "ui/win32/CheckMark.h"
 #include "ui/win32/ControlClasses.h"
 #include "ui/win32/DialogTemplate.h"
+#include "ui/win32/GdiCache.h"
 #include "ui/win32/ListView.h"
 #include "ui/win32/Win32Helpers.h"
 
@@ -42,6 +44,20 @@ constexpr std::array<ZoneRow, 10> kZones{{
     {HitZone::BottomRight, HTBOTTOMRIGHT},
 }};
 
+// A visible control with scroll bars redraws them at once on every change of text or size, which
+// is slow where they are drawn from the visual style. Such a change is made with drawing off and
+// the control painted once, with everything else, at the next paint.
+template <class Fn>
+void ChangeQuietly(HWND control, Fn&& change) {
+    const auto style = GetWindowLongPtrW(control, GWL_STYLE);
+    const bool quiet = (style & WS_VISIBLE) && (style & (WS_VSCROLL | WS_HSCROLL));
+    if (quiet) SendMessageW(control, WM_SETREDRAW, FALSE, 0);
+    change();
+    if (!quiet) return;
+    SendMessageW(control, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+}
+
 SYSTEMTIME ToSystemTime(const DateTime& time) {
     SYSTEMTIME st{};
     st.wYear = static_cast<WORD>(time.year);
@@ -64,10 +80,10 @@ Win32View::~Win32View() {
     m_tips.reset();
     if (m_hwnd != nullptr) DestroyWindow(m_hwnd);
     if (m_background != nullptr) DeleteObject(m_background);
-    for (auto& [key, font] : m_fonts) DeleteObject(font);
 }
 
 bool Win32View::Create(HWND parent) {
+    const PhaseClock::Scope phase(Phase::kControls);
     ActivationContext::Scope scope(m_context);
     m_popup = m_decl.popup || parent == nullptr;
     const DWORD style =
@@ -79,7 +95,8 @@ bool Win32View::Create(HWND parent) {
                                reinterpret_cast<LPARAM>(this));
     if (m_hwnd == nullptr) return false;
     m_tips = std::make_unique<TipWindows>(m_hwnd);
-    m_font = FontFor(FontSpec{FontSpec{}.face, ToScreen(FontSpec{}.height), FontSpec{}.weight});
+    m_font = GdiCache::Instance().Font(
+        FontSpec{FontSpec{}.face, ToScreen(FontSpec{}.height), FontSpec{}.weight});
     PlaceWindow(owner);
     for (const ControlDecl& control : m_decl.controls) CreateControl(control);
     // A buddy may be declared after its up-down.
@@ -90,6 +107,7 @@ bool Win32View::Create(HWND parent) {
 }
 
 void Win32View::PlaceWindow(HWND owner) {
+    const PhaseClock::Scope phase(Phase::kLayout);
     RECT rect{0, 0, ToScreen(m_decl.width), ToScreen(m_decl.height)};
     AdjustWindowRectEx(&rect, static_cast<DWORD>(GetWindowLongPtrW(m_hwnd, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrW(m_hwnd, GWL_EXSTYLE)));
@@ -111,6 +129,7 @@ void Win32View::PlaceWindow(HWND owner) {
 bool Win32View::CreateControl(const ControlDecl& decl) {
     const WindowClassStyle cls = ClassFor(decl);
     if (m_hwnd == nullptr || cls.className == nullptr || Item(decl.id) != nullptr) return false;
+    const PhaseClock::Scope phase(Phase::kControls);
     ActivationContext::Scope scope(m_context);
     const RECT place = ToScreen(decl.place);
     const int dropHeight = decl.kind == ControlKind::ComboBox ? ToScreen(kComboDropHeight) : 0;
@@ -119,7 +138,10 @@ bool Win32View::CreateControl(const ControlDecl& decl) {
         place.top, place.right - place.left, place.bottom - place.top + dropHeight, m_hwnd,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(decl.id)), ThisModule(), nullptr);
     if (control == nullptr) return false;
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
+    {
+        const PhaseClock::Scope fonts(Phase::kFonts);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
+    }
     if (decl.textLimit > 0) SendMessageW(control, EM_SETLIMITTEXT, decl.textLimit, 0);
     if (decl.kind == ControlKind::UpDown) AttachBuddy(control, decl.buddyId);
     if (decl.kind == ControlKind::ListView) {
@@ -128,6 +150,7 @@ bool Win32View::CreateControl(const ControlDecl& decl) {
     }
     ControlState& state = m_controls[decl.id];
     state = ControlState{};
+    state.hwnd = control;
     state.kind = decl.kind;
     state.style = decl.style;
     if (decl.style & kStyleSkinned) state.skin = std::make_unique<ButtonSkin>();
@@ -142,8 +165,11 @@ void Win32View::AttachBuddy(HWND upDown, int buddyId) const {
         SendMessageW(upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
 }
 
+// From the view's own table: looking a child up by ID asks the window manager each time.
 HWND Win32View::Item(int id) const {
-    return m_hwnd != nullptr && id != 0 ? GetDlgItem(m_hwnd, id) : nullptr;
+    if (m_hwnd == nullptr) return nullptr;
+    auto it = m_controls.find(id);
+    return it != m_controls.end() ? it->second.hwnd : nullptr;
 }
 
 // A list-view wrapper that is empty for any other kind of control.
@@ -167,17 +193,6 @@ Win32View::ControlState* Win32View::StateOf(int id, ControlKind kind) {
 LRESULT Win32View::SendTo(int id, UINT msg, WPARAM wParam, LPARAM lParam) const {
     HWND control = Item(id);
     return control != nullptr ? SendMessageW(control, msg, wParam, lParam) : 0;
-}
-
-HFONT Win32View::FontFor(const FontSpec& font) {
-    FontKey key{font.face != nullptr ? font.face : L"", font.height, font.weight};
-    auto it = m_fonts.find(key);
-    if (it != m_fonts.end()) return it->second;
-    HFONT handle = CreateFontW(-font.height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
-                               DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                               CLEARTYPE_QUALITY, DEFAULT_PITCH, std::get<0>(key).c_str());
-    m_fonts.emplace(std::move(key), handle);
-    return handle;
 }
 
 COLORREF Win32View::TextColour() const {
@@ -403,8 +418,10 @@ bool Win32View::IsWindowVisible() const {
     return m_hwnd != nullptr && ::IsWindowVisible(m_hwnd) != FALSE;
 }
 
+// A move to where the window already is would still resize and repaint it and its children.
 void Win32View::MoveWindow(const Rect& rect) {
-    if (m_hwnd == nullptr) return;
+    if (m_hwnd == nullptr || WindowRect() == rect) return;
+    const PhaseClock::Scope phase(Phase::kLayout);
     const RECT place = ToRECT(rect);
     ::MoveWindow(m_hwnd, place.left, place.top, place.right - place.left, place.bottom - place.top,
                  TRUE);
@@ -550,10 +567,13 @@ int Win32View::FocusedId() const {
 
 void Win32View::Move(int id, const Rect& rect) {
     HWND control = Item(id);
-    if (control == nullptr) return;
+    if (control == nullptr || GetRect(id) == rect) return;
+    const PhaseClock::Scope phase(Phase::kLayout);
     const RECT place = ToRECT(rect);
-    ::MoveWindow(control, place.left, place.top, place.right - place.left, place.bottom - place.top,
-                 TRUE);
+    ChangeQuietly(control, [&] {
+        ::MoveWindow(control, place.left, place.top, place.right - place.left,
+                     place.bottom - place.top, TRUE);
+    });
 }
 
 Rect Win32View::GetRect(int id) const {
@@ -566,7 +586,8 @@ Rect Win32View::GetRect(int id) const {
 }
 
 void Win32View::SetFont(int id, const FontSpec& font) {
-    HFONT handle = FontFor(font);
+    const PhaseClock::Scope phase(Phase::kFonts);
+    HFONT handle = GdiCache::Instance().Font(font);
     if (id != 0) {
         SendTo(id, WM_SETFONT, reinterpret_cast<WPARAM>(handle), TRUE);
         return;
@@ -578,6 +599,7 @@ void Win32View::SetFont(int id, const FontSpec& font) {
 }
 
 void Win32View::SetToolTip(int id, std::wstring_view text) {
+    const PhaseClock::Scope phase(Phase::kTooltips);
     if (m_tips) m_tips->SetToolTip(Item(id), text);
 }
 
@@ -598,7 +620,8 @@ std::wstring Win32View::GetText(int id) const {
 
 void Win32View::SetText(int id, std::wstring_view text) {
     HWND control = Item(id);
-    if (control != nullptr) SetWindowTextW(control, std::wstring(text).c_str());
+    if (control == nullptr) return;
+    ChangeQuietly(control, [&] { SetWindowTextW(control, std::wstring(text).c_str()); });
 }
 
 void Win32View::SetTextLimit(int id, int limit) {
@@ -632,6 +655,7 @@ void Win32View::SetButtonImages(int id, std::wstring_view normal, std::wstring_v
                                 std::wstring_view pressed, std::wstring_view disabled) {
     auto it = m_controls.find(id);
     if (it == m_controls.end() || !it->second.skin) return;
+    const PhaseClock::Scope phase(Phase::kImages);
     it->second.skin->Load({normal, hover, pressed, disabled});
     Redraw(id);
 }

@@ -7,7 +7,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <tuple>
 
 #include "ui/IView.h"
 #include "ui/win32/ActivationContext.h"
@@ -116,6 +115,7 @@ class Win32View final : public IView {
 
   private:
     struct ControlState {
+        HWND hwnd = nullptr;
         ControlKind kind = ControlKind::Static;
         uint32_t style = 0;
         std::unique_ptr<ButtonSkin> skin;
@@ -123,7 +123,6 @@ class Win32View final : public IView {
         std::unique_ptr<GroupBoxSkin> group;
         std::unique_ptr<ListLook> list;
     };
-    using FontKey = std::tuple<std::wstring, int, int>;
 
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -148,7 +147,6 @@ class Win32View final : public IView {
     const ControlState* StateOf(int id) const;
     ControlState* StateOf(int id, ControlKind kind);
     LRESULT SendTo(int id, UINT msg, WPARAM wParam, LPARAM lParam) const;
-    HFONT FontFor(const FontSpec& font);
     COLORREF TextColour() const;
 
     DialogDecl m_decl;
@@ -163,7 +161,6 @@ class Win32View final : public IView {
     HBRUSH m_background = nullptr;
     COLORREF m_backColour = 0;
     std::optional<COLORREF> m_textColour;
-    std::map<FontKey, HFONT> m_fonts;
     HFONT m_font = nullptr;  // of every control without its own
     SIZE m_corner{0, 0};
     bool m_inModal = false;
