@@ -24,14 +24,9 @@ GroupBoxSkin::GroupBoxSkin(HWND box, const GroupColours& colours) : m_box(box), 
 
 GroupBoxSkin::~GroupBoxSkin() {
     if (m_box != nullptr) RemoveWindowSubclass(m_box, BoxProc, kSubclassId);
-    if (m_backBrush != nullptr) DeleteObject(m_backBrush);
 }
 
 void GroupBoxSkin::SetColours(const GroupColours& colours) {
-    if (m_backBrush != nullptr && colours.back != m_colours.back) {
-        DeleteObject(m_backBrush);
-        m_backBrush = nullptr;
-    }
     m_colours = colours;
     InvalidateRect(m_box, nullptr, TRUE);
 }
@@ -47,8 +42,7 @@ bool GroupBoxSkin::Encloses(HWND control) const {
 }
 
 HBRUSH GroupBoxSkin::BackBrush() const {
-    if (m_backBrush == nullptr) m_backBrush = CreateSolidBrush(m_colours.back);
-    return m_backBrush;
+    return GdiCache::Instance().Brush(m_colours.back);
 }
 
 LRESULT CALLBACK GroupBoxSkin::BoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,

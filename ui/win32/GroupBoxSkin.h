@@ -16,7 +16,7 @@ class GroupBoxSkin {
 
     void SetColours(const GroupColours& colours);
 
-    // Whether control lies inside the frame, and the fill it then sits on (one brush per skin).
+    // Whether control lies inside the frame, and the fill it then sits on (a shared brush).
     bool Encloses(HWND control) const;
     COLORREF Back() const { return m_colours.back; }
     HBRUSH BackBrush() const;
@@ -29,7 +29,6 @@ class GroupBoxSkin {
 
     HWND m_box;
     GroupColours m_colours;
-    mutable HBRUSH m_backBrush = nullptr;
 };
 
 }  // namespace mdvr::ui::win32
