@@ -10,11 +10,15 @@
 #include <vector>
 
 #include "Check.h"
+#include "HostWindow.h"
 #include "mdvr808.h"
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
+using mdvr::wintest::Control;
+using mdvr::wintest::Pump;
+using mdvr::wintest::Text;
 
 // Max speed 0x0055 = 80 km/h and the overspeed duration 0x0056 = 10 s.
 const Bytes kStoredList = {2, 0, 0, 0, 0x55, 4, 0, 0, 0, 80, 0, 0, 0, 0x56, 4, 0, 0, 0, 10};
@@ -36,67 +40,6 @@ int MDVR_CALL Set(int, MDVR_ParamBufferSmall* request, MDVR_ParamBufferSmall*, v
     return 1;
 }
 
-struct Finder {
-    int id;
-    HWND found;
-};
-
-BOOL CALLBACK FindById(HWND hwnd, LPARAM param) {
-    auto* finder = reinterpret_cast<Finder*>(param);
-    if (GetDlgCtrlID(hwnd) != finder->id || !IsWindowVisible(hwnd)) return TRUE;
-    finder->found = hwnd;
-    return FALSE;
-}
-
-// The first visible control with that ID anywhere below the host window.
-HWND Control(HWND top, int id) {
-    Finder finder{id, nullptr};
-    EnumChildWindows(top, &FindById, reinterpret_cast<LPARAM>(&finder));
-    return finder.found;
-}
-
-std::wstring Text(HWND hwnd) {
-    wchar_t buffer[256] = {};
-    GetWindowTextW(hwnd, buffer, 256);
-    return buffer;
-}
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
-void SaveBitmap(HWND hwnd, const char* path) {
-    RECT rect{};
-    GetClientRect(hwnd, &rect);
-    const int w = rect.right, h = rect.bottom;
-    HDC screen = GetDC(hwnd);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
-    BITMAPINFOHEADER info{sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    const DWORD stride = static_cast<DWORD>((w * 3 + 3) & ~3);
-    std::vector<uint8_t> pixels(stride * static_cast<DWORD>(h));
-    GetDIBits(memory, bitmap, 0, static_cast<UINT>(h), pixels.data(),
-              reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-    BITMAPFILEHEADER file{0x4D42, 0, 0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-    if (FILE* out = std::fopen(path, "wb")) {
-        std::fwrite(&file, sizeof file, 1, out);
-        std::fwrite(&info, sizeof info, 1, out);
-        std::fwrite(pixels.data(), 1, pixels.size(), out);
-        std::fclose(out);
-    }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(hwnd, screen);
-}
-
 template <class Fn>
 Fn Export(HMODULE module, const char* name) {
     return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
@@ -108,20 +51,6 @@ std::string ModuleFolder() {
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string folder = path;
     return folder.substr(0, folder.find_last_of('\\') + 1);
-}
-
-HWND CreateHostWindow() {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"MdvrE2eHost";
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    RegisterClassW(&wc);
-    RECT rect{0, 0, 1000, 670};
-    AdjustWindowRect(&rect, WS_OVERLAPPEDWINDOW, FALSE);
-    return CreateWindowExW(0, wc.lpszClassName, L"MDVR", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                           rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr,
-                           wc.hInstance, nullptr);
 }
 
 }  // namespace
@@ -138,7 +67,7 @@ int main(int argc, char** argv) {
     Export<decltype(&MDVR_SetConfigFunction)>(module, "MDVR_SetConfigFunction")(&Set, nullptr,
                                                                                 nullptr);
     Export<decltype(&MDVR_SetConfigFunctionEx)>(module, "MDVR_SetConfigFunctionEx")(&Get, nullptr);
-    HWND top = CreateHostWindow();
+    HWND top = mdvr::wintest::CreateHostWindow(L"MdvrE2eHost");
     CHECK(Export<decltype(&MDVR_DisplayConfig)>(module, "MDVR_DisplayConfig")(top, 0) == 0);
     Pump();
     CHECK(g_gets == 1);
@@ -158,7 +87,7 @@ int main(int argc, char** argv) {
 
     RedrawWindow(top, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     Pump();
-    SaveBitmap(top, shot);
+    mdvr::wintest::SaveBitmap(top, std::wstring(shot, shot + std::strlen(shot)));
 
     MSG close{top, WM_CLOSE, 0, 0, 0, {}};
     Export<decltype(&MDVR_DllPreTranslateMessage)>(module, "MDVR_DllPreTranslateMessage")(&close);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "Check.h"
+#include "HostWindow.h"
 #include "tools/mdvr-host/CallbackHost.h"
 #include "tools/mdvr-host/PluginModule.h"
 #include "tools/mdvr-host/TerminalFleet.h"
@@ -23,6 +24,8 @@ namespace fs = std::filesystem;
 using mdvr::refhost::CallbackHost;
 using mdvr::refhost::PluginModule;
 using mdvr::refhost::TerminalFleet;
+using mdvr::wintest::Control;
+using mdvr::wintest::Pump;
 
 constexpr int kSetButton = 1003;
 constexpr int kFirstPageButton = 3001;
@@ -43,73 +46,6 @@ BOOL CALLBACK CloseTip(HWND hwnd, LPARAM) {
         ++g_tips;
     }
     return TRUE;
-}
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
-void SaveBitmap(HWND hwnd, const fs::path& path) {
-    RECT rect{};
-    GetClientRect(hwnd, &rect);
-    const int w = rect.right, h = rect.bottom;
-    HDC screen = GetDC(hwnd);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
-    BITMAPINFOHEADER info{sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    const DWORD stride = static_cast<DWORD>((w * 3 + 3) & ~3);
-    std::vector<uint8_t> pixels(stride * static_cast<DWORD>(h));
-    GetDIBits(memory, bitmap, 0, static_cast<UINT>(h), pixels.data(),
-              reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-    BITMAPFILEHEADER file{0x4D42, 0, 0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-    if (FILE* out = _wfopen(path.c_str(), L"wb")) {
-        std::fwrite(&file, sizeof file, 1, out);
-        std::fwrite(&info, sizeof info, 1, out);
-        std::fwrite(pixels.data(), 1, pixels.size(), out);
-        std::fclose(out);
-    }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(hwnd, screen);
-}
-
-HWND CreateHostWindow() {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"MdvrPageShots";
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    RegisterClassW(&wc);
-    RECT rect{0, 0, 1000, 670};
-    AdjustWindowRect(&rect, WS_OVERLAPPEDWINDOW, FALSE);
-    return CreateWindowExW(0, wc.lpszClassName, L"MDVR", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                           rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr,
-                           wc.hInstance, nullptr);
-}
-
-HWND Control(HWND top, int id) {
-    struct Find {
-        int id;
-        HWND found;
-    } find{id, nullptr};
-    EnumChildWindows(
-        top,
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto* f = reinterpret_cast<Find*>(param);
-            if (GetDlgCtrlID(hwnd) != f->id) return TRUE;
-            f->found = hwnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&find));
-    return find.found;
 }
 
 // The first digits-only field the user can reach on the shown page.
@@ -168,7 +104,7 @@ bool ShootPage(HWND top, int page, const fs::path& folder, const std::ostringstr
     Pump();
     wchar_t name[32];
     std::swprintf(name, 32, L"page-%02d.bmp", page);
-    SaveBitmap(top, folder / name);
+    mdvr::wintest::SaveBitmap(top, (folder / name).wstring());
     return true;
 }
 
@@ -203,7 +139,7 @@ int main(int argc, char** argv) {
         CallbackHost callbacks(fleet, log);
         callbacks.Install(exports);
         exports.SetLangPath((hostFolder / "lang" / "zh-CN.ini").string().c_str());
-        HWND top = CreateHostWindow();
+        HWND top = mdvr::wintest::CreateHostWindow(L"MdvrPageShots");
         bool open = false;
         for (int device : kDevices) {
             callbacks.SetDevice(device);

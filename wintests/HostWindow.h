@@ -1,0 +1,19 @@
+#pragma once
+// What the Windows test hosts share: their own top-level window, finding the plug-in's controls
+// in it, running its queued messages, and a picture of it for people to look at.
+#include <windows.h>
+
+#include <string>
+
+namespace mdvr::wintest {
+
+// A visible 1000 x 670 client area, as a fleet client gives the plug-in.
+HWND CreateHostWindow(const wchar_t* className);
+// The first visible control with that ID anywhere below top, or null.
+HWND Control(HWND top, int id);
+std::wstring Text(HWND hwnd);
+void Pump();
+// The client area as a 24-bit BMP file.
+void SaveBitmap(HWND hwnd, const std::wstring& path);
+
+}  // namespace mdvr::wintest
