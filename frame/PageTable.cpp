@@ -1,9 +1,12 @@
 #include "frame/PageTable.h"
 
+#include "pages/CDlgAVChannelList.h"
 #include "pages/CDlgFirstPage.h"
 #include "pages/CDlgFromServerSetup.h"
 #include "pages/CDlgGnssSetup.h"
 #include "pages/CDlgNumPeople.h"
+#include "pages/CDlgPhoto.h"
+#include "pages/CDlgVideoAlarmParam.h"
 
 namespace mdvr {
 
@@ -45,13 +48,13 @@ constexpr PageInfo kPages[kPageCount] = {
     {5, {14004}, nullptr, &Always},
     {6, {14009}, &Make<CDlgFromServerSetup>, &WithLevel},
     {7, {14000}, nullptr, &Always},
-    {8, {17500}, nullptr, &Always},
+    {8, {17500}, &Make<CDlgPhoto>, &Always},
     {9, {14008}, &Make<CDlgGnssSetup>, &Always},
     {10, {14010}, nullptr, &WithLevel},
     {11, {18100}, nullptr, &VideoPages},
-    {12, {18101}, nullptr, &VideoPages},
+    {12, {18101}, &Make<CDlgAVChannelList>, &VideoPages},
     {13, {18102}, nullptr, &VideoPages},
-    {14, {18300}, nullptr, &VideoVariant},
+    {14, {18300}, &Make<CDlgVideoAlarmParam>, &VideoVariant},
     {15, {0, L"参数扩展"}, nullptr, &ExtParams},
     {16, {18000}, nullptr, &Schedule},
     {17, {18200}, nullptr, &NightDriving},

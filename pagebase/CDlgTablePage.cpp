@@ -353,7 +353,8 @@ bool CDlgTablePage::OpenMask(const ParamRow& row) {
     CDlgAlarmMask popup;
     popup.SetMask(static_cast<uint32_t>(ReadEditInt64(View().GetText(row.control))));
     popup.SetMode(row.maskMode);
-    popup.SetTitle(ui::CaptionText(row.caption));
+    const bool ownTitle = row.maskTitle.stringId != 0 || row.maskTitle.literal != nullptr;
+    popup.SetTitle(ui::CaptionText(ownTitle ? row.maskTitle : row.caption));
     if (popup.DoModal(this) == CDlgAlarmMask::kResultOk) {
         View().SetText(row.control, std::to_wstring(static_cast<int32_t>(popup.Mask())));
     }

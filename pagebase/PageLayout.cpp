@@ -32,6 +32,7 @@ ControlKind ControlKindOf(RowKind kind) {
         case RowKind::kCombo: return ControlKind::ComboBox;
         case RowKind::kCheck: return ControlKind::CheckBox;
         case RowKind::kTime: return ControlKind::TimePicker;
+        case RowKind::kButton: return ControlKind::Button;
         default: return ControlKind::Edit;
     }
 }
@@ -57,7 +58,9 @@ class Layouter {
         const ParamRow& row = m_spec.rows[index];
         if (row.kind == RowKind::kHeading) return OpenFrame(row);
         if (!row.sameLine) NewLine();
-        if (row.kind == RowKind::kLabel) return Cell(Static(row.control, row.caption), LineWidth());
+        if (row.kind == RowKind::kLabel) {
+            return Cell(Static(row.control, row.caption), row.width != 0 ? row.width : LineWidth());
+        }
         PlaceCaption(index, row);
         PlaceControl(row);
         if (row.unitId != 0) Cell(Static(row.unitId, row.unit), m_spec.columns.unit);
@@ -81,7 +84,7 @@ class Layouter {
             if (!ownCaption) return;
             NewLine();
         }
-        if (row.kind == RowKind::kCheck) return;
+        if (row.kind == RowKind::kCheck || row.kind == RowKind::kButton) return;
         if (row.sameLine) {
             if (row.labelId != 0) Cell(Static(row.labelId, row.caption), kChoiceWidth);
             return;
@@ -98,7 +101,8 @@ class Layouter {
         uint32_t style = row.style;
         if (row.kind == RowKind::kEdit && row.IsNumber()) style |= ui::kStyleDigitsOnly;
         const int width = row.width != 0 ? row.width : m_spec.columns.control;
-        const Caption caption = row.kind == RowKind::kCheck ? row.caption : Caption{};
+        const bool captioned = row.kind == RowKind::kCheck || row.kind == RowKind::kButton;
+        const Caption caption = captioned ? row.caption : Caption{};
         const int limit = row.kind == RowKind::kEdit ? row.limit : 0;
         Cell({row.control, ControlKindOf(row.kind), caption, style, {}, limit}, width);
     }

@@ -30,7 +30,8 @@ enum class RowKind : uint8_t {
     kCheck,    // check box; 1 when checked
     kTime,     // date or time picker
     kHeading,  // a frame with a caption around the rows up to the next heading
-    kLabel,    // a static text on its own line
+    kLabel,    // a static text on its own line (or, with Width, a cell of the line)
+    kButton,   // a push button that no parameter travels through (paging, editors)
 };
 
 // What a checked row whose edit is empty sends.
@@ -94,6 +95,7 @@ struct ParamRow {
     int maskButton = 0;  // "..." button opening the alarm-mask popup on this edit
     int maskMode = 1;    // the popup's bit names: 1 JT/T 808 alarm bits, 0 video alarm bits
     bool maskInGroup = false;  // the button follows the group's enabling
+    ui::Caption maskTitle;     // the popup's title; none = the row's caption
     bool ascii = false;        // edit kept to printable ASCII; rejected input shows a balloon
     bool hasInitial = false;   // combos and radios: the entry selected at initialisation
     uint32_t initial = 0;
@@ -144,6 +146,9 @@ struct ParamRow {
         r.maskMode = mode;
         r.maskInGroup = inGroup;
         return r;
+    }
+    constexpr ParamRow MaskTitle(ui::Caption title) const {
+        return With(&ParamRow::maskTitle, title);
     }
     constexpr ParamRow Ascii() const { return With(&ParamRow::ascii, true); }
     constexpr ParamRow Initial(uint32_t value) const {
@@ -229,6 +234,9 @@ constexpr ParamRow Heading(int frameId, ui::Caption caption) {
 }
 constexpr ParamRow Note(int staticId, ui::Caption caption) {
     return MakeRow(0, Wire::kNone, RowKind::kLabel, staticId, -1, caption);
+}
+constexpr ParamRow Button(int buttonId, ui::Caption caption) {
+    return MakeRow(0, Wire::kNone, RowKind::kButton, buttonId, -1, caption);
 }
 
 }  // namespace mdvr

@@ -50,6 +50,7 @@ void AddRows(std::set<int>& ids, const PageSpec& spec) {
         AddCaption(ids, row.caption);
         AddCaption(ids, row.unit);
         AddCaption(ids, row.hint);
+        AddCaption(ids, row.maskTitle);
         for (const Choice& choice : row.choices) AddCaption(ids, choice.text);
         if (row.rule != Rule::kNone && row.message == nullptr) ids.insert(row.ruleTextId);
     }

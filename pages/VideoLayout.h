@@ -1,0 +1,16 @@
+#pragma once
+// What the video pages share: the JT/T 1078 variant sends the standard record layouts and
+// reports its saves to several devices as kind 0x45; every other device sends the shorter
+// layouts and reports no kind.
+#include <cstdint>
+
+namespace mdvr {
+
+inline constexpr uint32_t kVideoBatchKind = 0x45;
+
+bool IsStandardVideoLayout();
+
+// Writes the video kind for the standard layout; leaves kind alone otherwise.
+void GetVideoBatchKind(uint32_t* kind);
+
+}  // namespace mdvr
