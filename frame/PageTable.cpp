@@ -1,6 +1,7 @@
 #include "frame/PageTable.h"
 
 #include "pages/CDlgAVChannelList.h"
+#include "pages/CDlgCarSetup.h"
 #include "pages/CDlgFirstPage.h"
 #include "pages/CDlgFromServerSetup.h"
 #include "pages/CDlgGnssSetup.h"
@@ -44,7 +45,7 @@ constexpr PageInfo kPages[kPageCount] = {
     {1, {11011}, &Make<CDlgFirstPage>, &Always},
     {2, {14001}, nullptr, &Always},
     {3, {14002}, nullptr, &Always},
-    {4, {14005}, nullptr, &Always},
+    {4, {14005}, &Make<CDlgCarSetup>, &Always},
     {5, {14004}, nullptr, &Always},
     {6, {14009}, &Make<CDlgFromServerSetup>, &WithLevel},
     {7, {14000}, nullptr, &Always},

@@ -109,10 +109,15 @@ class Layouter {
 
     void PlaceRadios(const ParamRow& row) {
         const int width = row.width != 0 ? row.width : kChoiceWidth;
-        uint32_t style = row.style | ui::kStyleGroupStart;
+        const int offset = m_x - Left();
         for (const Choice& choice : row.choices) {
+            const bool first = &choice == row.choices.data();
+            if (row.stacked && !first) {
+                NewLine();
+                m_x = Left() + offset;
+            }
+            const uint32_t style = first ? row.style | ui::kStyleGroupStart : row.style;
             Cell({choice.controlId, ControlKind::Radio, choice.text, style, {}}, width);
-            style = row.style;
         }
     }
 

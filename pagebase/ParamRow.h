@@ -103,6 +103,7 @@ struct ParamRow {
     uint32_t style = ui::kStyleNone;  // extra control styles
     int width = 0;                    // control width in dialog units, 0 = the column's
     bool sameLine = false;            // continue the previous row's line
+    bool stacked = false;             // radio rows: one button a line, under the first
     const wchar_t* timeFormat = nullptr;
 
     // --- chained setters ---
@@ -162,6 +163,7 @@ struct ParamRow {
     constexpr ParamRow Style(uint32_t flags) const { return With(&ParamRow::style, style | flags); }
     constexpr ParamRow Width(int w) const { return With(&ParamRow::width, w); }
     constexpr ParamRow SameLine() const { return With(&ParamRow::sameLine, true); }
+    constexpr ParamRow Stacked() const { return With(&ParamRow::stacked, true); }
     constexpr ParamRow Format(const wchar_t* format) const {
         return With(&ParamRow::timeFormat, format);
     }

@@ -62,6 +62,7 @@ class IView {
     virtual std::wstring GetText(int id) const = 0;
     virtual void SetText(int id, std::wstring_view text) = 0;
     virtual void SetTextLimit(int id, int limit) = 0;
+    virtual void SetReadOnly(int id, bool readOnly) = 0;  // edits
     // Selects [start, end) (end -1 = to the end), scrolls the caret into view.
     virtual void SelectText(int id, int start, int end) = 0;
     virtual void ShowBalloon(int id, std::wstring_view title, std::wstring_view text,

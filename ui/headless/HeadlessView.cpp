@@ -182,6 +182,16 @@ void HeadlessView::SetTextLimit(int id, int limit) {
     if (HeadlessControl* c = FindKind(id, ControlKind::Edit)) c->edit.SetLimit(limit);
 }
 
+void HeadlessView::SetReadOnly(int id, bool readOnly) {
+    HeadlessControl* c = FindKind(id, ControlKind::Edit);
+    if (c == nullptr) return;
+    if (readOnly) {
+        c->style |= kStyleReadOnly;
+    } else {
+        c->style &= ~static_cast<uint32_t>(kStyleReadOnly);
+    }
+}
+
 void HeadlessView::SelectText(int id, int start, int end) {
     if (HeadlessControl* c = FindKind(id, ControlKind::Edit)) c->edit.Select(start, end);
 }

@@ -628,6 +628,10 @@ void Win32View::SetTextLimit(int id, int limit) {
     SendTo(id, EM_SETLIMITTEXT, limit, 0);
 }
 
+void Win32View::SetReadOnly(int id, bool readOnly) {
+    SendTo(id, EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
+}
+
 void Win32View::SelectText(int id, int start, int end) {
     HWND control = Item(id);
     if (control == nullptr) return;

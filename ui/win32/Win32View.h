@@ -65,6 +65,7 @@ class Win32View final : public IView {
     std::wstring GetText(int id) const override;
     void SetText(int id, std::wstring_view text) override;
     void SetTextLimit(int id, int limit) override;
+    void SetReadOnly(int id, bool readOnly) override;
     void SelectText(int id, int start, int end) override;
     void ShowBalloon(int id, std::wstring_view title, std::wstring_view text,
                      BalloonIcon icon) override;
