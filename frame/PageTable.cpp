@@ -1,6 +1,7 @@
 #include "frame/PageTable.h"
 
 #include "pages/CDlgAVChannelList.h"
+#include "pages/CDlgCanSetup.h"
 #include "pages/CDlgCarSetup.h"
 #include "pages/CDlgFirstPage.h"
 #include "pages/CDlgFromServerSetup.h"
@@ -51,7 +52,7 @@ constexpr PageInfo kPages[kPageCount] = {
     {7, {14000}, nullptr, &Always},
     {8, {17500}, &Make<CDlgPhoto>, &Always},
     {9, {14008}, &Make<CDlgGnssSetup>, &Always},
-    {10, {14010}, nullptr, &WithLevel},
+    {10, {14010}, &Make<CDlgCanSetup>, &WithLevel},
     {11, {18100}, nullptr, &VideoPages},
     {12, {18101}, &Make<CDlgAVChannelList>, &VideoPages},
     {13, {18102}, nullptr, &VideoPages},
