@@ -3,6 +3,7 @@
 #include "pages/CDlgAVChannelList.h"
 #include "pages/CDlgCanSetup.h"
 #include "pages/CDlgCarSetup.h"
+#include "pages/CDlgDevSetup.h"
 #include "pages/CDlgFirstPage.h"
 #include "pages/CDlgFromServerSetup.h"
 #include "pages/CDlgGnssSetup.h"
@@ -44,7 +45,7 @@ bool Passengers(const Profile&, const Switches& s) { return s.passengers; }
 
 constexpr PageInfo kPages[kPageCount] = {
     {1, {11011}, &Make<CDlgFirstPage>, &Always},
-    {2, {14001}, nullptr, &Always},
+    {2, {14001}, &Make<CDlgDevSetup>, &Always},
     {3, {14002}, nullptr, &Always},
     {4, {14005}, &Make<CDlgCarSetup>, &Always},
     {5, {14004}, nullptr, &Always},

@@ -27,14 +27,17 @@ constexpr ParamRow kRows[] = {
     Num32(0x0102, 4602, 2, {18607}).Limit(8).Signed().EmptyAsZero().Unit(4612, kMilliseconds),
     Num16(0x0103, 4603, 3, {18610}).Limit(8).AtWidth().EmptyAsZero().Unit(4613, kSecondsNote),
     Heading(4621, {}),
-    Num32(kRule, CDlgCanSetup::kRuleIntervalId, 4, {18612}).Limit(8).Signed()
+    Num32(kRule, CDlgCanSetup::kRuleIntervalId, 4, {18612})
+        .Limit(8)
+        .Signed()
         .Unit(4614, kMilliseconds),
-    Combo(kRule, Wire::kU32, CDlgCanSetup::kChannelId, 4, {18613}, kChannels).Bits(31, 1)
+    Combo(kRule, Wire::kU32, CDlgCanSetup::kChannelId, 4, {18613}, kChannels)
+        .Bits(31, 1)
         .Initial(0),
-    Combo(kRule, Wire::kU32, CDlgCanSetup::kFrameTypeId, 4, {18614}, kFrameTypes).Bits(30, 1)
+    Combo(kRule, Wire::kU32, CDlgCanSetup::kFrameTypeId, 4, {18614}, kFrameTypes)
+        .Bits(30, 1)
         .Initial(0),
-    Combo(kRule, Wire::kU32, CDlgCanSetup::kMethodId, 4, {18615}, kMethods).Bits(29, 1)
-        .Initial(0),
+    Combo(kRule, Wire::kU32, CDlgCanSetup::kMethodId, 4, {18615}, kMethods).Bits(29, 1).Initial(0),
     Num32(kRule, CDlgCanSetup::kBusId, 4, {18616}).Limit(8).Bits(0, 29),
 };
 
@@ -72,7 +75,8 @@ bool CDlgCanSetup::EncodeRow(const ParamRow& row, ParamListWriter& writer) {
     if (row.id != kRule) return false;
     uint32_t word = 0;
     for (const ParamRow& part : Spec().rows) {
-        if (part.id == kRule && part.IsPacked()) word = PackRowBits(word, part, SnapshotNumber(part));
+        if (part.id == kRule && part.IsPacked())
+            word = PackRowBits(word, part, SnapshotNumber(part));
     }
     const auto interval = static_cast<uint32_t>(SnapshotNumber(row));
     const std::array<uint8_t, 8> value = {

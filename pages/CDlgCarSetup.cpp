@@ -29,8 +29,11 @@ constexpr Choice kSchemes[] = {{0, {12091}, CDlgCarSetup::kSchemeId},
 
 // Box order is send order; the query asks in the terminal's own order below.
 constexpr ParamRow kRows[] = {
-    Digits(0x0055, CDlgCarSetup::kMaxSpeedId, 0, {16500}).Limit(3).Range(0, 300)
-        .Unit(4430, {0, L"(km/h)"}).Hint(4450, {0, L"(0~300)"}),
+    Digits(0x0055, CDlgCarSetup::kMaxSpeedId, 0, {16500})
+        .Limit(3)
+        .Range(0, 300)
+        .Unit(4430, {0, L"(km/h)"})
+        .Hint(4450, {0, L"(0~300)"}),
     Digits(0x0056, 4401, 1, {16501}).Unit(4431, kSeconds),
     Digits(kOdometer, CDlgCarSetup::kOdometerId, 2, {16502}).Unit(4432, {0, L"(1/10km)"}),
     Heading(4470, {12016}),
@@ -54,13 +57,20 @@ constexpr ParamRow kRows[] = {
     Digits(0x002E, 4415, 15, {12029}).Unit(4445, kMetres),
     Digits(0x002F, 4416, 16, {12030}).Unit(4446, kMetres),
     Heading(4475, {}),
-    Digits(0x0030, CDlgCarSetup::kAngleId, 17, {12031}).Limit(3).Range(0, 179)
-        .Unit(4447, kDegrees).Hint(4457, {0, L"(0~179)"}),
+    Digits(0x0030, CDlgCarSetup::kAngleId, 17, {12031})
+        .Limit(3)
+        .Range(0, 179)
+        .Unit(4447, kDegrees)
+        .Hint(4457, {0, L"(0~179)"}),
     // The margins travel as 16 bits: larger typed values go as their low bits.
-    Num16(0x005B, CDlgCarSetup::kOverspeedMarginId, kOverspeedMarginBox, {12177}).Limit(3)
-        .Check(Rule::kDigits).Unit(4448, {0, L"(1/10km)"}),
-    Num16(0x005C, CDlgCarSetup::kFatigueMarginId, kFatigueMarginBox, {12178}).Limit(9)
-        .Check(Rule::kDigits).Unit(4449, kSeconds),
+    Num16(0x005B, CDlgCarSetup::kOverspeedMarginId, kOverspeedMarginBox, {12177})
+        .Limit(3)
+        .Check(Rule::kDigits)
+        .Unit(4448, {0, L"(1/10km)"}),
+    Num16(0x005C, CDlgCarSetup::kFatigueMarginId, kFatigueMarginBox, {12178})
+        .Limit(9)
+        .Check(Rule::kDigits)
+        .Unit(4449, kSeconds),
 };
 
 constexpr uint32_t kQueryOrder[] = {0x0055, 0x0056, 0x0080, 0x0057, 0x0058, 0x0059, 0x0020,

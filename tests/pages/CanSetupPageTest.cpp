@@ -18,12 +18,12 @@ TEST_F(CanPage, RuleWordBitsSelectTheirListsAndLeaveTheBusId) {
         uint32_t channel, frame, method;
         const wchar_t* busId;
     } cases[] = {
-        {"channel 2, extended frame, bus 291",
-         Item(0x110, {0, 0, 0, 0x64, 0xC0, 0, 0x01, 0x23}), L"100", 1, 1, 0, L"291"},
-        {"a clear bit keeps the selection", Item(0x110, {0, 0, 0, 0, 0x20, 0, 0, 0x01}), L"0",
-         1, 1, 1, L"1"},
-        {"a short item reads zeros", Item(0x110, {0xFF, 0xFF, 0xFF, 0xFF, 0x1F}), L"-1", 1, 1,
-         1, L"520093696"},
+        {"channel 2, extended frame, bus 291", Item(0x110, {0, 0, 0, 0x64, 0xC0, 0, 0x01, 0x23}),
+         L"100", 1, 1, 0, L"291"},
+        {"a clear bit keeps the selection", Item(0x110, {0, 0, 0, 0, 0x20, 0, 0, 0x01}), L"0", 1, 1,
+         1, L"1"},
+        {"a short item reads zeros", Item(0x110, {0xFF, 0xFF, 0xFF, 0xFF, 0x1F}), L"-1", 1, 1, 1,
+         L"520093696"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -64,7 +64,8 @@ TEST_F(CanPage, OperatorEditsGoOutAsTyped) {
     Enter(CDlgCanSetup::kRuleIntervalId, L"100");
     Enter(CDlgCanSetup::kBusId, L"291");
     EXPECT_EQ(Save(), List({Item(0x110, {0, 0, 0, 0x64, 0xA0, 0, 0x01, 0x23})}));
-    EXPECT_EQ(QueryList(), (Bytes{5, 0, 0, 1, 0, 0, 0, 1, 1, 0, 0, 1, 2, 0, 0, 1, 3, 0, 0, 1, 0x10}));
+    EXPECT_EQ(QueryList(),
+              (Bytes{5, 0, 0, 1, 0, 0, 0, 1, 1, 0, 0, 1, 2, 0, 0, 1, 3, 0, 0, 1, 0x10}));
 }
 
 }  // namespace

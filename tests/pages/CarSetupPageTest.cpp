@@ -19,16 +19,16 @@ Bytes U16(uint32_t id, uint32_t v) {
 }
 
 TEST_F(CarPage, TerminalOrderInSendOrderOut) {
-    const Bytes received = List({
-        U32(0x55, 100), U32(0x56, 10), U32(0x80, 123456), U32(0x57, 14400), U32(0x58, 28800),
-        U32(0x59, 1200), U32(0x20, 2), U32(0x21, 1), U32(0x5A, 7200), U32(0x27, 300),
-        U32(0x28, 5), U32(0x29, 30), U32(0x22, 60), U16(0x5B, 50), U16(0x5C, 1800),
-        U32(0x2C, 500), U32(0x2D, 1000), U32(0x2E, 2000), U32(0x2F, 100), U32(0x30, 30)});
-    const Bytes sent = List({
-        U32(0x55, 100), U32(0x56, 10), U32(0x80, 123456), U32(0x58, 28800), U32(0x57, 14400),
-        U32(0x5A, 7200), U32(0x59, 1200), U32(0x20, 2), U32(0x21, 1), U32(0x27, 300),
-        U32(0x28, 5), U32(0x29, 30), U32(0x22, 60), U32(0x2C, 500), U32(0x2D, 1000),
-        U32(0x2E, 2000), U32(0x2F, 100), U32(0x30, 30), U16(0x5B, 50), U16(0x5C, 1800)});
+    const Bytes received = List(
+        {U32(0x55, 100),  U32(0x56, 10),   U32(0x80, 123456), U32(0x57, 14400), U32(0x58, 28800),
+         U32(0x59, 1200), U32(0x20, 2),    U32(0x21, 1),      U32(0x5A, 7200),  U32(0x27, 300),
+         U32(0x28, 5),    U32(0x29, 30),   U32(0x22, 60),     U16(0x5B, 50),    U16(0x5C, 1800),
+         U32(0x2C, 500),  U32(0x2D, 1000), U32(0x2E, 2000),   U32(0x2F, 100),   U32(0x30, 30)});
+    const Bytes sent = List(
+        {U32(0x55, 100),  U32(0x56, 10),   U32(0x80, 123456), U32(0x58, 28800), U32(0x57, 14400),
+         U32(0x5A, 7200), U32(0x59, 1200), U32(0x20, 2),      U32(0x21, 1),     U32(0x27, 300),
+         U32(0x28, 5),    U32(0x29, 30),   U32(0x22, 60),     U32(0x2C, 500),   U32(0x2D, 1000),
+         U32(0x2E, 2000), U32(0x2F, 100),  U32(0x30, 30),     U16(0x5B, 50),    U16(0x5C, 1800)});
     EXPECT_FALSE(m_page.IsGroupChecked(18));
     EXPECT_FALSE(m_page.IsGroupChecked(19));
     Load(received);
@@ -36,8 +36,8 @@ TEST_F(CarPage, TerminalOrderInSendOrderOut) {
     EXPECT_EQ(Save(), sent);
 
     Bytes query{20};
-    for (uint32_t id : {0x55, 0x56, 0x80, 0x57, 0x58, 0x59, 0x20, 0x21, 0x5A, 0x27, 0x28, 0x29,
-                        0x22, 0x5B, 0x5C, 0x2C, 0x2D, 0x2E, 0x2F, 0x30}) {
+    for (uint32_t id : {0x55, 0x56, 0x80, 0x57, 0x58, 0x59, 0x20, 0x21, 0x5A, 0x27,
+                        0x28, 0x29, 0x22, 0x5B, 0x5C, 0x2C, 0x2D, 0x2E, 0x2F, 0x30}) {
         query.insert(query.end(), {0, 0, 0, static_cast<uint8_t>(id)});
     }
     EXPECT_EQ(QueryList(), query);
