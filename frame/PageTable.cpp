@@ -4,6 +4,7 @@
 #include "pages/CDlgFromServerSetup.h"
 #include "pages/CDlgGnssSetup.h"
 #include "pages/CDlgNumPeople.h"
+#include "pages/CDlgRegion.h"
 
 namespace mdvr {
 
@@ -53,7 +54,7 @@ constexpr PageInfo kPages[kPageCount] = {
     {13, {18102}, nullptr, &VideoPages},
     {14, {18300}, nullptr, &VideoVariant},
     {15, {0, L"参数扩展"}, nullptr, &ExtParams},
-    {16, {18000}, nullptr, &Schedule},
+    {16, {18000}, &Make<CDlgRegion>, &Schedule},
     {17, {18200}, nullptr, &NightDriving},
     {18, {18700}, nullptr, &IdentityModel},
     {19, {0, L"终端参数扩展"}, nullptr, &RegionParams},
