@@ -39,10 +39,6 @@ constexpr int IntervalId(int r) {
     return CDlgRegion::kFirstIntervalId + r;
 }
 
-constexpr bool InRange(int id, int first) {
-    return id >= first && id < first + kWindows;
-}
-
 // The frame, the column headers, then one line per window.
 constexpr auto kRows = [] {
     std::array<ParamRow, 5 + 3 * kWindows> rows{};
@@ -93,12 +89,8 @@ bool CDlgRegion::OnInitDialog() {
 }
 
 bool CDlgRegion::OnNotify(const ui::Notification& n) {
-    if (n.event == ui::Event::Spin && InRange(n.id, kFirstSpinId)) {
-        ClampEdit(View(), n.id - kFirstSpinId + kFirstIntervalId, n.delta, 0, kMaxInterval);
-        return true;  // the page steps the edit, not the spin
-    }
-    if (n.event == ui::Event::TextChange && InRange(n.id, kFirstIntervalId)) {
-        ClampEdit(View(), n.id, 0, 0, kMaxInterval);
+    for (int r = 0; r < kWindows; ++r) {
+        if (ClampEditOn(View(), n, IntervalId(r), kFirstSpinId + r, 0, kMaxInterval)) return true;
     }
     if (n.event == ui::Event::TimeChange) m_times.Edited(n.id);
     return CDlgCfgBase::OnNotify(n);

@@ -2,6 +2,7 @@
 // an operator's edits meet them.
 #include <gtest/gtest.h>
 
+#include "pages/CDlgNightSetup.h"
 #include "pages/CDlgRegion.h"
 #include "pages/PageFixture.h"
 
@@ -155,6 +156,126 @@ TEST_F(RegionPage, QueryAndBatchKind) {
     m_page.GetBatchKind(&kind, &extra);
     EXPECT_EQ(kind, 0x2Au);
     EXPECT_EQ(extra, 0u);
+}
+
+// --- night driving ---
+
+using NightPage = PageFixture<CDlgNightSetup>;
+using Night = CDlgNightSetup;
+
+Bytes NightList(const Bytes& limit, const Bytes& movement) {
+    Bytes list{2, 0x00, 0x00, 0xF0, 0x01, static_cast<uint8_t>(limit.size())};
+    list.insert(list.end(), limit.begin(), limit.end());
+    const Bytes head{0x00, 0x00, 0xF0, 0x02, static_cast<uint8_t>(movement.size())};
+    list.insert(list.end(), head.begin(), head.end());
+    list.insert(list.end(), movement.begin(), movement.end());
+    return list;
+}
+
+ui::DateTime ClockSec(int hour, int minute, int second) {
+    ui::DateTime t = Clock(hour, minute);
+    t.second = second;
+    return t;
+}
+
+TEST_F(NightPage, UntouchedPageSendsSwitchesOffAndMidnight) {
+    EXPECT_EQ(Text(Night::kPercentId), L"");
+    EXPECT_EQ(m_driver.Text(Night::kLimitSwitchId), L"关闭");
+    EXPECT_EQ(Save(), NightList(Bytes(8, 0), Bytes(7, 0)));
+    EXPECT_EQ(QueryList(), (Bytes{2, 0, 0, 0xF0, 0x01, 0, 0, 0xF0, 0x02}));
+    uint32_t kind = 0;
+    uint32_t extra = 7;
+    m_page.GetBatchKind(&kind, &extra);
+    EXPECT_EQ(kind, 0x58u);
+}
+
+TEST_F(NightPage, TerminalRecordsAndWhatGoesBack) {
+    struct Case {
+        const char* what;
+        Bytes limit, movement;
+        const wchar_t* percent;
+        Bytes sentLimit, sentMovement;
+    } cases[] = {
+        {"plain records go back as they came",
+         {1, 80, 0x22, 0x30, 0, 0x06, 0, 0},
+         {1, 0x23, 0, 0, 0x05, 0, 0},
+         L"80",
+         {1, 80, 0x22, 0x30, 0, 0x06, 0, 0},
+         {1, 0x23, 0, 0, 0x05, 0, 0}},
+        {"odd BCD goes back untouched",
+         {0, 50, 0x24, 0x00, 0x00, 0x1A, 0x5F, 0x99},
+         {0, 0x2B, 0x61, 0, 0x99, 0x99, 0x99},
+         L"50",
+         {0, 50, 0x24, 0x00, 0x00, 0x1A, 0x5F, 0x99},
+         {0, 0x2B, 0x61, 0, 0x99, 0x99, 0x99}},
+        {"any switch byte but 0 is on",
+         {5, 10, 0, 0, 0, 0, 0, 0},
+         {0xFF, 0, 0, 0, 0, 0, 0},
+         L"10",
+         {1, 10, 0, 0, 0, 0, 0, 0},
+         {1, 0, 0, 0, 0, 0, 0}},
+        {"a percentage above 100 shows and goes as 100",
+         {0, 200, 0, 0, 0, 0, 0, 0},
+         Bytes(7, 0),
+         L"100",
+         {0, 100, 0, 0, 0, 0, 0, 0},
+         Bytes(7, 0)},
+        {"short records read zeros past their end",
+         {1, 0x50},
+         {1, 0x21},
+         L"80",
+         {1, 0x50, 0, 0, 0, 0, 0, 0},
+         {1, 0x21, 0, 0, 0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Load(NightList(c.limit, c.movement));
+        EXPECT_EQ(Text(Night::kPercentId), c.percent);
+        EXPECT_EQ(Save(), NightList(c.sentLimit, c.sentMovement));
+    }
+}
+
+TEST_F(NightPage, InvalidTerminalTimeShowsThePreviousTimeUntilEdited) {
+    m_driver.SetTime(Night::kLimitStartId, ClockSec(21, 0, 0));
+    Load(NightList({1, 80, 0x24, 0x00, 0x00, 0x1A, 0x00, 0x00}, Bytes(7, 0)));
+    EXPECT_EQ(m_driver.Time(Night::kLimitStartId).hour, 21);  // hour 24: the picker keeps its time
+    EXPECT_EQ(m_driver.Time(Night::kLimitEndId).hour, 20);    // 0x1A reads as 20
+    m_driver.SetTime(Night::kLimitStartId, ClockSec(22, 30, 0));
+    m_driver.SetTime(Night::kLimitEndId, ClockSec(6, 0, 0));
+    EXPECT_EQ(Save(), NightList({1, 80, 0x22, 0x30, 0, 0x06, 0, 0}, Bytes(7, 0)));
+}
+
+TEST_F(NightPage, OperatorSetsANightLimit) {
+    m_driver.SelectIndex(Night::kLimitSwitchId, 1);
+    Enter(Night::kPercentId, L"80");
+    m_driver.SetTime(Night::kLimitStartId, ClockSec(22, 30, 0));
+    m_driver.SetTime(Night::kLimitEndId, ClockSec(6, 0, 0));
+    m_driver.SelectIndex(Night::kMoveSwitchId, 1);
+    m_driver.SetTime(Night::kMoveEndId, ClockSec(5, 30, 15));
+    EXPECT_EQ(Save(),
+              NightList({1, 0x50, 0x22, 0x30, 0, 0x06, 0, 0}, {1, 0, 0, 0, 0x05, 0x30, 0x15}));
+}
+
+TEST_F(NightPage, PercentageClampOnTypingAndSpin) {
+    struct Case {
+        const wchar_t* before;
+        const wchar_t* typed;  // null: a spin step instead
+        int step;
+        const wchar_t* shown;
+    } cases[] = {
+        {L"", L"150", 0, L"100"}, {L"", L"100", 0, L"100"},  {L"100", nullptr, 1, L"100"},
+        {L"", nullptr, 1, L"1"},  {L"0", nullptr, -1, L"0"}, {L"42", nullptr, -1, L"41"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.shown);
+        m_page.View().SetText(Night::kPercentId, c.before);
+        if (c.typed != nullptr) {
+            Enter(Night::kPercentId, c.typed);
+        } else {
+            m_driver.Spin(Night::kPercentSpinId, c.step);
+        }
+        EXPECT_EQ(Text(Night::kPercentId), c.shown);
+    }
 }
 
 }  // namespace
