@@ -9,6 +9,29 @@
 namespace mdvr::test {
 namespace {
 
+// A clamped edit's text after typing or a spin step, from a given text.
+struct ClampCase {
+    const wchar_t* before;
+    const wchar_t* typed;  // null: a spin step instead
+    int step;
+    const wchar_t* shown;
+};
+
+void ExpectClamped(ui::IView& view, ui::DialogDriver& driver, int edit, int spin,
+                   std::span<const ClampCase> cases) {
+    for (const ClampCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.shown);
+        view.SetText(edit, c.before);
+        if (c.typed != nullptr) {
+            view.SetText(edit, L"");
+            driver.Type(edit, c.typed);
+        } else {
+            driver.Spin(spin, c.step);
+        }
+        EXPECT_EQ(driver.Text(edit), c.shown);
+    }
+}
+
 // --- interval photo schedule ---
 
 using RegionPage = PageFixture<CDlgRegion>;
@@ -96,26 +119,12 @@ TEST_F(RegionPage, UntouchedPageSendsItsInitialisationTime) {
 }
 
 TEST_F(RegionPage, IntervalClampOnTypingAndSpin) {
-    struct Case {
-        const wchar_t* before;
-        const wchar_t* typed;  // null: a spin step instead
-        int step;
-        const wchar_t* shown;
-    } cases[] = {
+    const ClampCase cases[] = {
         {L"", L"256", 0, L"255"},  {L"", L"300", 0, L"255"},     {L"", L"-5", 0, L"0"},
         {L"", L"12", 0, L"12"},    {L"255", nullptr, 1, L"255"}, {L"7", nullptr, 1, L"8"},
         {L"0", nullptr, -1, L"0"}, {L"", nullptr, 1, L"1"},      {L"abc", nullptr, 0, L"abc"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.shown);
-        m_page.View().SetText(kInterval0 + 3, c.before);
-        if (c.typed != nullptr) {
-            Enter(kInterval0 + 3, c.typed);
-        } else {
-            m_driver.Spin(kSpin0 + 3, c.step);
-        }
-        EXPECT_EQ(Text(kInterval0 + 3), c.shown);
-    }
+    ExpectClamped(m_page.View(), m_driver, kInterval0 + 3, kSpin0 + 3, cases);
 }
 
 TEST_F(RegionPage, WindowStartingAfterItsEndIsRefused) {
@@ -257,25 +266,11 @@ TEST_F(NightPage, OperatorSetsANightLimit) {
 }
 
 TEST_F(NightPage, PercentageClampOnTypingAndSpin) {
-    struct Case {
-        const wchar_t* before;
-        const wchar_t* typed;  // null: a spin step instead
-        int step;
-        const wchar_t* shown;
-    } cases[] = {
+    const ClampCase cases[] = {
         {L"", L"150", 0, L"100"}, {L"", L"100", 0, L"100"},  {L"100", nullptr, 1, L"100"},
         {L"", nullptr, 1, L"1"},  {L"0", nullptr, -1, L"0"}, {L"42", nullptr, -1, L"41"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.shown);
-        m_page.View().SetText(Night::kPercentId, c.before);
-        if (c.typed != nullptr) {
-            Enter(Night::kPercentId, c.typed);
-        } else {
-            m_driver.Spin(Night::kPercentSpinId, c.step);
-        }
-        EXPECT_EQ(Text(Night::kPercentId), c.shown);
-    }
+    ExpectClamped(m_page.View(), m_driver, Night::kPercentId, Night::kPercentSpinId, cases);
 }
 
 }  // namespace
