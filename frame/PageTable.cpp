@@ -7,8 +7,10 @@
 #include "pages/CDlgFirstPage.h"
 #include "pages/CDlgFromServerSetup.h"
 #include "pages/CDlgGnssSetup.h"
+#include "pages/CDlgNightSetup.h"
 #include "pages/CDlgNumPeople.h"
 #include "pages/CDlgPhoto.h"
+#include "pages/CDlgRegion.h"
 #include "pages/CDlgVideoAlarmParam.h"
 
 namespace mdvr {
@@ -59,8 +61,8 @@ constexpr PageInfo kPages[kPageCount] = {
     {13, {18102}, nullptr, &VideoPages},
     {14, {18300}, &Make<CDlgVideoAlarmParam>, &VideoVariant},
     {15, {0, L"参数扩展"}, nullptr, &ExtParams},
-    {16, {18000}, nullptr, &Schedule},
-    {17, {18200}, nullptr, &NightDriving},
+    {16, {18000}, &Make<CDlgRegion>, &Schedule},
+    {17, {18200}, &Make<CDlgNightSetup>, &NightDriving},
     {18, {18700}, nullptr, &IdentityModel},
     {19, {0, L"终端参数扩展"}, nullptr, &RegionParams},
     {20, {0, L"核载人数"}, &Make<CDlgNumPeople>, &Passengers},

@@ -54,4 +54,21 @@ bool SetPickerBcdTime(ui::IView& view, int id, const ui::DateTime& base,
     return true;
 }
 
+void KeptBcdTimes::Load(ui::IView& view, int id, const ui::DateTime& base,
+                        std::span<const uint8_t> bcd) {
+    SetPickerBcdTime(view, id, base, bcd);
+    std::array<uint8_t, 3>& kept = m_kept[id];
+    kept = {};
+    for (size_t i = 0; i < bcd.size() && i < kept.size(); ++i) kept[i] = bcd[i];
+}
+
+void KeptBcdTimes::Put(const ui::IView& view, int id, std::span<uint8_t> out) const {
+    const auto kept = m_kept.find(id);
+    if (kept == m_kept.end()) {
+        PutBcdTime(view.GetTime(id), out);
+        return;
+    }
+    for (size_t i = 0; i < out.size() && i < kept->second.size(); ++i) out[i] = kept->second[i];
+}
+
 }  // namespace mdvr

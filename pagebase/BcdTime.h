@@ -1,7 +1,9 @@
 #pragma once
 // Times as the video and vendor parameters carry them: hour, minute and second as packed BCD
 // bytes (0x23 means 23), read back into time pickers.
+#include <array>
 #include <cstdint>
+#include <map>
 #include <span>
 
 #include "ui/IView.h"
@@ -25,5 +27,22 @@ ui::DateTime LocalNow();
 // as it was, as the platform picker refuses it. Returns whether the picker took it.
 bool SetPickerBcdTime(ui::IView& view, int id, const ui::DateTime& base,
                       std::span<const uint8_t> bcd);
+
+// Pickers filled from a terminal's BCD bytes. The bytes go back as they came until the user
+// changes the picker, so odd BCD (0x1A, hour 24) that the picker cannot show, or shows as
+// another time, is never replaced by a valid time nobody chose.
+class KeptBcdTimes {
+  public:
+    // Sets the picker as SetPickerBcdTime does and keeps the bytes (at most 3).
+    void Load(ui::IView& view, int id, const ui::DateTime& base, std::span<const uint8_t> bcd);
+    // The user changed the picker: its own time is sent from now on.
+    void Edited(int id) { m_kept.erase(id); }
+    bool IsKept(int id) const { return m_kept.count(id) != 0; }
+    // The kept bytes, or the picker's time as PutBcdTime writes it.
+    void Put(const ui::IView& view, int id, std::span<uint8_t> out) const;
+
+  private:
+    std::map<int, std::array<uint8_t, 3>> m_kept;
+};
 
 }  // namespace mdvr

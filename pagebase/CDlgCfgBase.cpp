@@ -15,6 +15,10 @@ CDlgCfgBase::CDlgCfgBase(const ui::DialogDecl& decl, int groupCount)
     for (int i = 0; i < m_groupCount; ++i) {
         Attach(kFirstGroupId + i, m_groupBoxes[static_cast<size_t>(i)]);
     }
+    // A plain frame inside a clipping dialog would leave its inside unpainted.
+    for (const ui::ControlDecl& control : decl.controls) {
+        if (control.kind == ui::ControlKind::GroupBox) Attach(control.id, m_frames.emplace_back());
+    }
 }
 
 void CDlgCfgBase::OnParamsSaved(const uint8_t* /*reply*/, uint32_t /*replyLength*/) {

@@ -4,6 +4,7 @@
 // decide whether those fields are sent.
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <span>
 #include <string>
 #include <string_view>
@@ -12,6 +13,7 @@
 #include "controls/CDlgChildBase.h"
 #include "controls/CGuiCheckBox.h"
 #include "controls/CTipSmart.h"
+#include "controls/CXGroupBox.h"
 #include "protocol/IParamPage.h"
 #include "protocol/ParamItem.h"
 
@@ -82,6 +84,7 @@ class CDlgCfgBase : public CDlgChildBase, public IParamPage {
     bool HasGroupBox(int index) const;
 
     CTipSmart m_tip;
+    std::deque<CXGroupBox> m_frames;  // every group frame of the page, in the theme's colours
     int m_groupCount = 0;
     std::array<CGuiCheckBox, kGroupSlots> m_groupBoxes;
     bool m_allGroups = false;

@@ -77,11 +77,7 @@ bool CDlgTablePage::OnInitDialog() {
 }
 
 void CDlgTablePage::InitRow(const ParamRow& row) {
-    if (row.kind == RowKind::kCombo) {
-        for (const Choice& choice : row.choices) {
-            AddComboEntry(View(), row.control, ui::CaptionText(choice.text), choice.value);
-        }
-    }
+    if (row.kind == RowKind::kCombo) AddComboChoices(View(), row.control, row.choices);
     if (row.kind == RowKind::kTime && row.timeFormat != nullptr) {
         View().SetTimeFormat(row.control, row.timeFormat);
     }

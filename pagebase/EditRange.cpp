@@ -46,4 +46,14 @@ int64_t ClampEdit(ui::IView& view, int id, int step, int64_t low, int64_t high) 
     return limited;
 }
 
+bool ClampEditOn(ui::IView& view, const ui::Notification& n, int editId, int spinId, int64_t low,
+                 int64_t high) {
+    if (n.event == ui::Event::Spin && n.id == spinId) {
+        ClampEdit(view, editId, n.delta, low, high);
+        return true;
+    }
+    if (n.event == ui::Event::TextChange && n.id == editId) ClampEdit(view, editId, 0, low, high);
+    return false;
+}
+
 }  // namespace mdvr

@@ -20,4 +20,10 @@ bool CheckEditRange(ui::IView& view, int id, int64_t low, int64_t high);
 // step 0 never loops. Returns the limited value.
 int64_t ClampEdit(ui::IView& view, int id, int step, int64_t low, int64_t high);
 
+// ClampEdit wired to an edit and its spin: a text change of the edit clamps with step 0, a step
+// of the spin clamps with the step's delta. Returns true for the spin's step, which the page has
+// then applied itself, so the caller reports it handled and the spin does not step again.
+bool ClampEditOn(ui::IView& view, const ui::Notification& n, int editId, int spinId, int64_t low,
+                 int64_t high);
+
 }  // namespace mdvr

@@ -22,6 +22,7 @@ constexpr int kFrameTop = 20;   // a frame's caption line
 constexpr int kChoiceWidth = 90;
 constexpr int kStaticDrop = 3;
 constexpr int kButtonWidth = 30;
+constexpr int kSpinWidth = 18;
 
 bool HasText(const Caption& c) {
     return c.stringId != 0 || (c.literal != nullptr && c.literal[0] != L'\0');
@@ -58,17 +59,29 @@ class Layouter {
         const ParamRow& row = m_spec.rows[index];
         if (row.kind == RowKind::kHeading) return OpenFrame(row);
         if (!row.sameLine) NewLine();
-        if (row.kind == RowKind::kLabel) {
-            return Cell(Static(row.control, row.caption), row.width != 0 ? row.width : LineWidth());
-        }
+        if (row.kind == RowKind::kLabel) return PlaceNote(row);
         PlaceCaption(index, row);
         PlaceControl(row);
+        if (row.spin != 0) {
+            Cell({row.spin, ControlKind::UpDown, {}, ui::kStyleNone, {}, 0, row.control},
+                 kSpinWidth);
+        }
         if (row.unitId != 0) Cell(Static(row.unitId, row.unit), m_spec.columns.unit);
         if (row.hintId != 0) Cell(Static(row.hintId, row.hint), m_spec.columns.unit);
         if (row.maskButton != 0) {
             Cell({row.maskButton, ControlKind::Button, {0, L"..."}, ui::kStyleNone, {}},
                  kButtonWidth);
         }
+    }
+
+    // A note without text or ID is a blank cell that keeps a header line over its columns.
+    void PlaceNote(const ParamRow& row) {
+        const int width = row.width != 0 ? row.width : LineWidth();
+        if (row.control != 0 || HasText(row.caption)) {
+            return Cell(Static(row.control, row.caption), width);
+        }
+        m_x += width + kGap;
+        m_lineUsed = true;
     }
 
     // The group's check box heads the row (or a line of its own when the group has its own

@@ -92,6 +92,7 @@ struct ParamRow {
     int unitId = 0;
     ui::Caption hint;  // a second text after the unit
     int hintId = 0;
+    int spin = 0;        // up-down control stepping this edit, placed right after it
     int maskButton = 0;  // "..." button opening the alarm-mask popup on this edit
     int maskMode = 1;    // the popup's bit names: 1 JT/T 808 alarm bits, 0 video alarm bits
     bool maskInGroup = false;  // the button follows the group's enabling
@@ -151,6 +152,7 @@ struct ParamRow {
     constexpr ParamRow MaskTitle(ui::Caption title) const {
         return With(&ParamRow::maskTitle, title);
     }
+    constexpr ParamRow Spin(int upDownId) const { return With(&ParamRow::spin, upDownId); }
     constexpr ParamRow Ascii() const { return With(&ParamRow::ascii, true); }
     constexpr ParamRow Initial(uint32_t value) const {
         ParamRow r = With(&ParamRow::initial, value);
@@ -187,6 +189,15 @@ struct ParamRow {
     }
 
 };
+
+// A control shown by the layout whose value a record page moves itself.
+constexpr ParamRow Shown(RowKind kind, int control, ui::Caption caption) {
+    ParamRow r;
+    r.kind = kind;
+    r.control = control;
+    r.caption = caption;
+    return r;
+}
 
 // --- row makers: parameter, control, group index, caption ---
 constexpr ParamRow MakeRow(uint32_t id, Wire wire, RowKind kind, int control, int group,
