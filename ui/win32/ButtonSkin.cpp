@@ -22,7 +22,9 @@ constexpr std::array<int, ButtonSkin::kStateCount> kShadePercent{6, 14, 24, 0};
 }  // namespace
 
 void ButtonSkin::Load(const std::array<std::wstring_view, kStateCount>& files) {
-    for (size_t i = 0; i < files.size(); ++i) m_pictures[i] = Picture{std::wstring(files[i])};
+    for (size_t i = 0; i < files.size(); ++i) {
+        m_pictures[i] = Picture{std::wstring(files[i]), nullptr, false};
+    }
 }
 
 const ImageBitmap* ButtonSkin::Image(State state) const {
