@@ -50,8 +50,9 @@ void CCxButton::SetText(std::wstring_view text) {
     if (m_view != nullptr) m_view->SetText(m_id, text);
 }
 
+// A button made later (a page button) gets its images from its set-up, not now.
 void CCxButton::ApplyImages() {
-    if (m_view == nullptr) return;
+    if (m_view == nullptr || !m_view->Has(m_id)) return;
     const ui::PhaseClock::Scope phase(ui::Phase::kImages);
     m_view->SetButtonImages(m_id, ThemeFile(m_images.normal), ThemeFile(m_images.hover),
                             ThemeFile(m_images.pressed), ThemeFile(m_images.disabled));

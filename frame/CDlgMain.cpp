@@ -196,8 +196,8 @@ void CDlgMain::SelectPage(int commandId, bool load) {
 bool CDlgMain::CreatePage(PageEntry& entry) {
     const ui::PhaseClock::Lap lap;
     entry.page = m_factory.Make(entry.number);
-    if (!entry.page || !entry.page->Create(this)) return false;
-    entry.page->View().ShowWindow(false);
+    // Made hidden: shown once, in its place, by the selection.
+    if (!entry.page || !entry.page->Create(this, false)) return false;
     entry.page->View().MoveWindow(m_pageRect);
     return true;
 }

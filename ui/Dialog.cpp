@@ -6,13 +6,14 @@ Dialog::Dialog(const DialogDecl& decl) : m_decl(decl) {}
 
 Dialog::~Dialog() { Destroy(); }
 
-bool Dialog::Create(Dialog* parent) {
-    return Build(parent != nullptr && parent->IsCreated() ? &parent->View() : nullptr, nullptr);
+bool Dialog::Create(Dialog* parent, bool show) {
+    return Build(parent != nullptr && parent->IsCreated() ? &parent->View() : nullptr, nullptr,
+                 show);
 }
 
-bool Dialog::CreateInNative(void* nativeParent) { return Build(nullptr, nativeParent); }
+bool Dialog::CreateInNative(void* nativeParent) { return Build(nullptr, nativeParent, true); }
 
-bool Dialog::Build(IView* parent, void* nativeParent) {
+bool Dialog::Build(IView* parent, void* nativeParent, bool show) {
     if (m_view) return false;
     m_view = Backend().CreateView(m_decl, parent, nativeParent, *this);
     if (!m_view) return false;
@@ -20,6 +21,10 @@ bool Dialog::Build(IView* parent, void* nativeParent) {
     OnInitDialog();
     const Point size = m_view->ClientSize();
     OnResize(size.x, size.y);
+    // Built unseen, as a platform dialog is shown only after its initialisation: nothing of it
+    // is drawn until it is complete.
+    const bool child = (parent != nullptr || nativeParent != nullptr) && !m_decl.popup;
+    if (child) m_view->ShowWindow(show);
     return true;
 }
 

@@ -16,8 +16,9 @@ public:
     Dialog(const Dialog&) = delete;
     Dialog& operator=(const Dialog&) = delete;
 
-    // Child of another dialog, or of a native host window. Runs OnInitDialog, then OnResize.
-    bool Create(Dialog* parent);
+    // Child of another dialog, or of a native host window. Runs OnInitDialog, then OnResize, then
+    // shows the child unless show is false (it is built unseen either way).
+    bool Create(Dialog* parent, bool show = true);
     bool CreateInNative(void* nativeParent);
     // Runs the dialog modally (created and destroyed here); returns the EndDialog result.
     int DoModal(Dialog* owner);
@@ -42,7 +43,7 @@ protected:
     virtual void OnDestroy() {}
 
 private:
-    bool Build(IView* parent, void* nativeParent);
+    bool Build(IView* parent, void* nativeParent, bool show);
 
     DialogDecl m_decl;
     std::unique_ptr<IView> m_view;

@@ -23,8 +23,17 @@ constexpr std::array<int, ButtonSkin::kStateCount> kShadePercent{6, 14, 24, 0};
 
 void ButtonSkin::Load(const std::array<std::wstring_view, kStateCount>& files) {
     for (size_t i = 0; i < files.size(); ++i) {
-        m_images[i] = files[i].empty() ? nullptr : ImageBitmap::FromFile(std::wstring(files[i]));
+        m_pictures[i] = Picture{std::wstring(files[i]), nullptr, false};
     }
+}
+
+const ImageBitmap* ButtonSkin::Image(State state) const {
+    Picture& picture = m_pictures[state];
+    if (!picture.decoded && !picture.file.empty()) {
+        picture.image = ImageBitmap::FromFile(picture.file);
+    }
+    picture.decoded = true;
+    return picture.image.get();
 }
 
 ButtonSkin::State ButtonSkin::StateOf(const DRAWITEMSTRUCT& item, bool hover) {
@@ -49,7 +58,8 @@ COLORREF ButtonSkin::CaptionColour(State state, COLORREF fallback) const {
 void ButtonSkin::Draw(const DRAWITEMSTRUCT& item, bool hover, COLORREF face, COLORREF text) const {
     const State state = StateOf(item, hover);
     RECT rect = item.rcItem;
-    const ImageBitmap* image = m_images[state] ? m_images[state].get() : m_images[kNormal].get();
+    const ImageBitmap* image = Image(state);
+    if (image == nullptr) image = Image(kNormal);
     if (image != nullptr) {
         image->Draw(item.hDC, rect);
     } else {

@@ -86,9 +86,9 @@ bool Win32View::Create(HWND parent) {
     const PhaseClock::Scope phase(Phase::kControls);
     ActivationContext::Scope scope(m_context);
     m_popup = m_decl.popup || parent == nullptr;
-    const DWORD style =
-        m_popup ? WS_POPUP | WS_CLIPCHILDREN
-                : WS_CHILD | WS_VISIBLE | DS_CONTROL | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+    // Hidden until the dialog has been initialised (Dialog shows a child then).
+    const DWORD style = m_popup ? WS_POPUP | WS_CLIPCHILDREN
+                                : WS_CHILD | DS_CONTROL | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
     const DialogTemplate dialog(style, WS_EX_CONTROLPARENT, CaptionText(m_decl.title));
     HWND owner = m_popup && parent != nullptr ? GetAncestor(parent, GA_ROOT) : parent;
     CreateDialogIndirectParamW(ThisModule(), dialog.Get(), owner, DialogProc,
@@ -155,7 +155,10 @@ bool Win32View::CreateControl(const ControlDecl& decl) {
     state.style = decl.style;
     if (decl.style & kStyleSkinned) state.skin = std::make_unique<ButtonSkin>();
     if (decl.kind == ControlKind::ListView) state.list = std::make_unique<ListLook>(control);
-    m_input.Subclass(control, decl.kind);
+    // Statics and frames take no keys, focus or clicks: the translator would only cost every
+    // message they get a detour.
+    if (decl.kind != ControlKind::Static && decl.kind != ControlKind::GroupBox)
+        m_input.Subclass(control, decl.kind);
     return true;
 }
 

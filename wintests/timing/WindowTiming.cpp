@@ -152,10 +152,10 @@ void Close(HWND top) {
     PaintAndPump(top);
 }
 
+// The button is found first: the host's search of the window tree is not the plug-in's time.
 Sample Click(HWND top, int page) {
-    return Measure(top, [&] {
-        SendMessageW(Control(top, kPageCommandBase + page), BM_CLICK, 0, 0);
-    });
+    HWND button = Control(top, kPageCommandBase + page);
+    return Measure(top, [&] { SendMessageW(button, BM_CLICK, 0, 0); });
 }
 
 int RunOnce(const std::wstring& folder) {
