@@ -16,13 +16,20 @@ void Connection::Start(Handlers handlers) {
 }
 
 uint16_t Connection::Send(Header header, const Bytes& body, size_t chunk) {
+    const uint16_t first = m_nextSerial;
+    for (Bytes& frame : Frames(std::move(header), body, chunk)) SendBytes(std::move(frame));
+    return first;
+}
+
+std::vector<Bytes> Connection::Frames(Header header, const Bytes& body, size_t chunk) {
     header.serial = m_nextSerial;
     header.packetTotal = 0;
     header.packetIndex = 0;
     const std::vector<Message> packets = Split(Message{header, body}, chunk);
     m_nextSerial = static_cast<uint16_t>(m_nextSerial + packets.size());
-    for (const Message& packet : packets) SendBytes(EncodeFrame(packet));
-    return header.serial;
+    std::vector<Bytes> frames;
+    for (const Message& packet : packets) frames.push_back(EncodeFrame(packet));
+    return frames;
 }
 
 void Connection::SendBytes(Bytes bytes) {

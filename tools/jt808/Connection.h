@@ -34,6 +34,8 @@ class Connection : public std::enable_shared_from_this<Connection> {
     // Sends body under header (its serial and packet fields are filled here), in packets of at
     // most chunk bytes; the first serial used.
     uint16_t Send(Header header, const Bytes& body, size_t chunk = kMaxBody);
+    // The frames Send would write, serials taken; for a sender that alters them.
+    std::vector<Bytes> Frames(Header header, const Bytes& body, size_t chunk = kMaxBody);
     // Sends bytes as they are: for fault simulation.
     void SendBytes(Bytes bytes);
     void Close(const std::string& why);

@@ -161,6 +161,9 @@ Decoded DecodeFrame(std::span<const uint8_t> content) {
     if (split) {
         h.packetTotal = GetU16(*raw, pos);
         h.packetIndex = GetU16(*raw, pos + 2);
+        if (h.packetIndex == 0 || h.packetIndex > h.packetTotal) {
+            return Failure(FrameError::BadPacket);
+        }
     }
 
     const std::span<const uint8_t> checked = std::span(*raw).first(raw->size() - 1);

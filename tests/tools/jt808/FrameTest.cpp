@@ -150,7 +150,7 @@ TEST(Jt808Frame, SplitterBufferStaysBoundedUnderAFloodWithoutFlags) {
     Bytes flood{kFlag};
     flood.resize(10 * kMaxEscapedFrame, 0x55);
     const std::vector<Bytes> pieces = SplitAll(splitter, flood);
-    EXPECT_EQ(pieces, std::vector<Bytes>{Bytes{0xFF, 0xFF}});  // reported once
+    EXPECT_EQ(pieces, (std::vector<Bytes>{Bytes{0xFF, 0xFF}}));  // reported once
     EXPECT_EQ(splitter.Buffered(), 0u);
     EXPECT_EQ(SplitAll(splitter, kGolden[0].frame), std::vector<Bytes>{Content(kGolden[0].frame)});
 }
