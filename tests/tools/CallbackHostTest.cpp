@@ -7,6 +7,7 @@
 #include "support/ScratchDir.h"
 #include "text/CodePage.h"
 #include "tools/mdvr-host/CallbackHost.h"
+#include "tools/mdvr-host/FileLink.h"
 
 namespace mdvr::refhost {
 namespace {
@@ -59,7 +60,8 @@ class CallbackHostTest : public ::testing::Test {
     test::ScratchDir m_dir{"refhost_callbacks"};
     TerminalFleet m_fleet{m_dir.Path()};
     std::ostringstream m_out;
-    CallbackHost m_host{m_fleet, m_out};
+    FileLink m_link{m_fleet};
+    CallbackHost m_host{m_link, m_out};
 };
 
 const std::vector<uint8_t> kSpeed50{1, 0, 0, 0, 0x55, 4, 0, 0, 0, 50};
@@ -127,7 +129,7 @@ TEST_F(CallbackHostTest, MultiSetReportsEachTerminal) {
     EXPECT_EQ(Read(1001), "online yes\n0x0001 u32 30\n0x0055 u32 50\n");
     EXPECT_EQ(Read(1002), "online no\n0x0055 u32 80\n");
     EXPECT_EQ(Read(1003), "online yes\n0x0055 u32 50\n");
-    EXPECT_NE(m_out.str().find("[multi-set] device 1002 is offline"), std::string::npos);
+    EXPECT_NE(m_out.str().find("[save] device 1002: failed, offline, no answer"), std::string::npos);
     EXPECT_NE(m_out.str().find("[multi-set] 2 of 3 device(s) saved"), std::string::npos);
 }
 

@@ -1,13 +1,13 @@
 // mdvr-host: a reference host for the configuration plug-in. It loads the plug-in through its
-// exports, answers the three callbacks from simulated terminals and runs a scripted session.
-//
-//   mdvr-host --plugin mdvr808.so --host-folder DIR [--terminals DIR] [--lang FILE]
-//             [--subtype N] [SCRIPT | -]
+// exports, answers the three callbacks from terminal files or from terminals connected over
+// JT/T 808, and runs a scripted session. --help lists the options and session commands.
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <memory>
+#include <set>
 #include <string>
 
 #ifdef _WIN32
@@ -17,6 +17,8 @@
 #include "text/CodePage.h"
 #include "tools/mdvr-host/CallbackHost.h"
 #include "tools/mdvr-host/DisplayWindow.h"
+#include "tools/mdvr-host/FileLink.h"
+#include "tools/mdvr-host/Jt808Link.h"
 #include "tools/mdvr-host/SessionRunner.h"
 
 namespace fs = std::filesystem;
@@ -46,11 +48,69 @@ std::vector<int> DevicesWithTerminals(const fs::path& folder) {
     return devIds;
 }
 
-// "--name value" pairs and at most one positional argument (the script).
+constexpr char kHelp[] = R"(usage: mdvr-host --plugin FILE --host-folder DIR [options] [SCRIPT | -]
+
+Loads the plug-in, shows its window (headless on Linux) and runs a session script (- or none:
+standard input), answering the plug-in's requests from terminal files or, with --listen, from
+terminals connected over JT/T 808.
+
+options (default in brackets):
+  --plugin FILE        the plug-in, mdvr808.so or mdvr808.dll [required]
+  --host-folder DIR    the host's files: HostDevices.ini, settings, theme, lang/ [required]
+  --terminals DIR      terminal files, <device ID>.terminal [HOST-FOLDER/terminals]
+  --lang FILE          language file [HOST-FOLDER/lang/zh-CN.ini]
+  --subtype N          device sub-type asked of MDVR_IsEnableDll [0]
+  --listen ADDR:PORT   act as the JT/T 808 platform: terminals connect here, device ID N is
+                       the terminal with phone number N, only HostDevices.ini devices may
+                       register [off: answer from terminal files]
+  --expect N           with --listen, wait for N terminals to authenticate before the
+                       session, at most --timeout [0]
+  --timeout MS         how long a request waits for its terminals [5000]
+  --help               this text
+
+session commands, one per line, # starts a comment:
+  device ID            choose the device (MDVR_SetDevID)
+  devtype N            MDVR_SetDevType
+  open                 MDVR_DisplayConfig in the host's window
+  page N               press a page button
+  type CONTROL TEXT    replace an edit's text by typing
+  click CONTROL        press a button or check box
+  select CONTROL INDEX / select-data CONTROL VALUE   pick a drop-down entry
+  time CONTROL [YYYY-MM-DD] HH:MM[:SS]               set a time picker
+  answer yes|no        answer the next question the window asks
+  show [all]           print the page (all: every showing dialog)
+  status               print the status log
+  offline ID / online ID   take a terminal file off the network or back
+  targets ID...        the devices a multi-device save goes to [every terminal]
+  file ID [PARAM]      print a terminal file (or one parameter's line)
+  close                WM_CLOSE through MDVR_DllPreTranslateMessage
+  echo TEXT            print TEXT
+
+exit codes: 0 every command succeeded, 1 a command or the host failed, 2 bad arguments.
+)";
+
+const std::set<std::string> kValueOptions = {"plugin", "host-folder", "terminals", "lang",
+                                             "subtype", "listen", "expect", "timeout"};
+
+// The registry's device IDs: its [DeviceN] sections.
+std::set<int> RegistryDevices(const fs::path& hostFolder) {
+    std::ifstream in(hostFolder / "HostDevices.ini");
+    std::set<int> devIds;
+    constexpr std::string_view kSection = "[Device";
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind(kSection, 0) == 0) devIds.insert(std::atoi(line.c_str() + kSection.size()));
+    }
+    return devIds;
+}
+
+// "--name value" pairs, --help, and at most one positional argument (the script).
 bool ParseArgs(int argc, char** argv, std::map<std::string, std::string>& options) {
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
-        if (arg.rfind("--", 0) == 0 && i + 1 < argc) {
+        if (arg == "--help") {
+            options["help"] = "";
+        } else if (arg.rfind("--", 0) == 0) {
+            if (i + 1 == argc || !kValueOptions.contains(arg.substr(2))) return false;
             options[arg.substr(2)] = argv[++i];
         } else if (!options.contains("script")) {
             options["script"] = arg;
@@ -82,8 +142,28 @@ int RunHost(std::map<std::string, std::string>& options) {
     MDVR_PluginParam param{};
     plugin.GetPluginParam(&param);
     TerminalFleet fleet(terminals);
-    CallbackHost callbacks(fleet, std::cout);
-    callbacks.SetTargets(DevicesWithTerminals(terminals));
+    const auto timeout = std::chrono::milliseconds(
+        options.contains("timeout") ? std::stoi(options["timeout"]) : 5000);
+    std::unique_ptr<TerminalLink> link;
+    std::vector<int> targets = DevicesWithTerminals(terminals);
+    if (options.contains("listen")) {
+        const std::set<int> registry = RegistryDevices(hostFolder);
+        auto network = std::make_unique<Jt808Link>(ParseEndpoint(options["listen"]), registry,
+                                                   std::cout);
+        std::cout << "mdvr-host: listening on port " << network->Port() << '\n';
+        if (options.contains("expect")) {
+            const auto expected = static_cast<size_t>(std::stoi(options["expect"]));
+            const size_t ready = network->AwaitTerminals(expected, timeout);
+            std::cout << "mdvr-host: " << ready << " of " << expected
+                      << " terminal(s) authenticated\n";
+        }
+        targets.assign(registry.begin(), registry.end());
+        link = std::move(network);
+    } else {
+        link = std::make_unique<FileLink>(fleet);
+    }
+    CallbackHost callbacks(*link, std::cout, timeout);
+    callbacks.SetTargets(std::move(targets));
     callbacks.Install(plugin);
     plugin.SetLangPath(lang.c_str());
     std::cout << "mdvr-host: " << fs::path(options["plugin"]).filename().string() << ", window "
@@ -106,9 +186,13 @@ int RunHost(std::map<std::string, std::string>& options) {
 
 int main(int argc, char** argv) {
     std::map<std::string, std::string> options;
-    if (!ParseArgs(argc, argv, options)) {
-        std::cerr << "usage: mdvr-host --plugin FILE --host-folder DIR [--terminals DIR] "
-                     "[--lang FILE] [--subtype N] [SCRIPT | -]\n";
+    const bool parsed = ParseArgs(argc, argv, options);
+    if (options.contains("help")) {
+        std::cout << kHelp;
+        return 0;
+    }
+    if (!parsed) {
+        std::cerr << kHelp;
         return 2;
     }
     try {
