@@ -1,5 +1,7 @@
 #include "tools/jt808/Connection.h"
 
+#include <stdexcept>
+
 namespace mdvr::jt808 {
 
 Connection::Connection(asio::ip::tcp::socket socket,
@@ -104,6 +106,18 @@ void Connection::Handle(FrameSplitter::Piece& piece) {
     }
     if (m_handlers.onBadFrame) m_handlers.onBadFrame(decoded.error, decoded.header);
     if (++m_badFrames >= kMaxBadFrames) Close("too many bad frames");
+}
+
+asio::ip::tcp::endpoint ParseEndpoint(const std::string& text) {
+    const size_t colon = text.rfind(':');
+    if (colon == std::string::npos) throw std::invalid_argument(text + ": expected ADDR:PORT");
+    asio::error_code ec;
+    const asio::ip::address address = asio::ip::make_address(text.substr(0, colon), ec);
+    const int port = std::atoi(text.c_str() + colon + 1);
+    if (ec || port <= 0 || port > 0xFFFF) {
+        throw std::invalid_argument(text + ": expected ADDR:PORT");
+    }
+    return {address, static_cast<uint16_t>(port)};
 }
 
 }  // namespace mdvr::jt808

@@ -1,11 +1,7 @@
 #include "tools/mdvr-host/FileLink.h"
 
-#include "protocol/ParamItem.h"
-
 namespace mdvr::refhost {
 namespace {
-
-constexpr size_t kLongestList = 1 + kMaxListItems * (5 + 255);
 
 // A missing or corrupt file fails the request with the store's message.
 template <typename Fn>
@@ -28,25 +24,19 @@ void Answer(TerminalFleet& fleet, int devId, const TerminalLink::Done& done, Fn&
 
 void FileLink::Get(int devId, const std::optional<Bytes>& query, Done done) {
     Answer(m_fleet, devId, done, [&](const TerminalStore& terminal, LinkAnswer& answer) {
-        answer.list.resize(kLongestList);
-        std::optional<uint32_t> length =
-            query ? terminal.AnswerQuery(*query, query->size(), answer.list)
-                  : terminal.AnswerAll(answer.list);
-        answer.ok = length.has_value();
-        answer.list.resize(length.value_or(0));
-        if (!length) answer.note = "the answer does not fit a list";
+        std::optional<Bytes> list = terminal.AnswerList(query);
+        answer.ok = list.has_value();
+        if (list) answer.list = std::move(*list);
+        if (!list) answer.note = "the answer does not fit a list";
     });
 }
 
 void FileLink::Set(int devId, const Bytes& list, Done done) {
     Answer(m_fleet, devId, done, [&](TerminalStore& terminal, LinkAnswer& answer) {
-        TerminalStore updated = terminal;  // the terminal changes only once its file did
-        if (!updated.Apply(list, list.size())) {
+        if (!terminal.ApplyAndSave(list)) {
             answer.note = "the list is cut short, nothing applied";
             return;
         }
-        updated.Save();
-        terminal = std::move(updated);
         answer.ok = true;
         answer.note = terminal.File().filename().string() + " written";
     });

@@ -1,7 +1,5 @@
 #include "tools/mdvr-host/Jt808Link.h"
 
-#include <stdexcept>
-
 namespace mdvr::refhost {
 namespace {
 
@@ -39,18 +37,6 @@ void Jt808Link::Get(int devId, const std::optional<Bytes>& query, Done done) {
 
 void Jt808Link::Set(int devId, const Bytes& list, Done done) {
     m_platform.Set(std::to_string(devId), list, Adapt(std::move(done), "the terminal saved it"));
-}
-
-asio::ip::tcp::endpoint ParseEndpoint(const std::string& text) {
-    const size_t colon = text.rfind(':');
-    if (colon == std::string::npos) throw std::invalid_argument(text + ": expected ADDR:PORT");
-    asio::error_code ec;
-    const asio::ip::address address = asio::ip::make_address(text.substr(0, colon), ec);
-    const int port = std::atoi(text.c_str() + colon + 1);
-    if (ec || port <= 0 || port > 0xFFFF) {
-        throw std::invalid_argument(text + ": expected ADDR:PORT");
-    }
-    return {address, static_cast<uint16_t>(port)};
 }
 
 }  // namespace mdvr::refhost

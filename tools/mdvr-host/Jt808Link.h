@@ -28,7 +28,4 @@ class Jt808Link : public TerminalLink {
     jt808::Platform m_platform;
 };
 
-// "ADDR:PORT" as an endpoint; throws std::invalid_argument for anything else.
-asio::ip::tcp::endpoint ParseEndpoint(const std::string& text);
-
 }  // namespace mdvr::refhost

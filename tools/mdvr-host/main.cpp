@@ -16,6 +16,7 @@
 
 #include "text/CodePage.h"
 #include "tools/mdvr-host/CallbackHost.h"
+#include "tools/mdvr-host/CommandLine.h"
 #include "tools/mdvr-host/DisplayWindow.h"
 #include "tools/mdvr-host/FileLink.h"
 #include "tools/mdvr-host/Jt808Link.h"
@@ -27,7 +28,6 @@ using namespace mdvr::refhost;
 namespace {
 
 constexpr int kServedDevType = 6;
-constexpr char kWireCharset[] = "GBK";  // what terminals and Chinese hosts use
 
 void SetEnv(const char* name, const std::string& value) {
 #ifdef _WIN32
@@ -103,25 +103,25 @@ std::set<int> RegistryDevices(const fs::path& hostFolder) {
     return devIds;
 }
 
-// "--name value" pairs, --help, and at most one positional argument (the script).
-bool ParseArgs(int argc, char** argv, std::map<std::string, std::string>& options) {
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        if (arg == "--help") {
-            options["help"] = "";
-        } else if (arg.rfind("--", 0) == 0) {
-            if (i + 1 == argc || !kValueOptions.contains(arg.substr(2))) return false;
-            options[arg.substr(2)] = argv[++i];
-        } else if (!options.contains("script")) {
-            options["script"] = arg;
-        } else {
-            return false;
-        }
+// The backend the callbacks go through; with --listen, targets become the registry's devices.
+std::unique_ptr<TerminalLink> MakeLink(Options& options, const fs::path& hostFolder,
+                                       TerminalFleet& fleet, std::chrono::milliseconds timeout,
+                                       std::vector<int>& targets) {
+    if (!options.contains("listen")) return std::make_unique<FileLink>(fleet);
+    const std::set<int> registry = RegistryDevices(hostFolder);
+    auto link = std::make_unique<Jt808Link>(mdvr::jt808::ParseEndpoint(options["listen"]),
+                                            registry, std::cout);
+    std::cout << "mdvr-host: listening on port " << link->Port() << std::endl;
+    const auto expected = static_cast<size_t>(NumberOption(options, "expect", 0));
+    if (expected > 0) {
+        std::cout << "mdvr-host: " << link->AwaitTerminals(expected, timeout) << " of "
+                  << expected << " terminal(s) authenticated\n";
     }
-    return options.contains("plugin") && options.contains("host-folder");
+    targets.assign(registry.begin(), registry.end());
+    return link;
 }
 
-int RunHost(std::map<std::string, std::string>& options) {
+int RunHost(Options& options) {
     const fs::path hostFolder = fs::absolute(options["host-folder"]);
     const fs::path terminals =
         options.contains("terminals") ? fs::path(options["terminals"]) : hostFolder / "terminals";
@@ -134,7 +134,7 @@ int RunHost(std::map<std::string, std::string>& options) {
 
     PluginModule module(options["plugin"]);
     const PluginExports& plugin = module.Exports();
-    const int subType = options.contains("subtype") ? std::stoi(options["subtype"]) : 0;
+    const int subType = NumberOption(options, "subtype", 0);
     if (plugin.IsEnableDll(kServedDevType, subType, 0) == 0) {
         std::cout << "the plug-in does not serve device type " << kServedDevType << '\n';
         return 1;
@@ -142,26 +142,10 @@ int RunHost(std::map<std::string, std::string>& options) {
     MDVR_PluginParam param{};
     plugin.GetPluginParam(&param);
     TerminalFleet fleet(terminals);
-    const auto timeout = std::chrono::milliseconds(
-        options.contains("timeout") ? std::stoi(options["timeout"]) : 5000);
-    std::unique_ptr<TerminalLink> link;
+    const std::chrono::milliseconds timeout(
+        NumberOption(options, "timeout", static_cast<int>(CallbackHost::kDefaultTimeout.count())));
     std::vector<int> targets = DevicesWithTerminals(terminals);
-    if (options.contains("listen")) {
-        const std::set<int> registry = RegistryDevices(hostFolder);
-        auto network = std::make_unique<Jt808Link>(ParseEndpoint(options["listen"]), registry,
-                                                   std::cout);
-        std::cout << "mdvr-host: listening on port " << network->Port() << '\n';
-        if (options.contains("expect")) {
-            const auto expected = static_cast<size_t>(std::stoi(options["expect"]));
-            const size_t ready = network->AwaitTerminals(expected, timeout);
-            std::cout << "mdvr-host: " << ready << " of " << expected
-                      << " terminal(s) authenticated\n";
-        }
-        targets.assign(registry.begin(), registry.end());
-        link = std::move(network);
-    } else {
-        link = std::make_unique<FileLink>(fleet);
-    }
+    std::unique_ptr<TerminalLink> link = MakeLink(options, hostFolder, fleet, timeout, targets);
     CallbackHost callbacks(*link, std::cout, timeout);
     callbacks.SetTargets(std::move(targets));
     callbacks.Install(plugin);
@@ -172,7 +156,7 @@ int RunHost(std::map<std::string, std::string>& options) {
 
     DisplayWindow window(plugin.GetDisplayWidth(), plugin.GetDisplayHeight());
     SessionRunner session(plugin, callbacks, fleet, window, std::cout);
-    const std::string script = options.contains("script") ? options["script"] : "-";
+    const std::string script = options.contains("positional") ? options["positional"] : "-";
     if (script == "-") return session.Run(std::cin, "<stdin>") ? 0 : 1;
     std::ifstream in(script);
     if (!in) {
@@ -185,8 +169,9 @@ int RunHost(std::map<std::string, std::string>& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::map<std::string, std::string> options;
-    const bool parsed = ParseArgs(argc, argv, options);
+    Options options;
+    const bool parsed = ParseCommandLine(argc, argv, kValueOptions, options) &&
+                        options.contains("plugin") && options.contains("host-folder");
     if (options.contains("help")) {
         std::cout << kHelp;
         return 0;
