@@ -2,10 +2,13 @@
 // run on a thread of their own, serving terminal files as mdvr-terminal does.
 #include <gtest/gtest.h>
 
+#include <iostream>
+#include <set>
 #include <sstream>
 #include <thread>
 
 #include "InstalledCallbacks.h"
+#include "TerminalSwarm.h"
 #include "support/ScratchDir.h"
 #include "text/CodePage.h"
 #include "tools/mdvr-host/CallbackHost.h"
@@ -152,6 +155,27 @@ INSTANTIATE_TEST_SUITE_P(BothHeaders, LiveLinkTest, ::testing::Values(Version::V
                          [](const auto& info) {
                              return info.param == Version::V2013 ? "v2013" : "v2019";
                          });
+
+TEST(LiveLinkScale, AMultiSetReachesAThousandTerminals) {
+    constexpr int kCount = 1000;
+    std::set<int> devIds;
+    for (int devId = 1; devId <= kCount; ++devId) devIds.insert(devId);
+    std::ostringstream out;
+    Jt808Link link({asio::ip::address_v4::loopback(), 0}, devIds, out);
+    test::TerminalSwarm swarm(kCount, link.Port(), Version::V2019);
+    ASSERT_EQ(link.AwaitTerminals(kCount, 30s), size_t{kCount}) << out.str();
+
+    CallbackHost host(link, out, 30s);
+    host.Install(test::CapturingExports());
+    host.SetTargets({devIds.begin(), devIds.end()});
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(g_installed.MultiSet(kSpeed50), 1);
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_NE(out.str().find("[multi-set] 1000 of 1000 device(s) saved"), std::string::npos);
+    EXPECT_EQ(swarm.Applied(), kCount);
+    std::cout << "multi-set to " << kCount << " terminals: "
+              << std::chrono::duration_cast<std::chrono::milliseconds>(took).count() << " ms\n";
+}
 
 }  // namespace
 }  // namespace mdvr::refhost
