@@ -113,8 +113,10 @@ asio::ip::tcp::endpoint ParseEndpoint(const std::string& text) {
     if (colon == std::string::npos) throw std::invalid_argument(text + ": expected ADDR:PORT");
     asio::error_code ec;
     const asio::ip::address address = asio::ip::make_address(text.substr(0, colon), ec);
-    const int port = std::atoi(text.c_str() + colon + 1);
-    if (ec || port <= 0 || port > 0xFFFF) {
+    const std::string digits = text.substr(colon + 1);
+    const int port = std::atoi(digits.c_str());
+    if (ec || digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos ||
+        port > 0xFFFF) {
         throw std::invalid_argument(text + ": expected ADDR:PORT");
     }
     return {address, static_cast<uint16_t>(port)};

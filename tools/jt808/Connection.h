@@ -61,7 +61,8 @@ class Connection : public std::enable_shared_from_this<Connection> {
     std::string m_peer;
 };
 
-// "ADDR:PORT" as an endpoint; throws std::invalid_argument for anything else.
+// "ADDR:PORT" as an endpoint (port 0: any free one); throws std::invalid_argument for anything
+// else.
 asio::ip::tcp::endpoint ParseEndpoint(const std::string& text);
 
 }  // namespace mdvr::jt808
