@@ -44,9 +44,10 @@ Header TerminalSide::MakeHeader(uint16_t msgId) const {
 }
 
 void TerminalSide::Register() {
-    const Registration registration{0, 0, "MDVR", "mdvr-terminal", "T" + m_options.phone.substr(
-                                        m_options.phone.size() > 6 ? m_options.phone.size() - 6 : 0),
-                                    1, ""};
+    // The terminal ID field holds seven bytes in 2013: the phone's last digits fit it.
+    const std::string& phone = m_options.phone;
+    const std::string id = phone.substr(phone.size() > 7 ? phone.size() - 7 : 0);
+    const Registration registration{0, 0, "MDVR", "mdvr-terminal", id, 1, ""};
     m_connection->Send(MakeHeader(msg::kRegister), Encode(registration, m_options.version));
 }
 
