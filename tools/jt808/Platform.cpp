@@ -117,10 +117,9 @@ void Platform::OnAuthenticate(Session& session, const Message& message) {
 void Platform::OnAnswer(Session& session, uint16_t serial, uint16_t msgId,
                         std::optional<Bytes> list, const std::string& why) {
     auto it = session.waiting.find(serial);
-    const bool query = msgId == msg::kQueryAll;
+    const auto isQuery = [](uint16_t id) { return id == msg::kQueryAll || id == msg::kQueryListed; };
     if (it == session.waiting.end() ||
-        (query != (it->second.msgId == msg::kQueryAll || it->second.msgId == msg::kQueryListed)) ||
-        (!query && it->second.msgId != msgId)) {
+        (isQuery(msgId) ? !isQuery(it->second.msgId) : it->second.msgId != msgId)) {
         Log(session, "an answer to no request: ignored");
         return;
     }

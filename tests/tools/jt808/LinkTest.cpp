@@ -162,5 +162,14 @@ TEST_F(LinkTest, AFloodOfBadFramesDropsOnlyThatConnection) {
     EXPECT_TRUE(healthy.list);
 }
 
+TEST(Jt808Endpoint, AddressAndPortOrNothing) {
+    EXPECT_EQ(ParseEndpoint("127.0.0.1:7808").port(), 7808);
+    EXPECT_EQ(ParseEndpoint("127.0.0.1:0").port(), 0);  // any free port
+    for (const char* bad : {"127.0.0.1", "127.0.0.1:", "127.0.0.1:70000", "127.0.0.1:-1",
+                            "localhost:7808", "127.0.0.1:78x"}) {
+        EXPECT_THROW(ParseEndpoint(bad), std::invalid_argument) << bad;
+    }
+}
+
 }  // namespace
 }  // namespace mdvr::jt808
