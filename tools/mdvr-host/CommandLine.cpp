@@ -1,6 +1,8 @@
 #include "tools/mdvr-host/CommandLine.h"
 
+#include <algorithm>
 #include <charconv>
+#include <iostream>
 #include <stdexcept>
 
 namespace mdvr::refhost {
@@ -33,6 +35,30 @@ int NumberOption(const Options& options, const std::string& name, int fallback) 
         throw std::invalid_argument("--" + name + " " + text + ": not a number");
     }
     return value;
+}
+
+int RunTool(int argc, char** argv, const ToolSpec& spec,
+            const std::function<int(Options&)>& run) {
+    Options options;
+    const bool parsed =
+        ParseCommandLine(argc, argv, spec.valueOptions, options) &&
+        std::all_of(spec.required.begin(), spec.required.end(),
+                    [&](const std::string& name) { return options.contains(name); }) &&
+        (spec.positional || !options.contains("positional"));
+    if (options.contains("help")) {
+        std::cout << spec.help;
+        return 0;
+    }
+    if (!parsed) {
+        std::cerr << spec.help;
+        return 2;
+    }
+    try {
+        return run(options);
+    } catch (const std::exception& e) {
+        std::cout << spec.name << ": " << e.what() << '\n';
+        return 1;
+    }
 }
 
 }  // namespace mdvr::refhost

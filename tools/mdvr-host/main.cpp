@@ -169,21 +169,6 @@ int RunHost(Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    Options options;
-    const bool parsed = ParseCommandLine(argc, argv, kValueOptions, options) &&
-                        options.contains("plugin") && options.contains("host-folder");
-    if (options.contains("help")) {
-        std::cout << kHelp;
-        return 0;
-    }
-    if (!parsed) {
-        std::cerr << kHelp;
-        return 2;
-    }
-    try {
-        return RunHost(options);
-    } catch (const std::exception& e) {
-        std::cout << "mdvr-host: " << e.what() << '\n';
-        return 1;
-    }
+    const ToolSpec spec{"mdvr-host", kHelp, kValueOptions, {"plugin", "host-folder"}, true};
+    return RunTool(argc, argv, spec, RunHost);
 }

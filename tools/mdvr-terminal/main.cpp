@@ -61,7 +61,7 @@ TerminalSide::Options SideOptions(const Options& options, const fs::path& file) 
     return side;
 }
 
-int Run(const Options& options) {
+int Run(Options& options) {
     const fs::path file = options.at("file");
     mdvr::SetAnsiCharset(kWireCharset);  // text parameters travel in it
     TerminalStore store = TerminalStore::Load(file);
@@ -77,22 +77,6 @@ int Run(const Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    Options options;
-    const bool parsed = ParseCommandLine(argc, argv, kValueOptions, options) &&
-                        options.contains("connect") && options.contains("file") &&
-                        !options.contains("positional");
-    if (options.contains("help")) {
-        std::cout << kHelp;
-        return 0;
-    }
-    if (!parsed) {
-        std::cerr << kHelp;
-        return 2;
-    }
-    try {
-        return Run(options);
-    } catch (const std::exception& e) {
-        std::cout << "mdvr-terminal: " << e.what() << '\n';
-        return 1;
-    }
+    const ToolSpec spec{"mdvr-terminal", kHelp, kValueOptions, {"connect", "file"}, false};
+    return RunTool(argc, argv, spec, Run);
 }
