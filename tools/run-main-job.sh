@@ -15,6 +15,7 @@ install_missing() {
     command -v cmake >/dev/null || missing+=(cmake)
     command -v ninja >/dev/null || missing+=(ninja-build)
     command -v g++ >/dev/null || missing+=(g++)
+    [[ -f /usr/include/asio.hpp ]] || missing+=(libasio-dev)
     ((${#missing[@]} == 0)) && return 0
     if [[ $(id -u) -ne 0 ]]; then
         echo "missing tools: ${missing[*]} (run as root to install them)" >&2
@@ -26,7 +27,7 @@ install_missing() {
 
 install_missing
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMDVR_TESTS=OFF >/dev/null
-cmake --build "$BUILD" --target mdvr808 mdvr-host -j "${MDVR_JOBS:-2}"
+cmake --build "$BUILD" --target mdvr808 mdvr-host mdvr-terminal -j "${MDVR_JOBS:-2}"
 
 SCRATCH=$(mktemp -d)
 trap 'rm -rf "$SCRATCH"' EXIT

@@ -4,31 +4,16 @@
 #include <cstring>
 #include <sstream>
 
+#include "InstalledCallbacks.h"
 #include "support/ScratchDir.h"
 #include "text/CodePage.h"
 #include "tools/mdvr-host/CallbackHost.h"
+#include "tools/mdvr-host/FileLink.h"
 
 namespace mdvr::refhost {
 namespace {
 
-struct Installed {
-    MDVR_ConfigSetFunc set = nullptr;
-    MDVR_ConfigGetFunc get = nullptr;
-    MDVR_ConfigMultiSetFunc multi = nullptr;
-    void* user = nullptr;
-};
-Installed g_installed;
-
-void MDVR_CALL TakeSet(MDVR_ConfigSetFunc f, void*, void* user) {
-    g_installed.set = f;
-    g_installed.user = user;
-}
-void MDVR_CALL TakeGet(MDVR_ConfigGetFunc f, void*) {
-    g_installed.get = f;
-}
-void MDVR_CALL TakeMulti(MDVR_ConfigMultiSetFunc f, void*) {
-    g_installed.multi = f;
-}
+using test::g_installed;
 
 class CallbackHostTest : public ::testing::Test {
   protected:
@@ -37,11 +22,7 @@ class CallbackHostTest : public ::testing::Test {
         Write(1001, "online yes\n0x0001 u32 30\n0x0055 u32 60\n");
         Write(1002, "online no\n0x0055 u32 80\n");
         Write(1003, "online yes\n0x0055 u32 90\n");
-        PluginExports exports{};
-        exports.SetConfigFunction = &TakeSet;
-        exports.SetConfigFunctionEx = &TakeGet;
-        exports.SetConfigFuncMutli = &TakeMulti;
-        m_host.Install(exports);
+        m_host.Install(test::CapturingExports());
         m_host.SetDevice(1001);
     }
 
@@ -49,17 +30,13 @@ class CallbackHostTest : public ::testing::Test {
         test::WriteFileText(m_fleet.FileOf(devId), text);
     }
     std::string Read(int devId) const { return test::ReadFileText(m_fleet.FileOf(devId)); }
-    int Set(const std::vector<uint8_t>& list) {
-        MDVR_ParamBufferSmall request{}, reply{};
-        std::memcpy(request.bytes, list.data(), list.size());
-        request.length = static_cast<uint32_t>(list.size());
-        return g_installed.set(MDVR_CMD_SET, &request, &reply, g_installed.user);
-    }
+    int Set(const std::vector<uint8_t>& list) { return g_installed.Set(list); }
 
     test::ScratchDir m_dir{"refhost_callbacks"};
     TerminalFleet m_fleet{m_dir.Path()};
     std::ostringstream m_out;
-    CallbackHost m_host{m_fleet, m_out};
+    FileLink m_link{m_fleet};
+    CallbackHost m_host{m_link, m_out};
 };
 
 const std::vector<uint8_t> kSpeed50{1, 0, 0, 0, 0x55, 4, 0, 0, 0, 50};
@@ -118,16 +95,11 @@ TEST_F(CallbackHostTest, OfflineMissingAndCorruptTerminalsFailAndKeepTheirFiles)
 
 TEST_F(CallbackHostTest, MultiSetReportsEachTerminal) {
     m_host.SetTargets({1001, 1002, 1003});
-    MDVR_BatchSetRecord record{};
-    record.kind = 0x45;
-    MDVR_ParamBuffer list{};
-    std::memcpy(list.bytes, kSpeed50.data(), kSpeed50.size());
-    list.length = static_cast<uint32_t>(kSpeed50.size());
-    ASSERT_EQ(g_installed.multi(&record, &list, g_installed.user), 1);
+    ASSERT_EQ(g_installed.MultiSet(kSpeed50), 1);
     EXPECT_EQ(Read(1001), "online yes\n0x0001 u32 30\n0x0055 u32 50\n");
     EXPECT_EQ(Read(1002), "online no\n0x0055 u32 80\n");
     EXPECT_EQ(Read(1003), "online yes\n0x0055 u32 50\n");
-    EXPECT_NE(m_out.str().find("[multi-set] device 1002 is offline"), std::string::npos);
+    EXPECT_NE(m_out.str().find("[save] device 1002: failed, offline, no answer"), std::string::npos);
     EXPECT_NE(m_out.str().find("[multi-set] 2 of 3 device(s) saved"), std::string::npos);
 }
 

@@ -7,6 +7,7 @@
 
 #include "support/ScratchDir.h"
 #include "text/CodePage.h"
+#include "tools/mdvr-host/FileLink.h"
 #include "tools/mdvr-host/SessionRunner.h"
 
 namespace mdvr::refhost {
@@ -48,7 +49,8 @@ class SessionTest : public ::testing::Test {
     test::ScratchDir m_terminals{"refhost_terminals"};
     TerminalFleet m_fleet{m_terminals.Path()};
     std::ostringstream m_out;
-    CallbackHost m_callbacks{m_fleet, m_out};
+    FileLink m_link{m_fleet};
+    CallbackHost m_callbacks{m_link, m_out};
     DisplayWindow m_window{1000, 670};
     SessionRunner m_runner{s_module->Exports(), m_callbacks, m_fleet, m_window, m_out};
 };

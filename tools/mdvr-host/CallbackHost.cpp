@@ -1,11 +1,20 @@
 #include "tools/mdvr-host/CallbackHost.h"
 
 #include <exception>
+#include <memory>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include "tools/mdvr-host/ListPrinter.h"
 
 namespace mdvr::refhost {
 namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr std::chrono::milliseconds kSlice{10};
+constexpr std::chrono::seconds kProgressEvery{1};
 
 // Nothing may unwind into the plug-in: a failure becomes a failed callback.
 template <typename Fn>
@@ -23,6 +32,17 @@ int Guarded(std::ostream& out, Fn&& fn) {
 template <size_t N>
 std::span<const uint8_t> Used(const uint8_t (&bytes)[N], uint32_t length) {
     return std::span<const uint8_t>(bytes, length < N ? length : N);
+}
+
+// The window stays responsive while a terminal is slow.
+void PumpWindowMessages() {
+#ifdef _WIN32
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+#endif
 }
 
 }  // namespace
@@ -52,65 +72,100 @@ int MDVR_CALL CallbackHost::OnMultiSet(MDVR_BatchSetRecord* record, MDVR_ParamBu
                    [&] { return self->MultiSet(*record, Used(list->bytes, list->length)); });
 }
 
-TerminalStore* CallbackHost::Reachable(int devId, const char* what) {
-    TerminalStore& terminal = m_fleet.Terminal(devId);  // a corrupt file throws, naming its line
-    if (terminal.Online()) return &terminal;
-    m_out << "[" << what << "] device " << devId << " is offline: no answer\n";
-    return nullptr;
+std::vector<LinkAnswer> CallbackHost::Await(
+    std::vector<int> devIds, const std::function<void(int, TerminalLink::Done)>& start) {
+    // Answers that come after the time-out land here harmlessly.
+    struct Pending {
+        std::vector<LinkAnswer> answers;
+        std::vector<bool> arrived;
+        size_t count = 0;
+    };
+    auto pending = std::make_shared<Pending>();
+    pending->answers.resize(devIds.size());
+    pending->arrived.resize(devIds.size());
+    for (size_t i = 0; i < devIds.size(); ++i) {
+        start(devIds[i], [pending, i](LinkAnswer answer) {
+            if (pending->arrived[i]) return;
+            pending->answers[i] = std::move(answer);
+            pending->arrived[i] = true;
+            ++pending->count;
+        });
+    }
+    const Clock::time_point begin = Clock::now();
+    Clock::time_point nextProgress = begin + kProgressEvery;
+    while (pending->count < devIds.size() && Clock::now() - begin < m_timeout) {
+        m_link.Wait(kSlice);
+        PumpWindowMessages();
+        if (Clock::now() >= nextProgress) {
+            m_out << "  ... " << pending->count << " / " << devIds.size() << " terminal(s) done\n"
+                  << std::flush;
+            nextProgress += kProgressEvery;
+        }
+    }
+    std::vector<LinkAnswer> answers = pending->answers;
+    for (size_t i = 0; i < devIds.size(); ++i) {
+        if (!pending->arrived[i]) {
+            answers[i].note = "no answer within " + std::to_string(m_timeout.count()) + " ms";
+        }
+    }
+    return answers;
 }
 
 bool CallbackHost::Get(int command, const MDVR_ParamBuffer& request, MDVR_ParamBuffer& reply) {
     const bool query = command == MDVR_CMD_QUERY;
     const char* what = query ? "query" : "get";
-    TerminalStore* terminal = Reachable(m_devId, what);
-    if (terminal == nullptr) return false;
-    std::optional<uint32_t> length =
-        query ? terminal->AnswerQuery(Used(request.bytes, request.length), request.length,
-                                      reply.bytes)
-              : terminal->AnswerAll(reply.bytes);
-    if (!length) {
-        m_out << "[" << what << "] device " << m_devId << ": the answer does not fit a list\n";
+    std::optional<Bytes> ids;
+    if (query) {
+        std::span<const uint8_t> used = Used(request.bytes, request.length);
+        ids.emplace(used.begin(), used.end());
+    }
+    LinkAnswer answer =
+        Await({m_devId}, [&](int devId, TerminalLink::Done done) {
+            m_link.Get(devId, ids, std::move(done));
+        }).front();
+    if (answer.ok && answer.list.size() > sizeof reply.bytes) {
+        answer = {false, {}, "the answer does not fit a list"};
+    }
+    if (!answer.ok || answer.list.empty()) {
+        m_out << "[" << what << "] device " << m_devId << ": "
+              << (answer.ok ? "an empty answer" : answer.note) << '\n';
         return false;
     }
-    reply.length = *length;
+    std::copy(answer.list.begin(), answer.list.end(), reply.bytes);
+    reply.length = static_cast<uint32_t>(answer.list.size());
     m_out << "[" << what << "] device " << m_devId << " answered " << int{reply.bytes[0]}
-          << " item(s), " << *length << " bytes\n";
+          << " item(s), " << reply.length << " bytes\n";
     return true;
 }
 
 bool CallbackHost::Set(std::span<const uint8_t> list) {
-    m_out << "[set] device " << m_devId << ", " << list.size() << " bytes sent:\n";
-    TerminalStore* terminal = Reachable(m_devId, "set");
-    m_out << DescribeList(list, list.size(), terminal);
-    return terminal != nullptr && SaveTo(m_devId, list);
+    m_out << "[set] device " << m_devId << ", " << list.size() << " bytes sent:\n"
+          << DescribeList(list, list.size(), m_link.Types(m_devId));
+    return SaveTo({m_devId}, list).front().ok;
 }
 
 bool CallbackHost::MultiSet(const MDVR_BatchSetRecord& record, std::span<const uint8_t> list) {
     m_out << "[multi-set] kind " << record.kind << ", " << list.size() << " bytes sent to "
           << m_targets.size() << " device(s):\n"
           << DescribeList(list, list.size(), nullptr);
-    size_t saved = 0;
-    for (int devId : m_targets) {
-        if (Guarded(m_out, [&] { return Reachable(devId, "multi-set") && SaveTo(devId, list); })) {
-            ++saved;
-        }
-    }
+    const std::vector<LinkAnswer> answers = SaveTo(m_targets, list);
+    const auto saved = std::count_if(answers.begin(), answers.end(),
+                                     [](const LinkAnswer& a) { return a.ok; });
     m_out << "[multi-set] " << saved << " of " << m_targets.size() << " device(s) saved\n";
     return saved > 0;
 }
 
-bool CallbackHost::SaveTo(int devId, std::span<const uint8_t> list) {
-    TerminalStore& terminal = m_fleet.Terminal(devId);
-    TerminalStore updated = terminal;  // the terminal changes only once its file did
-    if (!updated.Apply(list, list.size())) {
-        m_out << "[save] device " << devId << ": the list is cut short, nothing applied\n";
-        return false;
+std::vector<LinkAnswer> CallbackHost::SaveTo(const std::vector<int>& devIds,
+                                             std::span<const uint8_t> list) {
+    const Bytes bytes(list.begin(), list.end());
+    std::vector<LinkAnswer> answers = Await(devIds, [&](int devId, TerminalLink::Done done) {
+        m_link.Set(devId, bytes, std::move(done));
+    });
+    for (size_t i = 0; i < devIds.size(); ++i) {
+        m_out << "[save] device " << devIds[i] << ": "
+              << (answers[i].ok ? "" : "failed, ") << answers[i].note << '\n';
     }
-    updated.Save();
-    terminal = std::move(updated);
-    m_out << "[save] device " << devId << ": " << terminal.File().filename().string()
-          << " written\n";
-    return true;
+    return answers;
 }
 
 }  // namespace mdvr::refhost

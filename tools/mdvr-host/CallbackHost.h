@@ -1,18 +1,25 @@
 #pragma once
-// The three callbacks of a host, answered from simulated terminals. Every request is printed;
-// every save is printed as the bytes sent and item by item, with each terminal's outcome.
+// The three callbacks of a host, answered through a TerminalLink. Every request is printed;
+// every save is printed as the bytes sent and item by item, with each terminal's outcome. A
+// callback waits for its answers at most the time-out (a multi-device save waits for all its
+// terminals at once), pumping the window's messages meanwhile.
+#include <chrono>
 #include <ostream>
 #include <span>
 #include <vector>
 
 #include "tools/mdvr-host/PluginModule.h"
-#include "tools/mdvr-host/TerminalFleet.h"
+#include "tools/mdvr-host/TerminalLink.h"
 
 namespace mdvr::refhost {
 
 class CallbackHost {
   public:
-    CallbackHost(TerminalFleet& fleet, std::ostream& out) : m_fleet(fleet), m_out(out) {}
+    static constexpr std::chrono::milliseconds kDefaultTimeout{5000};
+
+    CallbackHost(TerminalLink& link, std::ostream& out,
+                 std::chrono::milliseconds timeout = kDefaultTimeout)
+        : m_link(link), m_out(out), m_timeout(timeout) {}
 
     void Install(const PluginExports& plugin);
     void SetDevice(int devId) { m_devId = devId; }
@@ -30,13 +37,14 @@ class CallbackHost {
     bool Get(int command, const MDVR_ParamBuffer& request, MDVR_ParamBuffer& reply);
     bool Set(std::span<const uint8_t> list);
     bool MultiSet(const MDVR_BatchSetRecord& record, std::span<const uint8_t> list);
-    // Applies the list to the terminal and saves its file; prints the outcome.
-    bool SaveTo(int devId, std::span<const uint8_t> list);
-    // The online terminal of a device, or null after printing why there is none.
-    TerminalStore* Reachable(int devId, const char* what);
+    // Sends the list to every device at once; each one's answer, a time-out when none came.
+    std::vector<LinkAnswer> SaveTo(const std::vector<int>& devIds, std::span<const uint8_t> list);
+    std::vector<LinkAnswer> Await(std::vector<int> devIds,
+                                  const std::function<void(int, TerminalLink::Done)>& start);
 
-    TerminalFleet& m_fleet;
+    TerminalLink& m_link;
     std::ostream& m_out;
+    std::chrono::milliseconds m_timeout;
     int m_devId = 0;
     std::vector<int> m_targets;
 };

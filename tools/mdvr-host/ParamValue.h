@@ -14,6 +14,8 @@ enum class ParamType : uint8_t { U8, U16, U32, Text, Hex };
 
 using Bytes = std::vector<uint8_t>;
 
+inline constexpr char kWireCharset[] = "GBK";  // what terminals and Chinese hosts use
+
 std::string_view TypeName(ParamType type);
 std::optional<ParamType> ParseTypeName(std::string_view name);
 

@@ -26,6 +26,7 @@
 
 #include "tools/mdvr-host/CallbackHost.h"
 #include "tools/mdvr-host/DisplayWindow.h"
+#include "tools/mdvr-host/TerminalFleet.h"
 
 namespace mdvr::refhost {
 

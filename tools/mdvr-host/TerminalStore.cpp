@@ -13,6 +13,7 @@ namespace mdvr::refhost {
 namespace {
 
 constexpr std::string_view kHeaderKey = "online";
+constexpr size_t kLongestList = 1 + kMaxListItems * (5 + 255);
 
 std::string_view Trim(std::string_view s) {
     const size_t first = s.find_first_not_of(" \t\r");
@@ -161,6 +162,15 @@ std::optional<uint32_t> TerminalStore::Answer(const std::vector<const StoredPara
     return pos;
 }
 
+std::optional<Bytes> TerminalStore::AnswerList(const std::optional<Bytes>& query) const {
+    Bytes list(kLongestList);
+    const std::optional<uint32_t> length =
+        query ? AnswerQuery(*query, query->size(), list) : AnswerAll(list);
+    if (!length) return std::nullopt;
+    list.resize(*length);
+    return list;
+}
+
 bool TerminalStore::Apply(std::span<const uint8_t> list, size_t length) {
     if (length == 0 || length > list.size()) return false;
     std::vector<ParamItem> items;
@@ -207,6 +217,14 @@ std::string TerminalStore::LineOf(uint32_t id) const {
 
 void TerminalStore::Save() const {
     WriteFileAtomically(m_file, Serialize());
+}
+
+bool TerminalStore::ApplyAndSave(std::span<const uint8_t> list) {
+    TerminalStore updated = *this;
+    if (!updated.Apply(list, list.size())) return false;
+    updated.Save();
+    *this = std::move(updated);
+    return true;
 }
 
 }  // namespace mdvr::refhost

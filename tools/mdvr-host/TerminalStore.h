@@ -51,6 +51,9 @@ class TerminalStore {
     // The list of the queried IDs that the terminal has, in query order, each once.
     std::optional<uint32_t> AnswerQuery(std::span<const uint8_t> query, size_t length,
                                         std::span<uint8_t> out) const;
+    // The list of every parameter (query nullopt) or of the queried ones, as a host sends it;
+    // nullopt when it does not fit a list.
+    std::optional<Bytes> AnswerList(const std::optional<Bytes>& query) const;
     // Merges a received list: a new value replaces the old, IDs not in it are kept, new IDs are
     // appended. A list that is cut short changes nothing and gives false.
     bool Apply(std::span<const uint8_t> list, size_t length);
@@ -59,6 +62,9 @@ class TerminalStore {
     std::string LineOf(uint32_t id) const;  // the file line of that parameter; empty if none
     // Writes the file atomically; throws std::runtime_error naming the file when it cannot.
     void Save() const;
+    // Apply, then Save; the store changes only once its file did. False for a list cut short;
+    // throws like Save.
+    bool ApplyAndSave(std::span<const uint8_t> list);
 
   private:
     struct Line {

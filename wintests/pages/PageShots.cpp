@@ -15,6 +15,7 @@
 #include "Check.h"
 #include "HostWindow.h"
 #include "tools/mdvr-host/CallbackHost.h"
+#include "tools/mdvr-host/FileLink.h"
 #include "tools/mdvr-host/PluginModule.h"
 #include "tools/mdvr-host/TerminalFleet.h"
 
@@ -22,6 +23,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using mdvr::refhost::CallbackHost;
+using mdvr::refhost::FileLink;
 using mdvr::refhost::PluginModule;
 using mdvr::refhost::TerminalFleet;
 using mdvr::wintest::Control;
@@ -136,7 +138,8 @@ int main(int argc, char** argv) {
         const auto& exports = plugin.Exports();
         TerminalFleet fleet(out / "terminals");
         std::ostringstream log;
-        CallbackHost callbacks(fleet, log);
+        FileLink link(fleet);
+        CallbackHost callbacks(link, log);
         callbacks.Install(exports);
         exports.SetLangPath((hostFolder / "lang" / "zh-CN.ini").string().c_str());
         HWND top = mdvr::wintest::CreateHostWindow(L"MdvrPageShots");

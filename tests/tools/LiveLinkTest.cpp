@@ -1,0 +1,181 @@
+// The host's callbacks answered by terminals over a JT/T 808 link on loopback: the terminals
+// run on a thread of their own, serving terminal files as mdvr-terminal does.
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <set>
+#include <sstream>
+#include <thread>
+
+#include "InstalledCallbacks.h"
+#include "TerminalSwarm.h"
+#include "support/ScratchDir.h"
+#include "text/CodePage.h"
+#include "tools/mdvr-host/CallbackHost.h"
+#include "tools/mdvr-host/Jt808Link.h"
+#include "tools/mdvr-terminal/TerminalFile.h"
+
+namespace mdvr::refhost {
+namespace {
+
+using namespace std::chrono_literals;
+using jt808::TerminalSide;
+using jt808::Version;
+using test::g_installed;
+
+std::string LongFile(int devId) {
+    std::string text = "online yes\n0x0001 u32 30\n0x0055 u32 60\n0x0083 text 粤A" +
+                       std::to_string(devId) + "\n";
+    for (const char* id : {"0xF000", "0xF001", "0xF002", "0xF003"}) {  // a reply in sub-packets
+        text.append(id).append(" hex");
+        for (int i = 0; i < 100; ++i) text += " 7E";
+        text += '\n';
+    }
+    return text;
+}
+
+// The terminals' side: stores, their links and the thread that runs them.
+class Terminals {
+  public:
+    ~Terminals() {
+        m_work.reset();
+        m_io.stop();
+        if (m_thread.joinable()) m_thread.join();
+    }
+
+    void Add(const std::filesystem::path& file, Version version, uint16_t port,
+             TerminalSide::Fault fault = TerminalSide::Fault::None) {
+        m_stores.push_back(std::make_unique<TerminalStore>(TerminalStore::Load(file)));
+        TerminalSide::Options options{file.stem().string(), version, 1000ms, 300, fault, 0ms,
+                                      &m_log};
+        m_sides.push_back(
+            std::make_unique<TerminalSide>(m_io, options, ServeFile(*m_stores.back())));
+        m_sides.back()->Connect({asio::ip::address_v4::loopback(), port});
+    }
+    void Run() {
+        m_thread = std::thread([this] { m_io.run(); });
+    }
+
+  private:
+    std::ostringstream m_log;
+    asio::io_context m_io;
+    asio::executor_work_guard<asio::io_context::executor_type> m_work{m_io.get_executor()};
+    std::vector<std::unique_ptr<TerminalStore>> m_stores;
+    std::vector<std::unique_ptr<TerminalSide>> m_sides;
+    std::thread m_thread;
+};
+
+class LiveLinkTest : public ::testing::TestWithParam<Version> {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(SetAnsiCharset("GBK"));
+        for (int devId : {1001, 1002, 1003}) Write(devId, LongFile(devId));
+        m_host.Install(test::CapturingExports());
+        m_host.SetTargets({1001, 1002, 1003, 1004});
+    }
+
+    std::filesystem::path FileOf(int devId) const {
+        return m_dir.Path() / (std::to_string(devId) + ".terminal");
+    }
+    void Write(int devId, const std::string& text) { test::WriteFileText(FileOf(devId), text); }
+    std::string Read(int devId) const { return test::ReadFileText(FileOf(devId)); }
+    void Connect(std::initializer_list<std::pair<int, TerminalSide::Fault>> devices) {
+        for (auto [devId, fault] : devices) m_terminals.Add(FileOf(devId), GetParam(), m_link.Port(), fault);
+        m_terminals.Run();
+        ASSERT_EQ(m_link.AwaitTerminals(devices.size(), 5s), devices.size());
+    }
+    int Get(int devId, std::vector<uint8_t>& list) {
+        m_host.SetDevice(devId);
+        MDVR_ParamBuffer request{}, reply{};
+        const int ok = g_installed.get(MDVR_CMD_GET_ALL, &request, &reply, g_installed.user);
+        list.assign(reply.bytes, reply.bytes + reply.length);
+        return ok;
+    }
+
+    test::ScratchDir m_dir{"live_link"};
+    std::ostringstream m_out;
+    Jt808Link m_link{{asio::ip::address_v4::loopback(), 0}, {1001, 1002, 1003, 1004}, m_out};
+    CallbackHost m_host{m_link, m_out, 500ms};
+    Terminals m_terminals;  // stops before the link goes
+};
+
+const std::vector<uint8_t> kSpeed50{1, 0, 0, 0, 0x55, 4, 0, 0, 0, 50};
+
+TEST_P(LiveLinkTest, LoadEditAndSaveReachTheTerminalFile) {
+    Connect({{1001, TerminalSide::Fault::None}});
+    std::vector<uint8_t> list;
+    ASSERT_EQ(Get(1001, list), 1) << m_out.str();
+    EXPECT_EQ(list[0], 7);  // every parameter, in sub-packets
+    ASSERT_EQ(g_installed.Set(kSpeed50), 1) << m_out.str();
+    std::string expected = LongFile(1001);
+    expected.replace(expected.find("0x0055 u32 60"), 13, "0x0055 u32 50");
+    EXPECT_EQ(Read(1001), expected);
+}
+
+TEST_P(LiveLinkTest, AnUneditedListGoesBackUnchanged) {
+    Connect({{1001, TerminalSide::Fault::None}});
+    std::vector<uint8_t> list;
+    ASSERT_EQ(Get(1001, list), 1);
+    ASSERT_LE(list.size(), sizeof(MDVR_ParamBufferSmall::bytes));
+    ASSERT_EQ(g_installed.Set(list), 1) << m_out.str();
+    EXPECT_EQ(Read(1001), LongFile(1001));
+    std::vector<uint8_t> again;
+    ASSERT_EQ(Get(1001, again), 1);
+    EXPECT_EQ(again, list);
+}
+
+TEST_P(LiveLinkTest, MultiSetReportsEveryTerminal) {
+    Connect({{1001, TerminalSide::Fault::None},
+             {1002, TerminalSide::Fault::Drop},
+             {1003, TerminalSide::Fault::DisconnectMidReply}});
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(g_installed.MultiSet(kSpeed50), 1);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);  // one time-out for all, no hang
+    const std::string out = m_out.str();
+    for (const char* line : {"[save] device 1001: the terminal saved it",
+                             "[save] device 1002: failed, no answer within 500 ms",
+                             "[save] device 1003: failed, disconnected",
+                             "[save] device 1004: failed, not connected",
+                             "[multi-set] 1 of 4 device(s) saved"}) {
+        EXPECT_NE(out.find(line), std::string::npos) << line << '\n' << out;
+    }
+    EXPECT_NE(Read(1001).find("0x0055 u32 50"), std::string::npos);
+}
+
+TEST_P(LiveLinkTest, AFaultyTerminalFailsItsCallbackWithinTheTimeOut) {
+    Connect({{1001, TerminalSide::Fault::Corrupt}, {1002, TerminalSide::Fault::None}});
+    std::vector<uint8_t> list;
+    EXPECT_EQ(Get(1001, list), 0);
+    EXPECT_NE(m_out.str().find("[get] device 1001: no answer within 500 ms"), std::string::npos)
+        << m_out.str();
+    EXPECT_EQ(Get(1002, list), 1);  // the other terminal's session is undisturbed
+}
+
+INSTANTIATE_TEST_SUITE_P(BothHeaders, LiveLinkTest, ::testing::Values(Version::V2013, Version::V2019),
+                         [](const auto& info) {
+                             return info.param == Version::V2013 ? "v2013" : "v2019";
+                         });
+
+TEST(LiveLinkScale, AMultiSetReachesAThousandTerminals) {
+    constexpr int kCount = 1000;
+    std::set<int> devIds;
+    for (int devId = 1; devId <= kCount; ++devId) devIds.insert(devId);
+    std::ostringstream out;
+    Jt808Link link({asio::ip::address_v4::loopback(), 0}, devIds, out);
+    test::TerminalSwarm swarm(kCount, link.Port(), Version::V2019);
+    ASSERT_EQ(link.AwaitTerminals(kCount, 30s), size_t{kCount}) << out.str();
+
+    CallbackHost host(link, out, 30s);
+    host.Install(test::CapturingExports());
+    host.SetTargets({devIds.begin(), devIds.end()});
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(g_installed.MultiSet(kSpeed50), 1);
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_NE(out.str().find("[multi-set] 1000 of 1000 device(s) saved"), std::string::npos);
+    EXPECT_EQ(swarm.Applied(), kCount);
+    std::cout << "multi-set to " << kCount << " terminals: "
+              << std::chrono::duration_cast<std::chrono::milliseconds>(took).count() << " ms\n";
+}
+
+}  // namespace
+}  // namespace mdvr::refhost

@@ -1,0 +1,175 @@
+// The platform and terminal sides over loopback: registration, queries, settings, sub-packets,
+// both header versions, and faults that must not disturb other terminals.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "tools/jt808/Platform.h"
+#include "tools/jt808/TerminalSide.h"
+
+namespace mdvr::jt808 {
+namespace {
+
+using namespace std::chrono_literals;
+
+Bytes ListOf(size_t items, size_t valueSize) {
+    Bytes list{static_cast<uint8_t>(items)};
+    for (size_t i = 0; i < items; ++i) {
+        const Bytes item{0x00, 0x00, 0xF0, static_cast<uint8_t>(i), static_cast<uint8_t>(valueSize)};
+        list.insert(list.end(), item.begin(), item.end());
+        list.insert(list.end(), valueSize, static_cast<uint8_t>(0x7E - i));  // escapes too
+    }
+    return list;
+}
+
+struct Answer {
+    bool arrived = false;
+    std::optional<Bytes> list;
+    std::string why;
+};
+
+class LinkTest : public ::testing::Test {
+  protected:
+    struct Terminal {
+        Bytes list;
+        Bytes applied;
+        std::unique_ptr<TerminalSide> side;
+    };
+
+    Terminal& Start(const std::string& phone, Version version,
+                    TerminalSide::Fault fault = TerminalSide::Fault::None, Bytes list = ListOf(3, 4)) {
+        auto terminal = std::make_unique<Terminal>();
+        Terminal* t = terminal.get();
+        t->list = std::move(list);
+        TerminalSide::Options options{phone, version, 1000ms, 1000, fault, 0ms, &m_log};
+        t->side = std::make_unique<TerminalSide>(
+            m_io, options,
+            TerminalSide::Store{[t](const Bytes&) { return std::optional<Bytes>(t->list); },
+                                [t](const Bytes& list) {
+                                    t->applied = list;
+                                    return true;
+                                }});
+        t->side->Connect({asio::ip::address_v4::loopback(), m_platform.Port()});
+        m_terminals.push_back(std::move(terminal));
+        return *t;
+    }
+
+    template <typename Pred>
+    bool RunUntil(Pred pred, std::chrono::milliseconds limit = 2000ms) {
+        const auto deadline = std::chrono::steady_clock::now() + limit;
+        while (!pred() && std::chrono::steady_clock::now() < deadline) m_io.run_for(5ms);
+        return pred();
+    }
+
+    Platform::Done Into(Answer& answer) {
+        return [&answer](std::optional<Bytes> list, const std::string& why) {
+            answer = {true, std::move(list), why};
+        };
+    }
+
+    std::ostringstream m_log;
+    asio::io_context m_io;
+    Platform m_platform{m_io, {asio::ip::address_v4::loopback(), 0},
+                        {10s, [](const std::string& key) { return key != "999"; }, &m_log}};
+    std::vector<std::unique_ptr<Terminal>> m_terminals;
+};
+
+TEST_F(LinkTest, QueriesAndSettingsInBothVersions) {
+    const struct {
+        Version version;
+        const char* phone;
+        Bytes list;
+    } cases[] = {
+        {Version::V2013, "013900000001", ListOf(3, 4)},
+        {Version::V2019, "00000000013900000002", ListOf(3, 4)},
+        {Version::V2013, "13900000003", ListOf(12, 200)},  // 0x0104 in three packets
+        {Version::V2019, "13900000004", ListOf(12, 200)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.phone);
+        Terminal& t = Start(c.phone, c.version, TerminalSide::Fault::None, c.list);
+        const std::string key = PhoneKey(c.phone);
+        ASSERT_TRUE(RunUntil([&] { return m_platform.Ready(key); })) << m_log.str();
+
+        for (const Bytes& ids : {Bytes{}, Bytes{0x01, 0x00, 0x00, 0xF0, 0x01}}) {
+            Answer got;
+            m_platform.Query(key, ids, Into(got));
+            ASSERT_TRUE(RunUntil([&] { return got.arrived; })) << m_log.str();
+            EXPECT_EQ(got.list, c.list);
+        }
+        // A list received and sent back unedited arrives with the same items.
+        Answer set;
+        m_platform.Set(key, c.list, Into(set));
+        ASSERT_TRUE(RunUntil([&] { return set.arrived; }));
+        EXPECT_TRUE(set.list) << set.why;
+        EXPECT_EQ(t.applied, c.list);
+    }
+}
+
+TEST_F(LinkTest, UnknownTerminalsGetNoConfigurationTraffic) {
+    Start("999", Version::V2013);
+    ASSERT_TRUE(RunUntil([&] { return m_log.str().find("registration refused") != std::string::npos; }));
+    EXPECT_FALSE(m_platform.Ready("999"));
+    Answer got;
+    m_platform.Query("999", {}, Into(got));
+    EXPECT_TRUE(got.arrived);
+    EXPECT_FALSE(got.list);
+    EXPECT_NE(m_log.str().find("not in the registry"), std::string::npos) << m_log.str();
+}
+
+TEST_F(LinkTest, FaultyRepliesFailOnlyTheirOwnRequest) {
+    const struct {
+        TerminalSide::Fault fault;
+        bool answered;  // false: only the caller's time-out ends the wait
+        const char* logged;
+    } cases[] = {
+        {TerminalSide::Fault::Drop, false, "reply dropped"},
+        {TerminalSide::Fault::Corrupt, false, "bad check code"},
+        {TerminalSide::Fault::DisconnectMidReply, true, "disconnected"},
+    };
+    Start("100", Version::V2013);
+    uint32_t phone = 200;
+    for (const auto& c : cases) {
+        const std::string key = std::to_string(++phone);
+        Start(key, Version::V2019, c.fault, ListOf(12, 200));
+        ASSERT_TRUE(RunUntil([&] { return m_platform.Ready(key) && m_platform.Ready("100"); }));
+        Answer faulty, healthy;
+        m_platform.Query(key, {}, Into(faulty));
+        m_platform.Query("100", {}, Into(healthy));
+        RunUntil([&] { return faulty.arrived && healthy.arrived; }, 300ms);
+        EXPECT_EQ(faulty.arrived, c.answered) << key;
+        EXPECT_FALSE(faulty.list);
+        EXPECT_TRUE(healthy.list) << m_log.str();
+        EXPECT_NE(m_log.str().find(c.logged), std::string::npos) << m_log.str();
+    }
+}
+
+TEST_F(LinkTest, AFloodOfBadFramesDropsOnlyThatConnection) {
+    Start("100", Version::V2013);
+    asio::ip::tcp::socket flood(m_io);
+    flood.connect({asio::ip::address_v4::loopback(), m_platform.Port()});
+    Bytes halves;
+    for (size_t i = 0; i < 2 * Connection::kMaxBadFrames; ++i) {
+        halves.insert(halves.end(), {kFlag, 0x01, 0x02, 0x03});
+    }
+    asio::write(flood, asio::buffer(halves));
+    ASSERT_TRUE(RunUntil([&] { return m_log.str().find("too many bad frames") != std::string::npos; }))
+        << m_log.str();
+    Answer healthy;
+    ASSERT_TRUE(RunUntil([&] { return m_platform.Ready("100"); }));
+    m_platform.Query("100", {}, Into(healthy));
+    ASSERT_TRUE(RunUntil([&] { return healthy.arrived; }));
+    EXPECT_TRUE(healthy.list);
+}
+
+TEST(Jt808Endpoint, AddressAndPortOrNothing) {
+    EXPECT_EQ(ParseEndpoint("127.0.0.1:7808").port(), 7808);
+    EXPECT_EQ(ParseEndpoint("127.0.0.1:0").port(), 0);  // any free port
+    for (const char* bad : {"127.0.0.1", "127.0.0.1:", "127.0.0.1:70000", "127.0.0.1:-1",
+                            "localhost:7808", "127.0.0.1:78x"}) {
+        EXPECT_THROW(ParseEndpoint(bad), std::invalid_argument) << bad;
+    }
+}
+
+}  // namespace
+}  // namespace mdvr::jt808
