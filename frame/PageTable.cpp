@@ -1,6 +1,7 @@
 #include "frame/PageTable.h"
 
 #include "pages/CDlgAVChannelList.h"
+#include "pages/CDlgAlarmSetup.h"
 #include "pages/CDlgFirstPage.h"
 #include "pages/CDlgFromServerSetup.h"
 #include "pages/CDlgGnssSetup.h"
@@ -47,7 +48,7 @@ constexpr PageInfo kPages[kPageCount] = {
     {4, {14005}, nullptr, &Always},
     {5, {14004}, nullptr, &Always},
     {6, {14009}, &Make<CDlgFromServerSetup>, &WithLevel},
-    {7, {14000}, nullptr, &Always},
+    {7, {14000}, &Make<CDlgAlarmSetup>, &Always},
     {8, {17500}, &Make<CDlgPhoto>, &Always},
     {9, {14008}, &Make<CDlgGnssSetup>, &Always},
     {10, {14010}, nullptr, &WithLevel},

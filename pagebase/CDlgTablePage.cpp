@@ -356,7 +356,9 @@ bool CDlgTablePage::OpenMask(const ParamRow& row) {
     const bool ownTitle = row.maskTitle.stringId != 0 || row.maskTitle.literal != nullptr;
     popup.SetTitle(ui::CaptionText(ownTitle ? row.maskTitle : row.caption));
     if (popup.DoModal(this) == CDlgAlarmMask::kResultOk) {
-        View().SetText(row.control, std::to_wstring(static_cast<int32_t>(popup.Mask())));
+        const uint32_t mask = popup.Mask();
+        View().SetText(row.control, row.maskUnsigned ? std::to_wstring(mask)
+                                                     : std::to_wstring(static_cast<int32_t>(mask)));
     }
     return true;
 }

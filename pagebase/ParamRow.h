@@ -96,6 +96,7 @@ struct ParamRow {
     int maskMode = 1;    // the popup's bit names: 1 JT/T 808 alarm bits, 0 video alarm bits
     bool maskInGroup = false;  // the button follows the group's enabling
     ui::Caption maskTitle;     // the popup's title; none = the row's caption
+    bool maskUnsigned = false; // the popup's word goes back as an unsigned number (else signed)
     bool ascii = false;        // edit kept to printable ASCII; rejected input shows a balloon
     bool hasInitial = false;   // combos and radios: the entry selected at initialisation
     uint32_t initial = 0;
@@ -150,6 +151,7 @@ struct ParamRow {
     constexpr ParamRow MaskTitle(ui::Caption title) const {
         return With(&ParamRow::maskTitle, title);
     }
+    constexpr ParamRow UnsignedMask() const { return With(&ParamRow::maskUnsigned, true); }
     constexpr ParamRow Ascii() const { return With(&ParamRow::ascii, true); }
     constexpr ParamRow Initial(uint32_t value) const {
         ParamRow r = With(&ParamRow::initial, value);
