@@ -5,6 +5,7 @@
 #include "pages/CDlgFirstPage.h"
 #include "pages/CDlgFromServerSetup.h"
 #include "pages/CDlgGnssSetup.h"
+#include "pages/CDlgMonitorSetup.h"
 #include "pages/CDlgNumPeople.h"
 #include "pages/CDlgPhoto.h"
 #include "pages/CDlgVideoAlarmParam.h"
@@ -44,7 +45,7 @@ bool Passengers(const Profile&, const Switches& s) { return s.passengers; }
 constexpr PageInfo kPages[kPageCount] = {
     {1, {11011}, &Make<CDlgFirstPage>, &Always},
     {2, {14001}, nullptr, &Always},
-    {3, {14002}, nullptr, &Always},
+    {3, {14002}, &Make<CDlgMonitorSetup>, &Always},
     {4, {14005}, nullptr, &Always},
     {5, {14004}, nullptr, &Always},
     {6, {14009}, &Make<CDlgFromServerSetup>, &WithLevel},

@@ -15,6 +15,10 @@ namespace mdvr {
 
 namespace {
 
+bool HasName(const ui::Caption& name) {
+    return name.stringId != 0 || name.literal != nullptr;
+}
+
 bool InRange(const ParamRow& row, int64_t value) {
     return !row.hasRange || (value >= row.low && value <= row.high);
 }
@@ -195,7 +199,8 @@ void CDlgTablePage::ShowRowMessage(const ParamRow& row) {
     const std::wstring text =
         row.message != nullptr
             ? std::wstring(row.message)
-            : FormatChineseColon(ui::CaptionText(row.caption),
+            : FormatChineseColon(ui::CaptionText(HasName(row.fieldName) ? row.fieldName
+                                                                         : row.caption),
                                  CLanguage::Instance().GetText(row.ruleTextId));
     ShowMsgTipEx(text, L"", kMsgTipNotice);
     const int focus = row.kind == RowKind::kRadio && !row.choices.empty()

@@ -82,6 +82,7 @@ struct ParamRow {
     Rule rule = Rule::kNone;
     int ruleTextId = 15000;      // rule text after the caption: 15000 numbers, 15016 hosts
     const wchar_t* message = nullptr;  // a fixed message instead of caption + rule text
+    ui::Caption fieldName;  // the field's name in its message when it is not the caption
     EmptySends empty = EmptySends::kNothing;
     uint8_t shift = 0;  // bit range inside a packed value: shift and width (0 = whole value)
     uint8_t bits = 0;
@@ -117,6 +118,7 @@ struct ParamRow {
     }
     constexpr ParamRow Check(Rule what) const { return With(&ParamRow::rule, what); }
     constexpr ParamRow RuleText(int stringId) const { return With(&ParamRow::ruleTextId, stringId); }
+    constexpr ParamRow FieldName(ui::Caption name) const { return With(&ParamRow::fieldName, name); }
     constexpr ParamRow Message(const wchar_t* text) const { return With(&ParamRow::message, text); }
     constexpr ParamRow Empty(EmptySends what) const { return With(&ParamRow::empty, what); }
     constexpr ParamRow EmptyAsZero() const { return Empty(EmptySends::kZero); }
