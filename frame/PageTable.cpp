@@ -1,12 +1,14 @@
 #include "frame/PageTable.h"
 
 #include "pages/CDlgAVChannelList.h"
+#include "pages/CDlgAlarmSetup.h"
 #include "pages/CDlgCanSetup.h"
 #include "pages/CDlgCarSetup.h"
 #include "pages/CDlgDevSetup.h"
 #include "pages/CDlgFirstPage.h"
 #include "pages/CDlgFromServerSetup.h"
 #include "pages/CDlgGnssSetup.h"
+#include "pages/CDlgMonitorSetup.h"
 #include "pages/CDlgNightSetup.h"
 #include "pages/CDlgNumPeople.h"
 #include "pages/CDlgPhoto.h"
@@ -48,11 +50,11 @@ bool Passengers(const Profile&, const Switches& s) { return s.passengers; }
 constexpr PageInfo kPages[kPageCount] = {
     {1, {11011}, &Make<CDlgFirstPage>, &Always},
     {2, {14001}, &Make<CDlgDevSetup>, &Always},
-    {3, {14002}, nullptr, &Always},
+    {3, {14002}, &Make<CDlgMonitorSetup>, &Always},
     {4, {14005}, &Make<CDlgCarSetup>, &Always},
     {5, {14004}, nullptr, &Always},
     {6, {14009}, &Make<CDlgFromServerSetup>, &WithLevel},
-    {7, {14000}, nullptr, &Always},
+    {7, {14000}, &Make<CDlgAlarmSetup>, &Always},
     {8, {17500}, &Make<CDlgPhoto>, &Always},
     {9, {14008}, &Make<CDlgGnssSetup>, &Always},
     {10, {14010}, &Make<CDlgCanSetup>, &WithLevel},

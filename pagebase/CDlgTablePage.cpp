@@ -15,6 +15,10 @@ namespace mdvr {
 
 namespace {
 
+bool HasName(const ui::Caption& name) {
+    return name.stringId != 0 || name.literal != nullptr;
+}
+
 bool InRange(const ParamRow& row, int64_t value) {
     return !row.hasRange || (value >= row.low && value <= row.high);
 }
@@ -191,7 +195,8 @@ void CDlgTablePage::ShowRowMessage(const ParamRow& row) {
     const std::wstring text =
         row.message != nullptr
             ? std::wstring(row.message)
-            : FormatChineseColon(ui::CaptionText(row.caption),
+            : FormatChineseColon(ui::CaptionText(HasName(row.fieldName) ? row.fieldName
+                                                                         : row.caption),
                                  CLanguage::Instance().GetText(row.ruleTextId));
     ShowMsgTipEx(text, L"", kMsgTipNotice);
     const int focus = row.kind == RowKind::kRadio && !row.choices.empty()
@@ -352,7 +357,9 @@ bool CDlgTablePage::OpenMask(const ParamRow& row) {
     const bool ownTitle = row.maskTitle.stringId != 0 || row.maskTitle.literal != nullptr;
     popup.SetTitle(ui::CaptionText(ownTitle ? row.maskTitle : row.caption));
     if (popup.DoModal(this) == CDlgAlarmMask::kResultOk) {
-        View().SetText(row.control, std::to_wstring(static_cast<int32_t>(popup.Mask())));
+        const uint32_t mask = popup.Mask();
+        View().SetText(row.control, row.maskUnsigned ? std::to_wstring(mask)
+                                                     : std::to_wstring(static_cast<int32_t>(mask)));
     }
     return true;
 }

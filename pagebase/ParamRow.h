@@ -82,6 +82,7 @@ struct ParamRow {
     Rule rule = Rule::kNone;
     int ruleTextId = 15000;      // rule text after the caption: 15000 numbers, 15016 hosts
     const wchar_t* message = nullptr;  // a fixed message instead of caption + rule text
+    ui::Caption fieldName;  // the field's name in its message when it is not the caption
     EmptySends empty = EmptySends::kNothing;
     uint8_t shift = 0;  // bit range inside a packed value: shift and width (0 = whole value)
     uint8_t bits = 0;
@@ -97,6 +98,7 @@ struct ParamRow {
     int maskMode = 1;    // the popup's bit names: 1 JT/T 808 alarm bits, 0 video alarm bits
     bool maskInGroup = false;  // the button follows the group's enabling
     ui::Caption maskTitle;     // the popup's title; none = the row's caption
+    bool maskUnsigned = false; // the popup's word goes back as an unsigned number (else signed)
     bool ascii = false;        // edit kept to printable ASCII; rejected input shows a balloon
     bool hasInitial = false;   // combos and radios: the entry selected at initialisation
     uint32_t initial = 0;
@@ -118,6 +120,7 @@ struct ParamRow {
     }
     constexpr ParamRow Check(Rule what) const { return With(&ParamRow::rule, what); }
     constexpr ParamRow RuleText(int stringId) const { return With(&ParamRow::ruleTextId, stringId); }
+    constexpr ParamRow FieldName(ui::Caption name) const { return With(&ParamRow::fieldName, name); }
     constexpr ParamRow Message(const wchar_t* text) const { return With(&ParamRow::message, text); }
     constexpr ParamRow Empty(EmptySends what) const { return With(&ParamRow::empty, what); }
     constexpr ParamRow EmptyAsZero() const { return Empty(EmptySends::kZero); }
@@ -153,6 +156,7 @@ struct ParamRow {
         return With(&ParamRow::maskTitle, title);
     }
     constexpr ParamRow Spin(int upDownId) const { return With(&ParamRow::spin, upDownId); }
+    constexpr ParamRow UnsignedMask() const { return With(&ParamRow::maskUnsigned, true); }
     constexpr ParamRow Ascii() const { return With(&ParamRow::ascii, true); }
     constexpr ParamRow Initial(uint32_t value) const {
         ParamRow r = With(&ParamRow::initial, value);

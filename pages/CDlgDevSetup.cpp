@@ -77,7 +77,7 @@ bool CDlgDevSetup::OnInitDialog() {
     View().SetSel(kPlateColourId, 0);
     View().SetText(kRegistrationFrameId, LangText(12032) + LangText(12043));
     View().SetText(kPlateHintId,
-                   L"(" + LangText(15012) + std::to_wstring(kPlateLimit) + LangText(15013) + L")");
+                   L"(" + LangText(15013) + std::to_wstring(kPlateLimit) + LangText(15012) + L")");
     return true;
 }
 

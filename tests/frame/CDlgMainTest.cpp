@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "frame/PageTable.h"
 #include "pages/PageTestHost.h"
 #include "host/CHostFile.h"
 #include "protocol/ParamExchange.h"
@@ -329,10 +330,16 @@ TEST_F(CDlgMainTest, FailedFetchAndAbsentPageReportFailure) {
     g_getResult = 0;
     Open();
     EXPECT_EQ(Log().find(L"获得参数：失败\r\n", 0), Log().find(L"\r\n") + 2);
-    m_driver.Click(kCmd + 3);  // no page 3 exists
+    // A page every device is offered but that is not built yet; none left once all are.
+    int absent = 0;
+    for (const PageInfo& page : PageTable()) {
+        if (page.make == nullptr && page.number <= 5) absent = page.number;
+    }
+    if (absent == 0) GTEST_SKIP() << "every always-offered page is built";
+    m_driver.Click(kCmd + absent);
     EXPECT_FALSE(m_main->SetParams(false));
     EXPECT_NE(Log().find(L"设置参数：失败"), std::wstring::npos)
-        << "page 3 has no title here, so no brackets";
+        << "the page has no title here, so no brackets";
     EXPECT_TRUE(TheHostRecord().sets.empty());
 }
 

@@ -1,0 +1,109 @@
+// Page 3: call behaviour, phone numbers and image settings as a terminal and an operator meet
+// them.
+#include <gtest/gtest.h>
+
+#include "pages/CDlgMonitorSetup.h"
+#include "pages/PageFixture.h"
+
+namespace mdvr::test {
+namespace {
+
+using Page = CDlgMonitorSetup;
+using MonitorPage = PageFixture<CDlgMonitorSetup>;
+
+Bytes TextItem(uint32_t id, const char* text) {
+    Bytes value(text, text + std::char_traits<char>::length(text));
+    Bytes out = Item(id, {});
+    out[4] = static_cast<uint8_t>(value.size());
+    out.insert(out.end(), value.begin(), value.end());
+    return out;
+}
+
+// In send order.
+const Bytes kFull = List({Item(0x45, {0, 0, 0, 1}), Item(0x46, {0, 0, 0x0E, 0x10}),
+                          Item(0x47, {0xFF, 0xFF, 0xFF, 0xFF}), TextItem(0x49, "10086"),
+                          TextItem(0x48, "13800138000"), Item(0x70, {0, 0, 0, 3}),
+                          Item(0x71, {0, 0, 0, 128}), Item(0x72, {0, 0, 0, 64}),
+                          Item(0x73, {0, 0, 0, 64}), Item(0x74, {0, 0, 0, 128}),
+                          TextItem(0x40, "02088886666"), TextItem(0x42, "13900139000"),
+                          TextItem(0x44, "13700137000"), TextItem(0x43, "106900"),
+                          TextItem(0x41, "13600136000")});
+
+TEST_F(MonitorPage, ListReceivedAndSavedUneditedGoesBackInSendOrder) {
+    Load(kFull);
+    EXPECT_EQ(m_driver.Check(Page::kAccAnswerId), 1);
+    EXPECT_EQ(Save(), kFull);
+    const Bytes query = QueryList();
+    ASSERT_EQ(query.size(), 61u);
+    EXPECT_EQ(query[4 * 4], 0x48);  // listen-in number asked before the SMS number
+}
+
+TEST_F(MonitorPage, TerminalValuesThePageCannotShow) {
+    struct Case {
+        const char* what;
+        Bytes item;
+        int group;
+        Bytes sent;
+    } cases[] = {
+        {"an unknown answer strategy goes back as it came", Item(0x45, {0, 0, 0, 2}), 0,
+         List({Item(0x45, {0, 0, 0, 2})})},
+        {"a quality outside 1 to 10 clears the selection", Item(0x70, {0, 0, 0, 11}), 5,
+         List({Item(0x70, {0, 0, 0, 0})})},
+        {"a short quality item reads as its one byte", Item(0x70, {4}), 5,
+         List({Item(0x70, {0, 0, 0, 4})})},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Load(List({Item(0x45, {0, 0, 0, 0}), Item(0x70, {0, 0, 0, 5})}));
+        Load(List({c.item}));
+        CheckOnly({c.group});
+        EXPECT_EQ(Save(), c.sent);
+    }
+    EXPECT_EQ(m_driver.Check(Page::kAutoAnswerId), 1);  // strategy 2 left the radios alone
+}
+
+TEST_F(MonitorPage, OperatorEdits) {
+    struct Case {
+        const char* what;
+        int group;
+        int edit;
+        const wchar_t* text;
+        Bytes sent;  // empty: refused
+        const wchar_t* field;
+    } cases[] = {
+        {"brightness 128", 6, Page::kBrightnessId, L"128", List({Item(0x71, {0, 0, 0, 0x80})}),
+         nullptr},
+        {"contrast past 127", 7, 1104, L"128", {}, L"对比度"},
+        {"call limit at its top", 1, Page::kCallLimitId, L"4294967295",
+         List({Item(0x46, {0xFF, 0xFF, 0xFF, 0xFF})}), nullptr},
+        {"call limit past 32 bits", 1, Page::kCallLimitId, L"4294967296", {}, L"每次最长通话时间"},
+        {"call limit with a leading zero", 1, Page::kCallLimitId, L"0300", {}, L"每次最长通话时间"},
+        {"an empty platform number sends no item", 10, Page::kPlatformPhoneId, L"", {0}, nullptr},
+        {"a platform number with a dash", 10, Page::kPlatformPhoneId, L"020-888", {},
+         L"监控平台电话号码"},
+        {"the privileged SMS number takes any text", 3, 1094, L"+86 10086",
+         List({TextItem(0x49, "+86 10086")}), nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CheckOnly({c.group});
+        m_page.View().SetText(c.edit, c.text);
+        EXPECT_EQ(Save(), c.sent);
+        if (c.field != nullptr) {
+            EXPECT_EQ(LastTip().rfind(c.field, 0), 0u) << LastTip();
+            EXPECT_EQ(m_page.View().FocusedId(), c.edit);
+        }
+    }
+}
+
+TEST_F(MonitorPage, RadiosSetTheStrategyAndANewPageSendsZero) {
+    CheckOnly({0});
+    EXPECT_EQ(Save(), List({Item(0x45, {0, 0, 0, 0})}));
+    m_driver.Click(Page::kAccAnswerId);
+    EXPECT_EQ(Save(), List({Item(0x45, {0, 0, 0, 1})}));
+    m_driver.Click(Page::kAutoAnswerId);
+    EXPECT_EQ(Save(), List({Item(0x45, {0, 0, 0, 0})}));
+}
+
+}  // namespace
+}  // namespace mdvr::test
