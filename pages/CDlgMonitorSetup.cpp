@@ -68,7 +68,7 @@ constexpr PageSpec kSpec{.templateId = Self::kTemplateId,
                          .groupCount = Self::kGroups,
                          .rows = kRows,
                          .queryOrder = kQueryOrder,
-                         .columns = {.label = 220, .control = 150, .unit = 110}};
+                         .columns = {.label = 200, .control = 150, .unit = 110}};
 
 std::wstring Str(int id) {
     return CLanguage::Instance().GetText(id);
