@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "ui/CallGuard.h"
+
 namespace mdvr::ui::win32 {
 
 namespace {
@@ -55,6 +57,7 @@ bool InputTranslator::Deliver(const Notification& n) {
 
 LRESULT CALLBACK InputTranslator::ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                               UINT_PTR kind, DWORD_PTR self) {
+    const CallGuard guard;  // a close asked for meanwhile waits until the translator is done
     if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, ControlProc, kind);
     auto* translator = reinterpret_cast<InputTranslator*>(self);
     return translator->OnControlMessage(hwnd, static_cast<ControlKind>(kind), msg, wParam, lParam);
