@@ -14,6 +14,8 @@ bool IsButtonKind(ControlKind kind) {
            kind == ControlKind::Radio;
 }
 
+HWND g_buttonGoingUp = nullptr;  // one UI thread
+
 bool KeyHeld(int key) {
     return GetKeyState(key) < 0;
 }
@@ -112,10 +114,17 @@ LRESULT InputTranslator::OnFocus(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
     return result;
 }
 
+HWND InputTranslator::ButtonGoingUp() {
+    return g_buttonGoingUp;
+}
+
 void InputTranslator::OnButtonMouse(HWND hwnd, UINT msg, LPARAM lParam) {
     const Notification n = MouseNotification(hwnd, hwnd, msg, lParam);
     if (msg == WM_MOUSEMOVE) TrackHover(hwnd, n.inside);
+    HWND outer = g_buttonGoingUp;
+    if (msg == WM_LBUTTONUP) g_buttonGoingUp = hwnd;
     Deliver(n);
+    g_buttonGoingUp = outer;
 }
 
 void InputTranslator::TrackHover(HWND hwnd, bool inside) {
