@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "frame/CDlgFirstPage.h"
 #include "frame/CDlgMain.h"
 #include "mdvr808.h"
+#include "pages/CDlgFirstPage.h"
 #include "plugin/CConfigWindow.h"
 #include "plugin/ModuleFixture.h"
 #include "protocol/ParamCache.h"
