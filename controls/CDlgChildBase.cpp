@@ -26,7 +26,7 @@ bool CDlgChildBase::OnNotify(const ui::Notification& n) {
 
 void CDlgChildBase::BeginDrag() {
     ui::IBackend& backend = ui::Backend();
-    backend.CaptureMouse(View());
+    backend.CaptureMouse(View(), 0);
     m_dragging = true;
     m_dragStart = backend.CursorPos();
     // One screen: the cursor, and with it the window, stays on it.

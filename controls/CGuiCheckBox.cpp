@@ -48,7 +48,7 @@ void CGuiCheckBox::OnMouseMove(ui::IView& view, int id, bool inside) {
     if (!m_hovering) {
         m_hovering = true;
         Repaint(view, id);
-        ui::Backend().CaptureMouse(view);
+        ui::Backend().CaptureMouse(view, id);
     } else if (!inside) {
         m_hovering = false;
         Repaint(view, id);

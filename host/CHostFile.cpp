@@ -11,14 +11,9 @@ constexpr size_t kMaxValueChars = 1024;
 // Lines end at CR or LF, so no value read from a file can be a line feed.
 constexpr std::wstring_view kAbsent = L"\n";
 
-struct Shared {
-    std::wstring folder;
-    unsigned generation = 1;
-};
-
-Shared& TheShared() {
-    static Shared shared;
-    return shared;
+std::wstring& TheFolder() {
+    static std::wstring folder;
+    return folder;
 }
 
 std::wstring WithSeparator(std::wstring folder) {
@@ -32,17 +27,16 @@ std::wstring WithSeparator(std::wstring folder) {
 CHostFile::CHostFile(std::wstring_view fileName) : m_fileName(fileName) {}
 
 void CHostFile::SetFolder(std::wstring_view folder) {
-    TheShared().folder = WithSeparator(std::wstring(folder));
-    ReloadAll();
+    TheFolder() = WithSeparator(std::wstring(folder));
 }
 
 std::wstring CHostFile::Folder() {
-    const std::wstring& folder = TheShared().folder;
+    const std::wstring& folder = TheFolder();
     return folder.empty() ? GetAppPath() : folder;
 }
 
 void CHostFile::ReloadAll() {
-    ++TheShared().generation;
+    CProfileFile::ForgetParsedFiles();
 }
 
 std::wstring CHostFile::Path() const {
@@ -63,10 +57,7 @@ bool CHostFile::HasKey(std::wstring_view section, std::wstring_view key) const {
 }
 
 const CProfileFile& CHostFile::Profile() const {
-    if (!m_profile || m_generation != TheShared().generation) {
-        m_profile = CProfileFile::Open(Path());
-        m_generation = TheShared().generation;
-    }
+    m_profile = CProfileFile::Open(Path());
     return *m_profile;
 }
 

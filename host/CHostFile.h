@@ -1,6 +1,7 @@
 #pragma once
-// One of the host's plain settings files (HostDevices.ini, HostSettings.ini, ...), read lazily
-// from the host folder and kept until the folder changes or a reload is asked for.
+// One of the host's plain settings files (HostDevices.ini, HostSettings.ini, ...) in the host
+// folder. The host edits them while it runs, so every look-up asks the profile reader, which
+// parses a file again only when its stamp or bytes changed.
 #include <memory>
 #include <string>
 #include <string_view>
@@ -14,10 +15,10 @@ class CHostFile {
     explicit CHostFile(std::wstring_view fileName);
 
     // The folder of every host file, with or without a trailing separator. Empty (the default)
-    // means the application path. Changing it makes every host file read again on next use.
+    // means the application path.
     static void SetFolder(std::wstring_view folder);
     static std::wstring Folder();
-    // Makes every host file read again on next use (after a host edited them).
+    // Reads every host file from disk on next use, even one whose stamp looks unchanged.
     static void ReloadAll();
 
     std::wstring Path() const;
@@ -30,8 +31,7 @@ class CHostFile {
     const CProfileFile& Profile() const;
 
     std::wstring m_fileName;
-    mutable std::shared_ptr<const CProfileFile> m_profile;
-    mutable unsigned m_generation = 0;
+    mutable std::shared_ptr<const CProfileFile> m_profile;  // the one a returned reference uses
 };
 
 }  // namespace mdvr

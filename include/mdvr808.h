@@ -5,6 +5,10 @@
  * carries parameter lists to and from the terminal through three callbacks.
  * Lists are JT/T 808 terminal-parameter lists: a count byte, then items of a
  * 32-bit big-endian parameter ID, an 8-bit length and the value bytes.
+ * Texts in lists are bytes of the ANSI code page: on Windows the system's, on
+ * Linux GBK (code page 936) unless the environment variable MDVR_ANSI_CHARSET
+ * names another charset ("UTF-8", "GB18030", "936", ...) before the plug-in
+ * converts its first text.
  *
  * Compiles as C and as C++.
  */

@@ -27,4 +27,9 @@ bool CConfigWindow::Create(MDVR_HWND parent) {
     return true;
 }
 
+// Hosts route every message through the module: dialog navigation happens here.
+bool CConfigWindow::PreTranslateMessage(MDVR_MSG& msg) {
+    return m_dialog.IsCreated() && ui::Backend().TranslateDialogKey(m_dialog.View(), &msg);
+}
+
 }  // namespace mdvr

@@ -11,8 +11,7 @@ class CConfigWindow : public IMainWindow {
 
     bool Create(MDVR_HWND parent) override;
     void RefreshPages() override { m_dialog.RefreshPages(); }
-    // Dialog keys are the backend's: nothing is consumed here.
-    bool PreTranslateMessage(MDVR_MSG& /*msg*/) override { return false; }
+    bool PreTranslateMessage(MDVR_MSG& msg) override;
 
     CDlgMain& Dialog() { return m_dialog; }
 

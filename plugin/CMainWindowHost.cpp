@@ -1,5 +1,7 @@
 #include "plugin/CMainWindowHost.h"
 
+#include "ui/CallGuard.h"
+
 namespace mdvr {
 
 CMainWindowHost& CMainWindowHost::Instance() {
@@ -34,18 +36,29 @@ bool CMainWindowHost::Open(MDVR_HWND parent) {
     return created;
 }
 
+// Reloading the current page from inside its own load would swap its list under the reader.
 void CMainWindowHost::Refresh() {
-    if (m_window) {
+    if (!IsOpen()) return;
+    if (!ui::CallGuard::Nested()) {
         m_window->RefreshPages();
+        return;
     }
+    ui::CallGuard::WhenOutermostReturns([this] {
+        if (IsOpen()) m_window->RefreshPages();
+    });
 }
 
 void CMainWindowHost::Close() {
-    m_window.reset();
+    if (!m_window || m_closing) return;
+    m_closing = true;
+    ui::CallGuard::WhenOutermostReturns([this] {
+        m_closing = false;
+        m_window.reset();
+    });
 }
 
 bool CMainWindowHost::PreTranslate(MDVR_MSG& msg) {
-    return m_window && m_window->PreTranslateMessage(msg);
+    return IsOpen() && m_window->PreTranslateMessage(msg);
 }
 
 }  // namespace mdvr

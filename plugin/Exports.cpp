@@ -16,6 +16,7 @@
 #include "protocol/HostCallbacks.h"
 #include "text/CLanguage.h"
 #include "text/CodePage.h"
+#include "ui/CallGuard.h"
 
 namespace mdvr {
 namespace {
@@ -134,12 +135,15 @@ int MDVR_CALL MDVR_SetDevID(int devId) {
     return 1;
 }
 
+// The window exports are guarded calls: a close asked for while they run waits for their return.
 int MDVR_CALL MDVR_DisplayConfig(MDVR_HWND parent, int /*unused*/) {
+    const ui::CallGuard guard;
     NoThrow([&] { CMainWindowHost::Instance().Open(parent); });
     return 0;
 }
 
 void MDVR_CALL MDVR_DisplayUpdate(void) {
+    const ui::CallGuard guard;
     NoThrow([] { CMainWindowHost::Instance().Refresh(); });
 }
 
@@ -147,6 +151,7 @@ int MDVR_CALL MDVR_DllPreTranslateMessage(MDVR_MSG* msg) {
     if (msg == nullptr) {
         return 0;
     }
+    const ui::CallGuard guard;
     return NoThrow(0, [&] { return PreTranslate(*msg); });
 }
 

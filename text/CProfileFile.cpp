@@ -70,6 +70,11 @@ class ParsedFileCache {
         return file;
     }
 
+    void Clear() {
+        std::lock_guard lock(m_mutex);
+        m_entries.clear();
+    }
+
   private:
     struct Entry {
         std::string bytes;
@@ -117,9 +122,21 @@ void CProfileFile::ParseLine(std::wstring_view line, std::wstring& section) {
     m_values.emplace(Name{section, LowerAscii(key)}, Unquote(Trim(value)));
 }
 
-std::shared_ptr<const CProfileFile> CProfileFile::Open(const std::wstring& path) {
+namespace {
+
+ParsedFileCache& TheParsedFiles() {
     static ParsedFileCache cache;
-    return cache.Get(path);
+    return cache;
+}
+
+}  // namespace
+
+std::shared_ptr<const CProfileFile> CProfileFile::Open(const std::wstring& path) {
+    return TheParsedFiles().Get(path);
+}
+
+void CProfileFile::ForgetParsedFiles() {
+    TheParsedFiles().Clear();
 }
 
 const std::wstring* CProfileFile::Find(std::wstring_view section, std::wstring_view key) const {

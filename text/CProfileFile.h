@@ -26,6 +26,8 @@ class CProfileFile {
     // The parsed file at path; a missing or unreadable file gives an empty profile. Parsed files
     // are kept and reused while the file's bytes stay the same, so edits are always seen.
     static std::shared_ptr<const CProfileFile> Open(const std::wstring& path);
+    // The next Open of every file reads its bytes again.
+    static void ForgetParsedFiles();
 
     // The value, or fallback when section or key is missing; either is cut to maxChars.
     std::wstring GetString(std::wstring_view section, std::wstring_view key,

@@ -213,6 +213,8 @@ class Converter {
 
 #else
 
+// JT/T 808 texts are GBK on the wire, whatever locale the process runs under.
+constexpr const char* kWireCharset = "GBK";
 const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);  // NOLINT(performance-no-int-to-ptr)
 constexpr size_t kIconvError = static_cast<size_t>(-1);
 
@@ -303,7 +305,7 @@ class Converter {
         if (m_toWide != kNoConverter) return;
         const char* env = std::getenv("MDVR_ANSI_CHARSET");
         if (env != nullptr && Open(IconvName(env))) return;
-        if (!Open(nl_langinfo(CODESET))) Open("ASCII");
+        if (!Open(kWireCharset)) Open("ASCII");
     }
 
     void Close() {

@@ -1,8 +1,8 @@
 #pragma once
 // The one place where ANSI (wire and profile-file) bytes and UI text convert.
-// Windows: the system code page. Linux: the process locale's charset through iconv.
-// A host chooses another charset (GBK for Chinese hosts, and what terminals put on the wire)
-// with SetAnsiCharset or the environment variable MDVR_ANSI_CHARSET.
+// Windows: the system code page. Linux: GBK (code page 936, the JT/T 808 wire charset) through
+// iconv. A host chooses another with SetAnsiCharset or the environment variable
+// MDVR_ANSI_CHARSET (read once, at the first conversion).
 #include <cstddef>
 #include <cstdint>
 #include <span>

@@ -1,5 +1,7 @@
 #include "ui/Dialog.h"
 
+#include "ui/CallGuard.h"
+
 namespace mdvr::ui {
 
 Dialog::Dialog(const DialogDecl& decl) : m_decl(decl) {}
@@ -50,7 +52,10 @@ void Dialog::Attach(int id, IControlBehavior& behavior) {
     if (m_view) behavior.OnAttached(*m_view, id);
 }
 
+// Guarded: a close that the handler's host callbacks ask for runs only after this returns, and
+// nothing here touches the dialog after the handler.
 bool Dialog::OnInput(const Notification& n) {
+    const CallGuard guard;
     if (!m_view) return false;
     auto [first, last] = m_behaviors.equal_range(n.id);
     for (auto it = first; it != last; ++it) {

@@ -19,6 +19,11 @@ class IBackend {
     // Runs view modally until IView::EndModal; returns the result given there.
     virtual int RunModal(IView& view) = 0;
 
+    // A host's keyboard message (MSG* on Windows) for view or a window inside it: the dialog
+    // keys (Tab, Shift+Tab, arrows, Enter) run here. True when it was handled and the host must
+    // not dispatch it again; a message for any other window is left alone.
+    virtual bool TranslateDialogKey(IView& view, void* hostMessage) = 0;
+
     virtual int Dpi() const = 0;  // logical pixels per inch across the desktop
     virtual void SetClipboardText(std::wstring_view text) = 0;
     virtual uint32_t TickCount() const = 0;
@@ -28,7 +33,8 @@ class IBackend {
     virtual int MonitorCount() const = 0;
     // The size of a maximised window (the work area), in device pixels.
     virtual Point MaximisedSize() const = 0;
-    virtual void CaptureMouse(IView& view) = 0;
+    // The mouse goes to control id of view (0: the dialog itself) until released.
+    virtual void CaptureMouse(IView& view, int id) = 0;
     virtual void ReleaseMouse() = 0;
     virtual void ConfineCursor(const Rect* screenRect) = 0;  // null releases
     virtual Rect TopLevelRect(const IView& view) const = 0;

@@ -46,6 +46,19 @@ constexpr char kDevices[] =
     "[Device1004]\n"
     "Comment=no registry keys here\n";
 
+// The host edits its files while it runs and tells the plug-in nothing.
+TEST_F(HostFilesTest, FilesEditedWhileTheHostRunsAreSeenAtTheNextLookUp) {
+    Write("HostDevices.ini", "[Device1]\nCap9=6\n");
+    Write("HostSettings.ini", "[Settings]\n1100=0\n");
+    EXPECT_EQ(CVehicleBaseMgr::Instance().FindDvsDeviceByID(2), nullptr);
+    EXPECT_EQ(CConfigTesselINI::Instance().ReadIniInt(1100), 0);
+    std::ofstream(m_dir / "HostDevices.ini") << "[Device1]\nCap9=6\n[Device2]\nCap9=6\n";
+    std::ofstream(m_dir / "HostSettings.ini") << "[Settings]\n1100=1\n1103=1\n";
+    EXPECT_NE(CVehicleBaseMgr::Instance().FindDvsDeviceByID(2), nullptr);
+    EXPECT_EQ(CConfigTesselINI::Instance().ReadIniInt(1100), 1);
+    EXPECT_EQ(CConfigTesselINI::Instance().ReadIniInt(1103), 1);
+}
+
 TEST_F(HostFilesTest, RegistryFindsDevicesAndTheirCapabilities) {
     Write("HostDevices.ini", kDevices);
     CDevFunc full(CVehicleBaseMgr::Instance().FindDvsDeviceByID(1001));

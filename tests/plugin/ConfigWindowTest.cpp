@@ -1,11 +1,14 @@
 // The real configuration window through the exports, on the headless backend.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <utility>
 #include <vector>
 
 #include "frame/CDlgMain.h"
 #include "mdvr808.h"
+#include "pages/CDlgFirstPage.h"
 #include "plugin/CConfigWindow.h"
 #include "plugin/ModuleFixture.h"
 #include "protocol/ParamCache.h"
@@ -17,10 +20,39 @@ namespace {
 
 std::vector<int> g_commands;
 
+// What a host that pumps messages while it waits does from inside the get callback.
+enum class Reentry { None, Close, Update, Display };
+Reentry g_reentry = Reentry::None;
+ui::HostWindow* g_host = nullptr;
+int g_depth = 0;
+int g_maxDepth = 0;
+
+void Reenter() {
+    MDVR_MSG close = Message(kWmClose, 0);
+    switch (std::exchange(g_reentry, Reentry::None)) {
+        case Reentry::Close:
+            MDVR_DllPreTranslateMessage(&close);
+            break;
+        case Reentry::Update:
+            MDVR_DisplayUpdate();
+            break;
+        case Reentry::Display:
+            MDVR_DisplayConfig(g_host, 0);
+            break;
+        case Reentry::None:
+            break;
+    }
+}
+
 int MDVR_CALL AnswerGet(int command, MDVR_ParamBuffer*, MDVR_ParamBuffer* reply, void*) {
     g_commands.push_back(command);
-    reply->bytes[0] = 0;
-    reply->length = 1;
+    g_maxDepth = std::max(g_maxDepth, ++g_depth);
+    Reenter();
+    --g_depth;
+    // Max speed 0x0055 = 80: the page still decodes the answer after the host's pumping.
+    const uint8_t list[] = {1, 0, 0, 0, 0x55, 4, 0, 0, 0, 80};
+    std::copy(std::begin(list), std::end(list), reply->bytes);
+    reply->length = sizeof list;
     return 1;
 }
 
@@ -31,6 +63,9 @@ class ConfigWindowExports : public ModuleFixture {
         m_automation.Backend().Reset();
         TheParamCache() = {};
         g_commands.clear();
+        g_reentry = Reentry::None;
+        g_maxDepth = 0;
+        g_host = &m_automation.Backend().CreateHostWindow({0, 0, 1000, 670});
         CMainWindowHost::Instance().SetFactory(&CConfigWindow::Make);
         MDVR_SetConfigFunctionEx(&AnswerGet, nullptr);
         MDVR_IsEnableDll(6, 0, 0);
@@ -76,6 +111,43 @@ TEST_F(ConfigWindowExports, CloseForAnyWindowDestroysItEscapeIsConsumed) {
 
     MDVR_DisplayConfig(&host, 0);
     EXPECT_EQ(LiveMainWindows(), 1);
+}
+
+// The host calls in again from inside a get callback, while the window is being created or while
+// its get button runs: the window and its page survive until the outermost call returns.
+TEST_F(ConfigWindowExports, CallsFromInsideACallbackWaitForTheOutermostReturn) {
+    struct Case {
+        const char* name;
+        Reentry reentry;
+        bool duringCreation;
+        int windowsAfter;
+        size_t loads;
+    };
+    const Case cases[] = {
+        {"close while created", Reentry::Close, true, 0, 1},
+        {"close from the get button", Reentry::Close, false, 0, 2},
+        {"update while created", Reentry::Update, true, 1, 2},
+        {"update from the get button", Reentry::Update, false, 1, 3},
+        {"display again from the get button", Reentry::Display, false, 1, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CMainWindowHost::Instance().Close();
+        g_commands.clear();
+        g_maxDepth = 0;
+        if (c.duringCreation) g_reentry = c.reentry;
+        MDVR_DisplayConfig(g_host, 0);
+        if (!c.duringCreation) {
+            g_reentry = c.reentry;
+            m_automation.Find(CDlgMain::kTemplateId).Click(CDlgMain::kGetId);
+        }
+        EXPECT_EQ(LiveMainWindows(), c.windowsAfter);
+        EXPECT_EQ(g_commands.size(), c.loads);
+        EXPECT_EQ(g_maxDepth, 1) << "a reload never runs inside another";
+        if (c.windowsAfter == 1) {
+            EXPECT_EQ(m_automation.Find(CDlgFirstPage::kTemplateId).Text(4365), L"80");
+        }
+    }
 }
 
 TEST_F(ConfigWindowExports, NoWindowInsideSomethingThatIsNoWindow) {

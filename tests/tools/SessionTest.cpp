@@ -23,7 +23,6 @@ class SessionTest : public ::testing::Test {
         fs::copy(MDVR_HOST_SOURCE, s_hostFolder->Path(), fs::copy_options::recursive);
         fs::copy(MDVR_LANG_SOURCE, s_hostFolder->Path() / "lang", fs::copy_options::recursive);
         setenv("MDVR_APP_PATH", (s_hostFolder->Path() / "").c_str(), 1);
-        setenv("MDVR_ANSI_CHARSET", "GBK", 1);
         s_module = std::make_unique<PluginModule>(MDVR808_MODULE);
         s_module->Exports().SetLangPath((s_hostFolder->Path() / "lang" / "zh-CN.ini").c_str());
     }

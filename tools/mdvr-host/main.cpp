@@ -127,9 +127,8 @@ int RunHost(Options& options) {
         options.contains("terminals") ? fs::path(options["terminals"]) : hostFolder / "terminals";
     const std::string lang =
         options.contains("lang") ? options["lang"] : (hostFolder / "lang" / "zh-CN.ini").string();
-    // The plug-in reads both when it loads: where the host's files are, and the wire charset.
+    // The plug-in reads where the host's files are when it loads; its wire charset is GBK already.
     SetEnv("MDVR_APP_PATH", (hostFolder / "").string());
-    SetEnv("MDVR_ANSI_CHARSET", kWireCharset);
     mdvr::SetAnsiCharset(kWireCharset);
 
     PluginModule module(options["plugin"]);

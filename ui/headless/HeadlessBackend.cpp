@@ -142,7 +142,8 @@ void HeadlessBackend::ForgetFocus(const HeadlessView& view, int id) {
 
 // --- mouse and top-level windows ---
 
-void HeadlessBackend::CaptureMouse(IView& view) {
+// Automation points at controls by ID, so the capture is only recorded, per dialog.
+void HeadlessBackend::CaptureMouse(IView& view, int /*id*/) {
     m_capture = static_cast<HeadlessView&>(view).Serial();
 }
 

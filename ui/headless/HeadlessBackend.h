@@ -36,13 +36,15 @@ class HeadlessBackend : public IBackend, public IMsgTipPresenter {
     std::unique_ptr<IView> CreateView(const DialogDecl& decl, IView* parent, void* nativeParent,
                                       IInputSink& sink) override;
     int RunModal(IView& view) override;
+    // Headless keys come through the automation API, never as host messages.
+    bool TranslateDialogKey(IView& /*view*/, void* /*hostMessage*/) override { return false; }
     int Dpi() const override { return m_dpi; }
     void SetClipboardText(std::wstring_view text) override { m_clipboard.assign(text); }
     uint32_t TickCount() const override { return m_tick; }
     Point CursorPos() const override { return m_cursor; }
     int MonitorCount() const override { return m_monitors; }
     Point MaximisedSize() const override { return m_maximised; }
-    void CaptureMouse(IView& view) override;
+    void CaptureMouse(IView& view, int id) override;
     void ReleaseMouse() override { m_capture = 0; }
     void ConfineCursor(const Rect* screenRect) override;
     Rect TopLevelRect(const IView& view) const override;

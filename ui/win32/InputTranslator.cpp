@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "ui/CallGuard.h"
+
 namespace mdvr::ui::win32 {
 
 namespace {
@@ -11,6 +13,8 @@ bool IsButtonKind(ControlKind kind) {
     return kind == ControlKind::Button || kind == ControlKind::CheckBox ||
            kind == ControlKind::Radio;
 }
+
+HWND g_buttonGoingUp = nullptr;  // one UI thread
 
 bool KeyHeld(int key) {
     return GetKeyState(key) < 0;
@@ -55,6 +59,7 @@ bool InputTranslator::Deliver(const Notification& n) {
 
 LRESULT CALLBACK InputTranslator::ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                               UINT_PTR kind, DWORD_PTR self) {
+    const CallGuard guard;  // a close asked for meanwhile waits until the translator is done
     if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, ControlProc, kind);
     auto* translator = reinterpret_cast<InputTranslator*>(self);
     return translator->OnControlMessage(hwnd, static_cast<ControlKind>(kind), msg, wParam, lParam);
@@ -109,10 +114,17 @@ LRESULT InputTranslator::OnFocus(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
     return result;
 }
 
+HWND InputTranslator::ButtonGoingUp() {
+    return g_buttonGoingUp;
+}
+
 void InputTranslator::OnButtonMouse(HWND hwnd, UINT msg, LPARAM lParam) {
     const Notification n = MouseNotification(hwnd, hwnd, msg, lParam);
     if (msg == WM_MOUSEMOVE) TrackHover(hwnd, n.inside);
+    HWND outer = g_buttonGoingUp;
+    if (msg == WM_LBUTTONUP) g_buttonGoingUp = hwnd;
     Deliver(n);
+    g_buttonGoingUp = outer;
 }
 
 void InputTranslator::TrackHover(HWND hwnd, bool inside) {

@@ -26,6 +26,8 @@ class InputTranslator {
     void OnDialogMouse(HWND dialog, UINT msg, LPARAM lParam);
 
     bool IsHovered(HWND control) const { return control == m_hover; }
+    // The button whose button-up the sink is hearing right now, if any.
+    static HWND ButtonGoingUp();
 
   private:
     static LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,

@@ -101,12 +101,25 @@ Point Win32Backend::MaximisedSize() const {
     return Point{GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
 }
 
-void Win32Backend::CaptureMouse(IView& view) {
-    SetCapture(HandleOf(view));
+// The pages are control parents inside the main dialog, so the dialog manager walks their
+// controls too. Only keys: everything else the host dispatches itself.
+bool Win32Backend::TranslateDialogKey(IView& view, void* hostMessage) {
+    auto* msg = static_cast<MSG*>(hostMessage);
+    HWND dialog = HandleOf(view);
+    if (msg->message < WM_KEYFIRST || msg->message > WM_KEYLAST || dialog == nullptr) return false;
+    if (msg->hwnd != dialog && IsChild(dialog, msg->hwnd) == FALSE) return false;
+    return IsDialogMessageW(dialog, msg) != FALSE;
 }
 
+void Win32Backend::CaptureMouse(IView& view, int id) {
+    HWND dialog = HandleOf(view);
+    SetCapture(id != 0 ? GetDlgItem(dialog, id) : dialog);
+}
+
+// A button's own button-up releases its capture after it sent the click; released earlier, the
+// platform would drop the click.
 void Win32Backend::ReleaseMouse() {
-    ReleaseCapture();
+    if (GetCapture() != InputTranslator::ButtonGoingUp()) ReleaseCapture();
 }
 
 void Win32Backend::ConfineCursor(const Rect* screenRect) {

@@ -17,6 +17,7 @@ class Win32Backend final : public IBackend {
     std::unique_ptr<IView> CreateView(const DialogDecl& decl, IView* parent, void* nativeParent,
                                       IInputSink& sink) override;
     int RunModal(IView& view) override;
+    bool TranslateDialogKey(IView& view, void* hostMessage) override;
 
     int Dpi() const override;
     void SetClipboardText(std::wstring_view text) override;
@@ -25,7 +26,7 @@ class Win32Backend final : public IBackend {
     Point CursorPos() const override;
     int MonitorCount() const override;
     Point MaximisedSize() const override;
-    void CaptureMouse(IView& view) override;
+    void CaptureMouse(IView& view, int id) override;
     void ReleaseMouse() override;
     void ConfineCursor(const Rect* screenRect) override;
     Rect TopLevelRect(const IView& view) const override;

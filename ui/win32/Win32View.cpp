@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "ui/CallGuard.h"
 #include "ui/PhaseClock.h"
 #include "ui/win32/CheckMark.h"
 #include "ui/win32/ControlClasses.h"
@@ -205,6 +206,7 @@ COLORREF Win32View::TextColour() const {
 // ---- window procedure ---------------------------------------------------------------------
 
 INT_PTR CALLBACK Win32View::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    const CallGuard guard;  // a close asked for meanwhile waits until the view is done
     if (msg == WM_INITDIALOG) {
         auto* view = reinterpret_cast<Win32View*>(lParam);
         SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
