@@ -18,7 +18,7 @@ class AlarmPage : public PageFixture<CDlgAlarmSetup> {
         Reopen(1);
     }
     // The page as a terminal of the given protocol level opens it.
-    void Reopen(uint32_t level) {
+    void Reopen(int32_t level) {
         m_page.Destroy();
         TheDeviceProfile().protocolLevel = level;
         ASSERT_TRUE(m_page.CreateInNative(&Host()));

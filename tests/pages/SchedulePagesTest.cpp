@@ -110,7 +110,7 @@ TEST_F(RegionPage, UntouchedPageSendsItsInitialisationTime) {
     const auto bcd = [](int v) { return static_cast<uint8_t>(v / 10 * 16 + v % 10); };
     const Bytes sent = Save();
     ASSERT_EQ(sent.size(), 46u);
-    for (size_t r = 0; r < 8; ++r) {
+    for (ptrdiff_t r = 0; r < 8; ++r) {
         SCOPED_TRACE(r);
         const Bytes record(sent.begin() + 6 + 5 * r, sent.begin() + 11 + 5 * r);
         EXPECT_EQ(record,
