@@ -48,13 +48,13 @@ ui::DateTime UnpackTime(const ParamRow& row, int64_t value) {
 
 }  // namespace
 
-CDlgTablePage::CDlgTablePage(const PageSpec& spec)
-    : CDlgCfgBase(PageDecl(spec), spec.groupCount), m_spec(spec), m_snapshot(spec.rows.size()) {
+CDlgTablePage::CDlgTablePage(const PageModel& model)
+    : CDlgCfgBase(PageDecl(model), model.groupCount), m_model(model), m_snapshot(model.rows.size()) {
     AttachEdits();
 }
 
 void CDlgTablePage::AttachEdits() {
-    for (const ParamRow& row : m_spec.rows) {
+    for (const ParamRow& row : m_model.rows) {
         if (row.kind != RowKind::kEdit || !row.IsParam()) continue;
         if (row.ascii) {
             CEditCheck& edit = m_asciiEdits.emplace_back();
@@ -76,7 +76,7 @@ void CDlgTablePage::AttachEdits() {
 
 bool CDlgTablePage::OnInitDialog() {
     CDlgCfgBase::OnInitDialog();
-    for (const ParamRow& row : m_spec.rows) InitRow(row);
+    for (const ParamRow& row : m_model.rows) InitRow(row);
     return true;
 }
 
@@ -91,7 +91,7 @@ void CDlgTablePage::InitRow(const ParamRow& row) {
 // --- decode ---
 
 void CDlgTablePage::ParseItem(const ParamItemView& item) {
-    for (const ParamRow& row : m_spec.rows) {
+    for (const ParamRow& row : m_model.rows) {
         if (!row.IsParam() || ReadId(row) != item.Id()) continue;
         if (!DecodeRow(row, item)) DecodeDefault(row, item);
     }
@@ -145,7 +145,7 @@ void CDlgTablePage::SetRowNumber(const ParamRow& row, int64_t value) {
 
 void CDlgTablePage::GetGroupMembers(int checkBoxId, std::vector<int>& ids) {
     const int group = checkBoxId - kFirstGroupId;
-    for (const ParamRow& row : m_spec.rows) {
+    for (const ParamRow& row : m_model.rows) {
         if (row.group != group || group < 0) continue;
         if (row.kind == RowKind::kRadio) {
             for (const Choice& choice : row.choices) ids.push_back(choice.controlId);
@@ -162,9 +162,9 @@ bool CDlgTablePage::IsRowGroupChecked(const ParamRow& row) const {
 
 // A page without groups sends its rows whenever they pass: the base rule would refuse it always.
 bool CDlgTablePage::ValidateInput() {
-    if (m_spec.groupCount > 0 && !CDlgCfgBase::ValidateInput()) return false;
-    for (size_t i = 0; i < m_spec.rows.size(); ++i) m_snapshot[i] = ReadControl(m_spec.rows[i]);
-    for (const ParamRow& row : m_spec.rows) {
+    if (m_model.groupCount > 0 && !CDlgCfgBase::ValidateInput()) return false;
+    for (size_t i = 0; i < m_model.rows.size(); ++i) m_snapshot[i] = ReadControl(m_model.rows[i]);
+    for (const ParamRow& row : m_model.rows) {
         if (!row.IsParam() || !IsRowGroupChecked(row)) continue;
         if (!CheckRule(row) || !ValidateRow(row)) return false;
     }
@@ -239,22 +239,22 @@ int64_t CDlgTablePage::ControlNumber(const ParamRow& row) const {
 }
 
 size_t CDlgTablePage::IndexOf(const ParamRow& row) const {
-    return static_cast<size_t>(&row - m_spec.rows.data());
+    return static_cast<size_t>(&row - m_model.rows.data());
 }
 
 // --- encode ---
 
 bool CDlgTablePage::IsItemHead(size_t index) const {
     for (size_t i = 0; i < index; ++i) {
-        if (m_spec.rows[i].IsParam() && m_spec.rows[i].id == m_spec.rows[index].id) return false;
+        if (m_model.rows[i].IsParam() && m_model.rows[i].id == m_model.rows[index].id) return false;
     }
     return true;
 }
 
 bool CDlgTablePage::BuildParamList(std::span<uint8_t> list, uint32_t* length) {
     ParamListWriter writer(list);
-    for (size_t i = 0; i < m_spec.rows.size(); ++i) {
-        const ParamRow& row = m_spec.rows[i];
+    for (size_t i = 0; i < m_model.rows.size(); ++i) {
+        const ParamRow& row = m_model.rows[i];
         if (!row.IsParam() || !IsItemHead(i) || !IsRowGroupChecked(row) || !IsRowSent(row)) {
             continue;
         }
@@ -265,7 +265,7 @@ bool CDlgTablePage::BuildParamList(std::span<uint8_t> list, uint32_t* length) {
 }
 
 bool CDlgTablePage::EncodeItem(size_t index, ParamListWriter& writer) {
-    const ParamRow& row = m_spec.rows[index];
+    const ParamRow& row = m_model.rows[index];
     if (row.IsPacked()) return EncodePacked(index, writer);
     const uint32_t id = WriteId(row);
     if (row.kind == RowKind::kTime) {
@@ -285,10 +285,10 @@ bool CDlgTablePage::EncodeItem(size_t index, ParamListWriter& writer) {
 
 // Every row of the parameter adds its bits; empty edits count as 0.
 bool CDlgTablePage::EncodePacked(size_t index, ParamListWriter& writer) {
-    const ParamRow& head = m_spec.rows[index];
+    const ParamRow& head = m_model.rows[index];
     uint32_t value = 0;
-    for (size_t i = index; i < m_spec.rows.size(); ++i) {
-        const ParamRow& row = m_spec.rows[i];
+    for (size_t i = index; i < m_model.rows.size(); ++i) {
+        const ParamRow& row = m_model.rows[i];
         if (row.IsParam() && row.id == head.id) value = PackRowBits(value, row, SnapshotNumber(row));
     }
     return AppendRowNumber(writer, WriteId(head), head, value);
@@ -296,24 +296,24 @@ bool CDlgTablePage::EncodePacked(size_t index, ParamListWriter& writer) {
 
 void CDlgTablePage::BuildQueryList(std::span<uint8_t> list, uint32_t* length) {
     QueryListWriter writer(list);
-    if (!m_spec.queryOrder.empty()) {
-        for (uint32_t id : m_spec.queryOrder) writer.Append(id);
+    if (!m_model.queryOrder.empty()) {
+        for (uint32_t id : m_model.queryOrder) writer.Append(id);
     } else {
-        for (size_t i = 0; i < m_spec.rows.size(); ++i) {
-            if (m_spec.rows[i].IsParam() && IsItemHead(i)) writer.Append(ReadId(m_spec.rows[i]));
+        for (size_t i = 0; i < m_model.rows.size(); ++i) {
+            if (m_model.rows[i].IsParam() && IsItemHead(i)) writer.Append(ReadId(m_model.rows[i]));
         }
     }
     *length = writer.Finish();
 }
 
 void CDlgTablePage::GetBatchKind(uint32_t* kind, uint32_t* extra) {
-    if (m_spec.batchKind == 0) return;
-    *kind = m_spec.batchKind;
-    *extra = m_spec.batchExtra;
+    if (m_model.batchKind == 0) return;
+    *kind = m_model.batchKind;
+    *extra = m_model.batchExtra;
 }
 
 const ParamRow* CDlgTablePage::RowOfId(uint32_t id) const {
-    for (const ParamRow& row : m_spec.rows) {
+    for (const ParamRow& row : m_model.rows) {
         if (row.IsParam() && row.id == id) return &row;
     }
     return nullptr;
@@ -322,7 +322,7 @@ const ParamRow* CDlgTablePage::RowOfId(uint32_t id) const {
 // --- input ---
 
 const ParamRow* CDlgTablePage::RowOfControl(int controlId) const {
-    for (const ParamRow& row : m_spec.rows) {
+    for (const ParamRow& row : m_model.rows) {
         if (!row.IsParam()) continue;
         if (row.control == controlId) return &row;
         for (const Choice& choice : row.choices) {
@@ -338,7 +338,7 @@ bool CDlgTablePage::OnNotify(const ui::Notification& n) {
         return true;
     }
     if (n.event == ui::Event::Click) {
-        for (const ParamRow& row : m_spec.rows) {
+        for (const ParamRow& row : m_model.rows) {
             if (row.maskButton == n.id && n.id != 0) return OpenMask(row);
         }
     }

@@ -1,5 +1,5 @@
 #pragma once
-// A page whose parameters are declared as a table of rows (PageSpec). The five page operations
+// A page whose parameters are declared as a table of rows (PageModel). The five page operations
 // - query list, decode, group members, validation in row order and encode - come from the
 // table; a page overrides the hooks below only for what a table cannot say.
 #include <cstdint>
@@ -10,7 +10,7 @@
 #include "controls/CEditBounds.h"
 #include "controls/CEditCheck.h"
 #include "pagebase/CDlgCfgBase.h"
-#include "pagebase/PageSpec.h"
+#include "pagebase/PageModel.h"
 #include "protocol/ParamListWriter.h"
 
 namespace mdvr {
@@ -21,9 +21,9 @@ class CDlgTablePage : public CDlgCfgBase {
     static constexpr int kStrRejectedTitle = 17001;
     static constexpr int kStrRejectedText = 17003;
 
-    explicit CDlgTablePage(const PageSpec& spec);
+    explicit CDlgTablePage(const PageModel& model);
 
-    const PageSpec& Spec() const { return m_spec; }
+    const PageModel& Model() const { return m_model; }
 
     bool BuildParamList(std::span<uint8_t> list, uint32_t* length) override;
     void ParseItem(const ParamItemView& item) override;
@@ -78,7 +78,7 @@ class CDlgTablePage : public CDlgCfgBase {
     bool OpenMask(const ParamRow& row);
     const ParamRow* RowOfControl(int controlId) const;
 
-    const PageSpec& m_spec;
+    const PageModel& m_model;
     std::deque<CEditBounds> m_bounds;
     std::deque<CEditCheck> m_asciiEdits;
     std::vector<std::wstring> m_snapshot;

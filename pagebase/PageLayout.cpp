@@ -40,23 +40,23 @@ ControlKind ControlKindOf(RowKind kind) {
 
 class Layouter {
   public:
-    explicit Layouter(const PageSpec& spec)
-        : m_spec(spec),
-          m_columnWidth((spec.width - kMargin * (ColumnCount() + 1)) / ColumnCount()) {}
+    explicit Layouter(const PageModel& model)
+        : m_model(model),
+          m_columnWidth((model.width - kMargin * (ColumnCount() + 1)) / ColumnCount()) {}
 
     std::vector<ControlDecl> Run() {
-        for (size_t i = 0; i < m_spec.rows.size(); ++i) PlaceRow(i);
+        for (size_t i = 0; i < m_model.rows.size(); ++i) PlaceRow(i);
         CloseFrame();
-        m_out.insert(m_out.end(), m_spec.extras.begin(), m_spec.extras.end());
+        m_out.insert(m_out.end(), m_model.extras.begin(), m_model.extras.end());
         return std::move(m_out);
     }
 
   private:
-    int ColumnCount() const { return m_spec.columnCount > 1 ? m_spec.columnCount : 1; }
+    int ColumnCount() const { return m_model.columnCount > 1 ? m_model.columnCount : 1; }
     int Left() const { return kMargin + m_column * (m_columnWidth + kMargin) + m_indent; }
 
     void PlaceRow(size_t index) {
-        const ParamRow& row = m_spec.rows[index];
+        const ParamRow& row = m_model.rows[index];
         if (row.kind == RowKind::kHeading) return OpenFrame(row);
         if (!row.sameLine) NewLine();
         if (row.kind == RowKind::kLabel) return PlaceNote(row);
@@ -66,8 +66,8 @@ class Layouter {
             Cell({row.spin, ControlKind::UpDown, {}, ui::kStyleNone, {}, 0, row.control},
                  kSpinWidth);
         }
-        if (row.unitId != 0) Cell(Static(row.unitId, row.unit), m_spec.columns.unit);
-        if (row.hintId != 0) Cell(Static(row.hintId, row.hint), m_spec.columns.unit);
+        if (row.unitId != 0) Cell(Static(row.unitId, row.unit), m_model.columns.unit);
+        if (row.hintId != 0) Cell(Static(row.hintId, row.hint), m_model.columns.unit);
         if (row.maskButton != 0) {
             Cell({row.maskButton, ControlKind::Button, {0, L"..."}, ui::kStyleNone, {}},
                  kButtonWidth);
@@ -87,13 +87,13 @@ class Layouter {
     // The group's check box heads the row (or a line of its own when the group has its own
     // caption); otherwise a static shows the caption. Check boxes caption themselves.
     void PlaceCaption(size_t index, const ParamRow& row) {
-        const int group = GroupOpenedBy(m_spec, index);
-        const bool ownCaption = group >= 0 && static_cast<size_t>(group) < m_spec.groupCaptions.size() &&
-                                HasText(m_spec.groupCaptions[static_cast<size_t>(group)]);
+        const int group = GroupOpenedBy(m_model, index);
+        const bool ownCaption = group >= 0 && static_cast<size_t>(group) < m_model.groupCaptions.size() &&
+                                HasText(m_model.groupCaptions[static_cast<size_t>(group)]);
         if (group >= 0) {
-            const Caption caption = ownCaption ? m_spec.groupCaptions[static_cast<size_t>(group)]
+            const Caption caption = ownCaption ? m_model.groupCaptions[static_cast<size_t>(group)]
                                                : row.caption;
-            Cell(CDlgCfgBase::GroupDecl(group, caption, {}), m_spec.columns.label);
+            Cell(CDlgCfgBase::GroupDecl(group, caption, {}), m_model.columns.label);
             if (!ownCaption) return;
             NewLine();
         }
@@ -103,9 +103,9 @@ class Layouter {
             return;
         }
         if (HasText(row.caption) || row.labelId != 0) {
-            Cell(Static(row.labelId, row.caption), m_spec.columns.label);
+            Cell(Static(row.labelId, row.caption), m_model.columns.label);
         } else {
-            m_x += m_spec.columns.label + kGap;
+            m_x += m_model.columns.label + kGap;
         }
     }
 
@@ -113,7 +113,7 @@ class Layouter {
         if (row.kind == RowKind::kRadio) return PlaceRadios(row);
         uint32_t style = row.style;
         if (row.kind == RowKind::kEdit && row.IsNumber()) style |= ui::kStyleDigitsOnly;
-        const int width = row.width != 0 ? row.width : m_spec.columns.control;
+        const int width = row.width != 0 ? row.width : m_model.columns.control;
         const bool captioned = row.kind == RowKind::kCheck || row.kind == RowKind::kButton;
         const Caption caption = captioned ? row.caption : Caption{};
         const int limit = row.kind == RowKind::kEdit ? row.limit : 0;
@@ -151,7 +151,7 @@ class Layouter {
 
     void NewLine() {
         if (m_lineUsed) m_y += kPitch;
-        if (m_y + kHeight > m_spec.height - kMargin && m_column + 1 < ColumnCount()) {
+        if (m_y + kHeight > m_model.height - kMargin && m_column + 1 < ColumnCount()) {
             CloseFrame();
             ++m_column;
             m_y = kMargin;
@@ -187,7 +187,7 @@ class Layouter {
 
     static constexpr size_t kNoFrame = static_cast<size_t>(-1);
 
-    const PageSpec& m_spec;
+    const PageModel& m_model;
     const int m_columnWidth;
     std::vector<ControlDecl> m_out;
     int m_column = 0;
@@ -201,30 +201,30 @@ class Layouter {
 
 }  // namespace
 
-int GroupOpenedBy(const PageSpec& spec, size_t rowIndex) {
-    const int group = spec.rows[rowIndex].group;
+int GroupOpenedBy(const PageModel& model, size_t rowIndex) {
+    const int group = model.rows[rowIndex].group;
     if (group < 0) return -1;
     for (size_t i = 0; i < rowIndex; ++i) {
-        if (spec.rows[i].group == group) return -1;
+        if (model.rows[i].group == group) return -1;
     }
     return group;
 }
 
-std::vector<ControlDecl> LayoutPage(const PageSpec& spec) {
-    return Layouter(spec).Run();
+std::vector<ControlDecl> LayoutPage(const PageModel& model) {
+    return Layouter(model).Run();
 }
 
-const ui::DialogDecl& PageDecl(const PageSpec& spec) {
+const ui::DialogDecl& PageDecl(const PageModel& model) {
     struct Built {
         std::vector<ControlDecl> controls;
         ui::DialogDecl decl;
     };
-    static std::map<const PageSpec*, std::unique_ptr<Built>> built;
-    std::unique_ptr<Built>& entry = built[&spec];
+    static std::map<const PageModel*, std::unique_ptr<Built>> built;
+    std::unique_ptr<Built>& entry = built[&model];
     if (!entry) {
         entry = std::make_unique<Built>();
-        entry->controls = LayoutPage(spec);
-        entry->decl = {spec.templateId, spec.title, spec.width, spec.height, entry->controls};
+        entry->controls = LayoutPage(model);
+        entry->decl = {model.templateId, model.title, model.width, model.height, entry->controls};
     }
     return entry->decl;
 }

@@ -79,14 +79,14 @@ constexpr std::array<ParamRow, kRowsPerSection * Page::kSections> MakeRows() {
 
 constexpr auto kPageRows = MakeRows();
 
-constexpr PageSpec kSpec{.templateId = Page::kTemplateId,
+constexpr PageModel kModel{.templateId = Page::kTemplateId,
                          .title = {18101},
                          .rows = kPageRows,
                          .columns = {.label = 90, .control = 60, .unit = 100}};
 
 }  // namespace
 
-CDlgAVChannelList::CDlgAVChannelList() : CDlgTablePage(kSpec) {}
+CDlgAVChannelList::CDlgAVChannelList() : CDlgTablePage(kModel) {}
 
 // --- sections ---
 

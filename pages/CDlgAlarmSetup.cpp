@@ -54,7 +54,7 @@ constexpr ui::ControlDecl kExtras[] = {
     {1220, ui::ControlKind::Static, {16304}, ui::kStyleHidden, {}},
 };
 
-constexpr PageSpec kSpec{.templateId = CDlgAlarmSetup::kTemplateId,
+constexpr PageModel kModel{.templateId = CDlgAlarmSetup::kTemplateId,
                          .title = {14000},
                          .groupCount = CDlgAlarmSetup::kGroups,
                          .rows = kRows,
@@ -75,7 +75,7 @@ constexpr int kLevelOneGroups[] = {6, 7, 8};
 
 }  // namespace
 
-CDlgAlarmSetup::CDlgAlarmSetup() : CDlgTablePage(kSpec) {}
+CDlgAlarmSetup::CDlgAlarmSetup() : CDlgTablePage(kModel) {}
 
 bool CDlgAlarmSetup::OnInitDialog() {
     CDlgTablePage::OnInitDialog();

@@ -44,7 +44,7 @@ constexpr ParamRow kRows[] = {
 // Box 4 reads "enable" on a line of its own above the rule's captioned controls.
 constexpr Caption kGroupCaptions[] = {{}, {}, {}, {}, {11007}};
 
-constexpr PageSpec kSpec{.templateId = CDlgCanSetup::kTemplateId,
+constexpr PageModel kModel{.templateId = CDlgCanSetup::kTemplateId,
                          .title = {14010},
                          .groupCount = CDlgCanSetup::kGroups,
                          .rows = kRows,
@@ -54,7 +54,7 @@ constexpr PageSpec kSpec{.templateId = CDlgCanSetup::kTemplateId,
 
 }  // namespace
 
-CDlgCanSetup::CDlgCanSetup() : CDlgTablePage(kSpec) {}
+CDlgCanSetup::CDlgCanSetup() : CDlgTablePage(kModel) {}
 
 // A set bit selects its list's second entry; a clear bit leaves the list as it was.
 bool CDlgCanSetup::DecodeRow(const ParamRow& row, const ParamItemView& item) {
@@ -74,7 +74,7 @@ bool CDlgCanSetup::DecodeRow(const ParamRow& row, const ParamItemView& item) {
 bool CDlgCanSetup::EncodeRow(const ParamRow& row, ParamListWriter& writer) {
     if (row.id != kRule) return false;
     uint32_t word = 0;
-    for (const ParamRow& part : Spec().rows) {
+    for (const ParamRow& part : Model().rows) {
         if (part.id == kRule && part.IsPacked())
             word = PackRowBits(word, part, SnapshotNumber(part));
     }

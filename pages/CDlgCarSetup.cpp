@@ -77,7 +77,7 @@ constexpr uint32_t kQueryOrder[] = {0x0055, 0x0056, 0x0080, 0x0057, 0x0058, 0x00
                                     0x0021, 0x005A, 0x0027, 0x0028, 0x0029, 0x0022, 0x005B,
                                     0x005C, 0x002C, 0x002D, 0x002E, 0x002F, 0x0030};
 
-constexpr PageSpec kSpec{.templateId = CDlgCarSetup::kTemplateId,
+constexpr PageModel kModel{.templateId = CDlgCarSetup::kTemplateId,
                          .title = {14005},
                          .groupCount = CDlgCarSetup::kGroups,
                          .rows = kRows,
@@ -92,7 +92,7 @@ bool OdometerLocked() {
 
 }  // namespace
 
-CDlgCarSetup::CDlgCarSetup() : CDlgTablePage(kSpec) {}
+CDlgCarSetup::CDlgCarSetup() : CDlgTablePage(kModel) {}
 
 bool CDlgCarSetup::OnInitDialog() {
     CDlgTablePage::OnInitDialog();

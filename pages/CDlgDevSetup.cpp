@@ -53,7 +53,7 @@ constexpr ParamRow kRows[] = {
     Link(0x0007, 4725, 10, {12166}).Unit(4727, kLinkRange),
 };
 
-constexpr PageSpec kSpec{.templateId = CDlgDevSetup::kTemplateId,
+constexpr PageModel kModel{.templateId = CDlgDevSetup::kTemplateId,
                          .title = {14001},
                          .groupCount = CDlgDevSetup::kGroups,
                          .rows = kRows,
@@ -65,7 +65,7 @@ std::wstring LangText(int id) {
 
 }  // namespace
 
-CDlgDevSetup::CDlgDevSetup() : CDlgTablePage(kSpec) {}
+CDlgDevSetup::CDlgDevSetup() : CDlgTablePage(kModel) {}
 
 bool CDlgDevSetup::OnInitDialog() {
     CDlgTablePage::OnInitDialog();

@@ -37,7 +37,7 @@ constexpr ui::ControlDecl kExtras[] = {
      {560, 12, 60, 22}},
 };
 
-constexpr PageSpec kSpec{.templateId = CDlgFirstPage::kTemplateId,
+constexpr PageModel kModel{.templateId = CDlgFirstPage::kTemplateId,
                          .title = {11011},
                          .groupCount = CDlgFirstPage::kGroups,
                          .rows = kRows,
@@ -46,7 +46,7 @@ constexpr PageSpec kSpec{.templateId = CDlgFirstPage::kTemplateId,
 
 }  // namespace
 
-CDlgFirstPage::CDlgFirstPage() : CDlgTablePage(kSpec) {}
+CDlgFirstPage::CDlgFirstPage() : CDlgTablePage(kModel) {}
 
 bool CDlgFirstPage::OnInitDialog() {
     CDlgTablePage::OnInitDialog();

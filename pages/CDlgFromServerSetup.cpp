@@ -18,7 +18,7 @@ constexpr ParamRow kRows[] = {
         .Empty(EmptySends::kEmptyItem).Width(260),
 };
 
-constexpr PageSpec kSpec{.templateId = CDlgFromServerSetup::kTemplateId,
+constexpr PageModel kModel{.templateId = CDlgFromServerSetup::kTemplateId,
                          .title = {14009},
                          .groupCount = CDlgFromServerSetup::kGroups,
                          .rows = kRows,
@@ -27,7 +27,7 @@ constexpr PageSpec kSpec{.templateId = CDlgFromServerSetup::kTemplateId,
 
 }  // namespace
 
-CDlgFromServerSetup::CDlgFromServerSetup() : CDlgTablePage(kSpec) {}
+CDlgFromServerSetup::CDlgFromServerSetup() : CDlgTablePage(kModel) {}
 
 // Terminals below protocol level 1 take only plain host names and dotted addresses.
 bool CDlgFromServerSetup::ValidateRow(const ParamRow& row) {

@@ -42,7 +42,7 @@ constexpr Caption kGroupCaptions[] = {{11007}, {11007}};
 
 constexpr uint32_t kQueryOrder[] = {0x0090, 0x0091, 0x0092, 0x0093, 0x0094, 0x0095};
 
-constexpr PageSpec kSpec{.templateId = CDlgGnssSetup::kTemplateId,
+constexpr PageModel kModel{.templateId = CDlgGnssSetup::kTemplateId,
                          .title = {14008},
                          .groupCount = CDlgGnssSetup::kGroups,
                          .rows = kRows,
@@ -64,7 +64,7 @@ int UnitTextOf(uint32_t mode) {
 
 }  // namespace
 
-CDlgGnssSetup::CDlgGnssSetup() : CDlgTablePage(kSpec) {}
+CDlgGnssSetup::CDlgGnssSetup() : CDlgTablePage(kModel) {}
 
 bool CDlgGnssSetup::OnInitDialog() {
     CDlgTablePage::OnInitDialog();

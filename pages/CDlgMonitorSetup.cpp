@@ -63,7 +63,7 @@ constexpr uint32_t kQueryOrder[] = {0x0045, 0x0046, 0x0047, 0x0048, 0x0049,
 
 constexpr int kPhoneHints[] = {1325, 1326, 1330, 1331, 1332, 1333, 1334};
 
-constexpr PageSpec kSpec{.templateId = Self::kTemplateId,
+constexpr PageModel kModel{.templateId = Self::kTemplateId,
                          .title = {14002},
                          .groupCount = Self::kGroups,
                          .rows = kRows,
@@ -76,7 +76,7 @@ std::wstring Str(int id) {
 
 }  // namespace
 
-CDlgMonitorSetup::CDlgMonitorSetup() : CDlgTablePage(kSpec) {}
+CDlgMonitorSetup::CDlgMonitorSetup() : CDlgTablePage(kModel) {}
 
 bool CDlgMonitorSetup::OnInitDialog() {
     CDlgTablePage::OnInitDialog();

@@ -50,14 +50,14 @@ constexpr ParamRow kRows[] = {
     Picker(Page::kMoveEndId, 18206, 4090),
 };
 
-constexpr PageSpec kSpec{.templateId = Page::kTemplateId,
+constexpr PageModel kModel{.templateId = Page::kTemplateId,
                          .title = {18200},
                          .rows = kRows,
                          .columns = {.label = 200, .control = 120, .unit = 80}};
 
 }  // namespace
 
-CDlgNightSetup::CDlgNightSetup() : CDlgCfgBase(PageDecl(kSpec), 0) {}
+CDlgNightSetup::CDlgNightSetup() : CDlgCfgBase(PageDecl(kModel), 0) {}
 
 bool CDlgNightSetup::OnInitDialog() {
     CDlgCfgBase::OnInitDialog();

@@ -9,14 +9,14 @@ constexpr ParamRow kRows[] = {
         .Range(0, 65535).Check(Rule::kDigits).Unit(4285, {0, L"(0~65535)"}),
 };
 
-constexpr PageSpec kSpec{.templateId = CDlgNumPeople::kTemplateId,
+constexpr PageModel kModel{.templateId = CDlgNumPeople::kTemplateId,
                          .title = {0, L"核载人数"},
                          .rows = kRows,
                          .columns = {.label = 120, .control = 100, .unit = 100}};
 
 }  // namespace
 
-CDlgNumPeople::CDlgNumPeople() : CDlgTablePage(kSpec) {}
+CDlgNumPeople::CDlgNumPeople() : CDlgTablePage(kModel) {}
 
 void CDlgNumPeople::BuildQueryList(std::span<uint8_t> /*list*/, uint32_t* /*length*/) {}
 

@@ -85,7 +85,7 @@ constexpr std::array<ParamRow, kRowsPerWord * std::size(kWords)> kRows = MakeRow
 
 constexpr Caption kGroupCaptions[] = {{11007}, {11007}};
 
-constexpr PageSpec kSpec{.templateId = CDlgPhoto::kTemplateId,
+constexpr PageModel kModel{.templateId = CDlgPhoto::kTemplateId,
                          .title = {17500},
                          .groupCount = CDlgPhoto::kGroups,
                          .rows = kRows,
@@ -122,7 +122,7 @@ bool IsFixedBox(int id) {
 
 }  // namespace
 
-CDlgPhoto::CDlgPhoto() : CDlgTablePage(kSpec) {}
+CDlgPhoto::CDlgPhoto() : CDlgTablePage(kModel) {}
 
 bool CDlgPhoto::OnInitDialog() {
     CDlgTablePage::OnInitDialog();

@@ -60,7 +60,7 @@ constexpr auto kRows = [] {
     return rows;
 }();
 
-constexpr PageSpec kSpec{
+constexpr PageModel kModel{
     .templateId = CDlgRegion::kTemplateId,
     .title = {18000},
     .rows = kRows,
@@ -72,7 +72,7 @@ int ClockOf(const ui::DateTime& t) {
 
 }  // namespace
 
-CDlgRegion::CDlgRegion() : CDlgCfgBase(PageDecl(kSpec), 0) {}
+CDlgRegion::CDlgRegion() : CDlgCfgBase(PageDecl(kModel), 0) {}
 
 bool CDlgRegion::OnInitDialog() {
     CDlgCfgBase::OnInitDialog();

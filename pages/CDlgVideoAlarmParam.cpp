@@ -69,7 +69,7 @@ constexpr ParamRow kRows[] = {
 
 constexpr Caption kGroupCaptions[] = {{11007}, {11007}, {11007}};
 
-constexpr PageSpec kSpec{.templateId = Page::kTemplateId,
+constexpr PageModel kModel{.templateId = Page::kTemplateId,
                          .title = {18300},
                          .groupCount = Page::kGroups,
                          .rows = kRows,
@@ -108,7 +108,7 @@ bool SameClock(const ui::DateTime& a, const ui::DateTime& b) {
 
 }  // namespace
 
-CDlgVideoAlarmParam::CDlgVideoAlarmParam() : CDlgTablePage(kSpec) {}
+CDlgVideoAlarmParam::CDlgVideoAlarmParam() : CDlgTablePage(kModel) {}
 
 bool CDlgVideoAlarmParam::OnInitDialog() {
     CDlgTablePage::OnInitDialog();

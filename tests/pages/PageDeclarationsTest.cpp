@@ -44,9 +44,9 @@ void AddDecl(std::set<int>& ids, const ui::DialogDecl& decl) {
     for (const ui::ControlDecl& control : decl.controls) AddCaption(ids, control.caption);
 }
 
-void AddRows(std::set<int>& ids, const PageSpec& spec) {
-    for (const ui::Caption& caption : spec.groupCaptions) AddCaption(ids, caption);
-    for (const ParamRow& row : spec.rows) {
+void AddRows(std::set<int>& ids, const PageModel& model) {
+    for (const ui::Caption& caption : model.groupCaptions) AddCaption(ids, caption);
+    for (const ParamRow& row : model.rows) {
         AddCaption(ids, row.caption);
         AddCaption(ids, row.unit);
         AddCaption(ids, row.hint);
@@ -78,10 +78,10 @@ TEST(PageDeclarations, ControlsAndRowsAreConsistent) {
         }
         const auto* table = dynamic_cast<const CDlgTablePage*>(made.page.get());
         if (table == nullptr) continue;
-        const PageSpec& spec = table->Spec();
+        const PageModel& model = table->Model();
         std::set<int> groupsUsed;
-        for (const ParamRow& row : spec.rows) {
-            EXPECT_LT(row.group, spec.groupCount) << "row " << row.id;
+        for (const ParamRow& row : model.rows) {
+            EXPECT_LT(row.group, model.groupCount) << "row " << row.id;
             if (row.group >= 0) groupsUsed.insert(row.group);
             EXPECT_LE(row.low, row.high) << "row " << row.id;
             EXPECT_LE(row.shift + row.bits, 8 * static_cast<int>(row.WireWidth()));
@@ -89,7 +89,7 @@ TEST(PageDeclarations, ControlsAndRowsAreConsistent) {
                 EXPECT_TRUE(controls.count(row.control)) << "row " << row.id;
             }
         }
-        EXPECT_EQ(static_cast<int>(groupsUsed.size()), spec.groupCount);
+        EXPECT_EQ(static_cast<int>(groupsUsed.size()), model.groupCount);
     }
 }
 
@@ -128,7 +128,7 @@ TEST(PageDeclarations, EveryNamedStringHasATextInEveryLanguage) {
     for (const MadePage& made : MadePages()) {
         AddDecl(ids, made.page->Decl());
         if (const auto* table = dynamic_cast<const CDlgTablePage*>(made.page.get())) {
-            AddRows(ids, table->Spec());
+            AddRows(ids, table->Model());
         }
     }
     AddDecl(ids, CDlgMain().Decl());

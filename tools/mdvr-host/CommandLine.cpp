@@ -37,26 +37,26 @@ int NumberOption(const Options& options, const std::string& name, int fallback) 
     return value;
 }
 
-int RunTool(int argc, char** argv, const ToolSpec& spec,
+int RunTool(int argc, char** argv, const ToolInfo& tool,
             const std::function<int(Options&)>& run) {
     Options options;
     const bool parsed =
-        ParseCommandLine(argc, argv, spec.valueOptions, options) &&
-        std::all_of(spec.required.begin(), spec.required.end(),
+        ParseCommandLine(argc, argv, tool.valueOptions, options) &&
+        std::all_of(tool.required.begin(), tool.required.end(),
                     [&](const std::string& name) { return options.contains(name); }) &&
-        (spec.positional || !options.contains("positional"));
+        (tool.positional || !options.contains("positional"));
     if (options.contains("help")) {
-        std::cout << spec.help;
+        std::cout << tool.help;
         return 0;
     }
     if (!parsed) {
-        std::cerr << spec.help;
+        std::cerr << tool.help;
         return 2;
     }
     try {
         return run(options);
     } catch (const std::exception& e) {
-        std::cout << spec.name << ": " << e.what() << '\n';
+        std::cout << tool.name << ": " << e.what() << '\n';
         return 1;
     }
 }

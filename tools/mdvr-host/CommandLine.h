@@ -19,7 +19,7 @@ bool ParseCommandLine(int argc, char** argv, const std::set<std::string>& valueO
 // option when its value is not a number.
 int NumberOption(const Options& options, const std::string& name, int fallback);
 
-struct ToolSpec {
+struct ToolInfo {
     const char* name;  // for error lines
     const char* help;
     std::set<std::string> valueOptions;
@@ -29,6 +29,6 @@ struct ToolSpec {
 
 // A tool's main: --help prints the help and gives 0; bad arguments print it to stderr and give
 // 2; otherwise run's exit code, or 1 with a line naming the tool when it throws.
-int RunTool(int argc, char** argv, const ToolSpec& spec, const std::function<int(Options&)>& run);
+int RunTool(int argc, char** argv, const ToolInfo& tool, const std::function<int(Options&)>& run);
 
 }  // namespace mdvr::refhost

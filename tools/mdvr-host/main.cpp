@@ -168,6 +168,6 @@ int RunHost(Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const ToolSpec spec{"mdvr-host", kHelp, kValueOptions, {"plugin", "host-folder"}, true};
-    return RunTool(argc, argv, spec, RunHost);
+    const ToolInfo tool{"mdvr-host", kHelp, kValueOptions, {"plugin", "host-folder"}, true};
+    return RunTool(argc, argv, tool, RunHost);
 }

@@ -77,6 +77,6 @@ int Run(Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const ToolSpec spec{"mdvr-terminal", kHelp, kValueOptions, {"connect", "file"}, false};
-    return RunTool(argc, argv, spec, Run);
+    const ToolInfo tool{"mdvr-terminal", kHelp, kValueOptions, {"connect", "file"}, false};
+    return RunTool(argc, argv, tool, Run);
 }

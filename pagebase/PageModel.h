@@ -16,7 +16,7 @@ struct PageColumns {
     int unit = 160;     // unit text, then hint and "..." button
 };
 
-struct PageSpec {
+struct PageModel {
     int templateId = 0;
     ui::Caption title;
     int groupCount = 0;
