@@ -15,8 +15,9 @@ namespace mdvr {
 
 namespace {
 
-bool HasName(const ui::Caption& name) {
-    return name.stringId != 0 || name.literal != nullptr;
+// A row's own caption for one use (popup title, field name), or the row's caption.
+const ui::Caption& OwnOr(const ui::Caption& own, const ui::Caption& caption) {
+    return own.stringId != 0 || own.literal != nullptr ? own : caption;
 }
 
 bool InRange(const ParamRow& row, int64_t value) {
@@ -195,8 +196,7 @@ void CDlgTablePage::ShowRowMessage(const ParamRow& row) {
     const std::wstring text =
         row.message != nullptr
             ? std::wstring(row.message)
-            : FormatChineseColon(ui::CaptionText(HasName(row.fieldName) ? row.fieldName
-                                                                         : row.caption),
+            : FormatChineseColon(ui::CaptionText(OwnOr(row.fieldName, row.caption)),
                                  CLanguage::Instance().GetText(row.ruleTextId));
     ShowMsgTipEx(text, L"", kMsgTipNotice);
     const int focus = row.kind == RowKind::kRadio && !row.choices.empty()
@@ -354,8 +354,7 @@ bool CDlgTablePage::OpenMask(const ParamRow& row) {
     CDlgAlarmMask popup;
     popup.SetMask(static_cast<uint32_t>(ReadEditInt64(View().GetText(row.control))));
     popup.SetMode(row.maskMode);
-    const bool ownTitle = row.maskTitle.stringId != 0 || row.maskTitle.literal != nullptr;
-    popup.SetTitle(ui::CaptionText(ownTitle ? row.maskTitle : row.caption));
+    popup.SetTitle(ui::CaptionText(OwnOr(row.maskTitle, row.caption)));
     if (popup.DoModal(this) == CDlgAlarmMask::kResultOk) {
         const uint32_t mask = popup.Mask();
         View().SetText(row.control, row.maskUnsigned ? std::to_wstring(mask)

@@ -38,7 +38,7 @@ constexpr ParamRow Image(uint32_t id, int edit, int group, int caption, int high
 // Row order is send order.
 constexpr ParamRow kRows[] = {
     Heading(1081, {12059}),
-    Radio(kAnswer, Wire::kU32, 0, {11007}, kAnswerModes).Width(200),
+    Radio(kAnswer, Wire::kU32, 0, {11007}, kAnswerModes).Width(180),
     Seconds(0x0046, Self::kCallLimitId, 1, 12062, 1086, 1324),
     Seconds(0x0047, Self::kMonthLimitId, 2, 12063, 1089, 1327),
     Phone(0x0049, 1094, 3, 12065, 1325),
