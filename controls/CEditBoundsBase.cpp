@@ -29,6 +29,9 @@ bool CEditBoundsBase::OnInput(ui::IView& view, const ui::Notification& n) {
 
 void CEditBoundsBase::CheckBounds(ui::IView& view, int id) {
     const std::wstring text = view.GetText(id);
+    // Text the program put there (a terminal's value, a popup's result) is not the user's input;
+    // an empty field is still checked, it reads as 0.
+    if (!text.empty() && !view.IsModified(id)) return;
     switch (ActiveBounds(m_min, m_max, m_min64, m_max64)) {
         case BoundsKind::k32: {
             const int32_t value = ReadEditInt32(text);

@@ -63,6 +63,8 @@ class IView {
     virtual void SetText(int id, std::wstring_view text) = 0;
     virtual void SetTextLimit(int id, int limit) = 0;
     virtual void SetReadOnly(int id, bool readOnly) = 0;  // edits
+    // Edits: the user changed the text since the program last set it.
+    virtual bool IsModified(int id) const = 0;
     // Selects [start, end) (end -1 = to the end), scrolls the caret into view.
     virtual void SelectText(int id, int start, int end) = 0;
     virtual void ShowBalloon(int id, std::wstring_view title, std::wstring_view text,

@@ -162,8 +162,10 @@ void TestTypedCharacters(RecordingDialog& dialog, HWND hwnd) {
                                         {kPlain, L"x y", L"x y"}}};
     for (const Row& row : kRows) {
         dialog.View().SetText(row.id, L"");
+        CHECK(!dialog.View().IsModified(row.id));
         Type(GetDlgItem(hwnd, row.id), row.typed);
         CHECK_TEXT(dialog.View().GetText(row.id), row.text);
+        CHECK(dialog.View().IsModified(row.id));  // the user's text, until the program sets one
     }
     dialog.Take();
     dialog.View().SetText(kPlain, L"");
@@ -390,6 +392,31 @@ void TestModalEndsOnPostedMessage(RecordingDialog& owner) {
     KillTimer(nullptr, guard);
     g_modal = nullptr;
     CHECK(IsWindowEnabled(GetAncestor(static_cast<HWND>(owner.View().NativeHandle()), GA_ROOT)));
+}
+
+// Escape inside a modal pop-up is swallowed: the run goes on and ends as the user ends it.
+void TestEscapeDoesNotEndAModalRun(RecordingDialog& owner) {
+    constexpr std::array<ui::ControlDecl, 2> kPopupControls{
+        {{2001, ControlKind::Button, {0, L"OK"}, 0, {10, 10, 60, 24}},
+         {2002, ControlKind::Edit, {}, 0, {10, 40, 60, 20}}}};
+    RecordingDialog popup(ui::DialogDecl{503, {0, L"Popup"}, 200, 100, kPopupControls, true});
+    popup.EndOnMessage(kPrivateMessage);
+    g_modal = &popup;
+    const UINT_PTR guard = SetTimer(nullptr, 0, 5000, EndStuckModal);
+    struct EscapeThenEnd : ui::IControlBehavior {
+        void OnAttached(ui::IView& view, int id) override {
+            HWND edit = GetDlgItem(static_cast<HWND>(view.NativeHandle()), id);
+            PostMessageW(edit, WM_KEYDOWN, VK_ESCAPE, 1);
+            PostMessageW(edit, WM_CHAR, VK_ESCAPE, 1);
+            PostMessageW(edit, WM_KEYUP, VK_ESCAPE, 0xC0000001);
+            view.Post(kPrivateMessage, 7, 0);
+        }
+        bool OnInput(ui::IView&, const ui::Notification&) override { return false; }
+    } sender;
+    popup.Attach(2002, sender);
+    CHECK(popup.DoModal(&owner) == 7);
+    KillTimer(nullptr, guard);
+    g_modal = nullptr;
 }
 
 // A pop-up that ends before its run starts returns at once with that result.
@@ -669,6 +696,7 @@ int main() {
     TestPopupHitTest(dialog);
     TestModalEndsOnPostedMessage(dialog);
     TestModalEndedBeforeItsRun(dialog);
+    TestEscapeDoesNotEndAModalRun(dialog);
     TestViewOutlivesItsWindow(CreateHostWindow());
     dialog.Destroy();
     DestroyWindow(host);

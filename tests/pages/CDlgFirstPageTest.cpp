@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "pages/PageTestHost.h"
 #include "pagebase/CDlgAlarmMask.h"
+#include "pages/PageTestHost.h"
+#include "ui/headless/HeadlessView.h"
 
 namespace mdvr::test {
 namespace {
@@ -138,8 +139,25 @@ TEST_F(CDlgFirstPageTest, PopupBit31ShowsNegativeAndIsSent) {
     ASSERT_TRUE(m_driver.Click(4280));
     EXPECT_EQ(rows, 29);
     EXPECT_EQ(m_driver.Text(4360), L"-2147483647");
+    m_driver.Focus(4360);
+    m_driver.Focus(4361);
+    EXPECT_TRUE(m_driver.Balloons(4360).empty());  // the plug-in's own value draws no warning
     CheckOnly({0});
     EXPECT_EQ(Save(), (Bytes{1, 0, 0, 0, 0x50, 4, 0x80, 0, 0, 1}));
+}
+
+TEST_F(CDlgFirstPageTest, EscapeInThePopupKeepsTheBitEdits) {
+    m_driver.Type(4360, L"0");
+    bool open = false;
+    m_automation.OnNextModal([&open](ui::DialogDriver& popup) {
+        popup.ClickRow(CDlgAlarmMask::kListId, 0);
+        popup.PressKey(CDlgAlarmMask::kListId, ui::kKeyEscape);
+        open = popup.IsValid() && !popup.View()->ModalResult();
+        popup.Click(CDlgAlarmMask::kOkId);
+    });
+    ASSERT_TRUE(m_driver.Click(4280));
+    EXPECT_TRUE(open);
+    EXPECT_EQ(m_driver.Text(4360), L"1");
 }
 
 TEST_F(CDlgFirstPageTest, CancelledPopupLeavesTheEdit) {

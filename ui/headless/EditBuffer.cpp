@@ -32,6 +32,7 @@ std::wstring_view FirstLine(std::wstring_view text, uint32_t style) {
 void EditBuffer::SetText(std::wstring_view text) {
     m_text.assign(text);
     m_selStart = m_selEnd = 0;
+    m_modified = false;
 }
 
 void EditBuffer::SetLimit(int limit) {
@@ -97,6 +98,7 @@ bool EditBuffer::Backspace() {
 bool EditBuffer::ReplaceSelection(std::wstring_view text) {
     const auto start = static_cast<size_t>(m_selStart);
     m_text.replace(start, static_cast<size_t>(m_selEnd - m_selStart), text);
+    m_modified = true;
     m_selStart = m_selEnd = m_selStart + static_cast<int>(text.size());
     return true;
 }

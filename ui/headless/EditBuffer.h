@@ -12,6 +12,8 @@ class EditBuffer {
     int SelStart() const { return m_selStart; }
     int SelEnd() const { return m_selEnd; }
     int Limit() const { return m_limit; }
+    // The user changed the text since the program last set it (the platform's modify flag).
+    bool Modified() const { return m_modified; }
 
     // Program text: the limit does not apply (as with WM_SETTEXT); the caret goes to the start.
     void SetText(std::wstring_view text);
@@ -35,6 +37,7 @@ class EditBuffer {
     int m_selStart = 0;
     int m_selEnd = 0;
     int m_limit = kDefaultLimit;
+    bool m_modified = false;
 
     static constexpr int kDefaultLimit = 32767;
 };

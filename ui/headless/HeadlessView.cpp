@@ -192,6 +192,11 @@ void HeadlessView::SetReadOnly(int id, bool readOnly) {
     }
 }
 
+bool HeadlessView::IsModified(int id) const {
+    const HeadlessControl* c = Find(id);
+    return c != nullptr && c->Is(ControlKind::Edit) && c->edit.Modified();
+}
+
 void HeadlessView::SelectText(int id, int start, int end) {
     if (HeadlessControl* c = FindKind(id, ControlKind::Edit)) c->edit.Select(start, end);
 }

@@ -81,6 +81,7 @@ class HeadlessView : public IView {
     void SetText(int id, std::wstring_view text) override;
     void SetTextLimit(int id, int limit) override;
     void SetReadOnly(int id, bool readOnly) override;
+    bool IsModified(int id) const override;
     void SelectText(int id, int start, int end) override;
     void ShowBalloon(int id, std::wstring_view title, std::wstring_view text,
                      BalloonIcon icon) override;

@@ -498,6 +498,12 @@ void Win32View::EndModal(int result) {
     if (m_inModal && m_hwnd != nullptr) PostMessageW(m_hwnd, WM_NULL, 0, 0);  // wakes the loop
 }
 
+bool Win32View::IsOwnEscape(const MSG& msg) const {
+    const bool key = msg.message == WM_KEYDOWN || msg.message == WM_KEYUP || msg.message == WM_CHAR;
+    return key && msg.wParam == VK_ESCAPE && m_hwnd != nullptr &&
+           (msg.hwnd == m_hwnd || IsChild(m_hwnd, msg.hwnd));
+}
+
 // The owner is disabled for the run, as a platform modal dialog does; WM_QUIT is passed on.
 int Win32View::RunModal() {
     if (m_hwnd == nullptr) return 0;
@@ -513,6 +519,7 @@ int Win32View::RunModal() {
             if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
+        if (IsOwnEscape(msg)) continue;  // Escape never ends a run: it would drop the user's edits
         if (m_hwnd != nullptr && IsDialogMessageW(m_hwnd, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
@@ -627,6 +634,10 @@ void Win32View::SetText(int id, std::wstring_view text) {
     HWND control = Item(id);
     if (control == nullptr) return;
     ChangeQuietly(control, [&] { SetWindowTextW(control, std::wstring(text).c_str()); });
+    const ControlState* state = StateOf(id);
+    if (state != nullptr && state->kind == ControlKind::Edit) {
+        SendMessageW(control, EM_SETMODIFY, FALSE, 0);  // program text is not the user's
+    }
 }
 
 void Win32View::SetTextLimit(int id, int limit) {
@@ -635,6 +646,11 @@ void Win32View::SetTextLimit(int id, int limit) {
 
 void Win32View::SetReadOnly(int id, bool readOnly) {
     SendTo(id, EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
+}
+
+bool Win32View::IsModified(int id) const {
+    HWND control = Item(id);
+    return control != nullptr && SendMessageW(control, EM_GETMODIFY, 0, 0) != 0;
 }
 
 void Win32View::SelectText(int id, int start, int end) {

@@ -66,6 +66,7 @@ class Win32View final : public IView {
     void SetText(int id, std::wstring_view text) override;
     void SetTextLimit(int id, int limit) override;
     void SetReadOnly(int id, bool readOnly) override;
+    bool IsModified(int id) const override;
     void SelectText(int id, int start, int end) override;
     void ShowBalloon(int id, std::wstring_view title, std::wstring_view text,
                      BalloonIcon icon) override;
@@ -139,6 +140,7 @@ class Win32View final : public IView {
     const GroupBoxSkin* FrameAround(HWND control) const;
     void OnDrawItem(const DRAWITEMSTRUCT& item);
     void OnNcDestroy();
+    bool IsOwnEscape(const MSG& msg) const;
 
     bool CreateControl(const ControlDecl& decl);
     void AttachBuddy(HWND upDown, int buddyId) const;
