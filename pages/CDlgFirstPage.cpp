@@ -25,10 +25,11 @@ constexpr ParamRow kRows[] = {
     Num16(0x005C, 4374, 12, {16201}).Range(0, 65535).Unit(4410, kSeconds),
     // The collision parameter: time in the low byte, acceleration in the high byte.
     Num16(0x005D, 4376, 13, {16302}).Limit(3).Range(0, 255).Bits(0, 8)
-        .Unit(4411, {0, L"(ms)"}).Hint(4413, {16305}),
+        .Unit(4411, {0, L"(ms)"}),
     Num16(0x005D, 4378, 13, {16303}).Limit(2).Range(0, 79).Bits(8, 8).Label(4414)
         .Unit(4412, {0, L"(0-79)(0.1g)"}),
-    Num16(0x005E, 4380, 14, {16304}).Limit(4).Range(0, kWordMax).EmptyAsZero(),
+    Num16(0x005E, 4380, 14, {16304}).Limit(4).Range(0, kWordMax).EmptyAsZero()
+        .Unit(4413, {16305}),
 };
 
 // The page's own select-all box stays hidden; the main window's does the user's work.
