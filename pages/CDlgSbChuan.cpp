@@ -16,7 +16,8 @@ constexpr size_t kMacLength = CDlgSbChuan::kMacBytes;
 constexpr int kMacWidth = 28;
 constexpr int kColonWidth = 6;
 
-// Byte index of the MAC address in edit kFirstMacId + index, two upper-case hex digits.
+// Byte index of the MAC address in edit kFirstMacId + index, two upper-case hex digits. The
+// hooks below decode and send the six bytes as one item; the row's own width goes unused.
 constexpr ParamRow MacByte(int index) {
     const ParamRow row =
         MakeRow(kMac, Wire::kFixed, RowKind::kEdit, CDlgSbChuan::kFirstMacId + index, 0, {18701})
