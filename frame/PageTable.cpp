@@ -13,6 +13,7 @@
 #include "pages/CDlgNumPeople.h"
 #include "pages/CDlgPhoto.h"
 #include "pages/CDlgRegion.h"
+#include "pages/CDlgSbChuan.h"
 #include "pages/CDlgVideoAlarmParam.h"
 
 namespace mdvr {
@@ -65,7 +66,7 @@ constexpr PageInfo kPages[kPageCount] = {
     {15, {0, L"参数扩展"}, nullptr, &ExtParams},
     {16, {18000}, &Make<CDlgRegion>, &Schedule},
     {17, {18200}, &Make<CDlgNightSetup>, &NightDriving},
-    {18, {18700}, nullptr, &IdentityModel},
+    {18, {18700}, &Make<CDlgSbChuan>, &IdentityModel},
     {19, {0, L"终端参数扩展"}, nullptr, &RegionParams},
     {20, {0, L"核载人数"}, &Make<CDlgNumPeople>, &Passengers},
 };

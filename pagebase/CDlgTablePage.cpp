@@ -185,6 +185,9 @@ bool CDlgTablePage::CheckRule(const ParamRow& row) {
         case Rule::kRange:
             ok = InRange(row, ReadEditInt64(text));
             break;
+        case Rule::kAlphanumeric:
+            ok = IsAlphanumeric(text);
+            break;
         case Rule::kNone:
             break;
     }

@@ -47,6 +47,7 @@ enum class Rule : uint8_t {
     kDigits,    // IsAllDigits; with Range() also within the range (empty counts as 0)
     kHost,      // IsHostText (a host name or dotted address)
     kRange,     // the number (signed, empty = 0) within the range; no digit test
+    kAlphanumeric,  // IsAlphanumeric: ASCII letters and digits only (empty passes)
 };
 
 // An entry of a combo or a radio row: the value it stands for and its caption. Radio buttons

@@ -7,7 +7,7 @@
 #include "pagebase/BcdTime.h"
 #include "protocol/Bcd.h"
 #include "protocol/ParamExchange.h"
-#include "protocol/ParamText.h"
+#include "text/CodePage.h"
 
 namespace mdvr {
 
@@ -44,7 +44,10 @@ std::wstring ReadRowText(const ParamRow& row, const ParamItemView& item) {
         }
         return std::to_wstring(ReadRowNumber(row, item));
     }
-    return ValueToText(static_cast<uint8_t>(item.Length()), item.Bytes().data(), 0, 1);
+    // A fixed-width text never shows more than its width, whatever the item's length.
+    const size_t length = row.wire == Wire::kFixed ? std::min(item.Length(), row.WireWidth())
+                                                   : item.Length();
+    return ValueToText(static_cast<uint8_t>(length), item.Bytes().data(), 0, 1);
 }
 
 uint32_t PackRowBits(uint32_t value, const ParamRow& row, int64_t part) {
@@ -65,10 +68,10 @@ bool AppendRowNumber(ParamListWriter& writer, uint32_t id, const ParamRow& row, 
 bool AppendRowText(ParamListWriter& writer, uint32_t id, const ParamRow& row,
                    std::wstring_view text) {
     if (row.wire != Wire::kFixed) return writer.AppendText(id, text);
-    const ParamText encoded = EncodeParamText(text);
+    // Cut at a character boundary: a double-byte character never loses its second byte.
     std::array<uint8_t, kMaxItemValue> bytes{};
     const size_t width = std::min(row.WireWidth(), bytes.size());
-    std::copy_n(encoded.bytes.begin(), std::min<size_t>(encoded.length, width), bytes.begin());
+    WideToAnsi(text, {bytes.data(), width});
     return writer.AppendBytes(id, {bytes.data(), width});
 }
 

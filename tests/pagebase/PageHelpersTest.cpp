@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <vector>
+
 #include "pagebase/BcdTime.h"
 #include "pagebase/ComboData.h"
 #include "pagebase/EditRange.h"
+#include "pagebase/RowCodec.h"
+#include "text/CodePage.h"
 #include "ui/Dialog.h"
 #include "ui/headless/Automation.h"
 
@@ -100,6 +105,36 @@ TEST_F(PageHelpersTest, ComboEntriesByData) {
     EXPECT_EQ(SelectedComboData(View(), kCombo), 20u);
     EXPECT_EQ(FindComboData(View(), kCombo, 30, true), -1);
     EXPECT_EQ(View().GetSel(kCombo), 1);  // a miss leaves the selection
+}
+
+// Fixed-width texts as GBK terminals store them: zero-padded, and cut only between characters.
+TEST(RowCodecTest, FixedTextKeepsItsWidth) {
+    ASSERT_TRUE(SetAnsiCharset("GBK"));
+    using Bytes = std::vector<uint8_t>;
+    struct Case {
+        const wchar_t* text;
+        int width;
+        Bytes value;
+    } cases[] = {
+        {L"AB", 4, {'A', 'B', 0, 0}},
+        {L"ABCDE", 4, {'A', 'B', 'C', 'D'}},
+        {L"\u7CA4A", 3, {0xD4, 0xC1, 'A'}},
+        {L"A\u7CA4", 2, {'A', 0}},  // half a character is never sent
+        {L"", 3, {0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.width);
+        const ParamRow row = FixedText(0xFF02, 1, 0, {}, c.width);
+        std::array<uint8_t, 32> list{};
+        ParamListWriter writer(list);
+        ASSERT_TRUE(AppendRowText(writer, 0xFF02, row, c.text));
+        const uint32_t length = writer.Finish();
+        EXPECT_EQ(Bytes(list.begin() + 6, list.begin() + length), c.value);
+        // Read back, an over-long item shows no more than the width.
+        const Bytes longer = {'1', '2', '3', '4', '5', '6'};
+        EXPECT_EQ(ReadRowText(row, ParamItemView(0xFF02, longer)).size(),
+                  static_cast<size_t>(c.width));
+    }
 }
 
 TEST(BcdTimeTest, EncodesHourMinuteSecond) {
