@@ -5,6 +5,7 @@
 #include "pages/CDlgCanSetup.h"
 #include "pages/CDlgCarSetup.h"
 #include "pages/CDlgDevParamEx.h"
+#include "pages/CDlgDevParamXjSetup.h"
 #include "pages/CDlgDevSetup.h"
 #include "pages/CDlgFirstPage.h"
 #include "pages/CDlgFromServerSetup.h"
@@ -67,7 +68,7 @@ constexpr PageInfo kPages[kPageCount] = {
     {16, {18000}, &Make<CDlgRegion>, &Schedule},
     {17, {18200}, &Make<CDlgNightSetup>, &NightDriving},
     {18, {18700}, nullptr, &IdentityModel},
-    {19, {0, L"终端参数扩展"}, nullptr, &RegionParams},
+    {19, {0, L"终端参数扩展"}, &Make<CDlgDevParamXjSetup>, &RegionParams},
     {20, {0, L"核载人数"}, &Make<CDlgNumPeople>, &Passengers},
 };
 
