@@ -4,6 +4,8 @@
 #include "pages/CDlgAlarmSetup.h"
 #include "pages/CDlgCanSetup.h"
 #include "pages/CDlgCarSetup.h"
+#include "pages/CDlgDevParamEx.h"
+#include "pages/CDlgDevParamXjSetup.h"
 #include "pages/CDlgDevSetup.h"
 #include "pages/CDlgFirstPage.h"
 #include "pages/CDlgFromServerSetup.h"
@@ -63,11 +65,11 @@ constexpr PageInfo kPages[kPageCount] = {
     {12, {18101}, &Make<CDlgAVChannelList>, &VideoPages},
     {13, {18102}, nullptr, &VideoPages},
     {14, {18300}, &Make<CDlgVideoAlarmParam>, &VideoVariant},
-    {15, {0, L"参数扩展"}, nullptr, &ExtParams},
+    {15, {0, L"参数扩展"}, &Make<CDlgDevParamEx>, &ExtParams},
     {16, {18000}, &Make<CDlgRegion>, &Schedule},
     {17, {18200}, &Make<CDlgNightSetup>, &NightDriving},
     {18, {18700}, &Make<CDlgSbChuan>, &IdentityModel},
-    {19, {0, L"终端参数扩展"}, nullptr, &RegionParams},
+    {19, {0, L"终端参数扩展"}, &Make<CDlgDevParamXjSetup>, &RegionParams},
     {20, {0, L"核载人数"}, &Make<CDlgNumPeople>, &Passengers},
 };
 

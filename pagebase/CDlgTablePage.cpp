@@ -1,6 +1,7 @@
 #include "pagebase/CDlgTablePage.h"
 
 #include "controls/EditNumber.h"
+#include "host/CLogFile2.h"
 #include "host/HostFormat.h"
 #include "host/IMsgTipPresenter.h"
 #include "pagebase/BcdTime.h"
@@ -264,7 +265,11 @@ bool CDlgTablePage::BuildParamList(std::span<uint8_t> list, uint32_t* length) {
         if (!EncodeRow(row, writer)) EncodeItem(i, writer);
     }
     *length = writer.Finish();
-    return !writer.Failed();
+    if (writer.Failed()) return false;
+    if (m_model.sentLog != nullptr) {
+        CLogFile2::Instance().WriteHex(2, list.data(), *length, "%s", m_model.sentLog);
+    }
+    return true;
 }
 
 bool CDlgTablePage::EncodeItem(size_t index, ParamListWriter& writer) {

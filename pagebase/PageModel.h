@@ -27,6 +27,7 @@ struct PageModel {
     PageColumns columns = {};
     uint32_t batchKind = 0;  // multi-device kind code; 0 = the page reports none
     uint32_t batchExtra = 0;
+    const char* sentLog = nullptr;  // caption under which each outgoing list is hex-logged
     int width = 640;
     int height = 560;
     int columnCount = 1;  // lines that do not fit continue in the next column

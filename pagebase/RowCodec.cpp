@@ -25,6 +25,12 @@ int64_t WholeNumber(const ParamRow& row, const ParamItemView& item) {
     return static_cast<int32_t>(raw << spare) >> spare;
 }
 
+// Days in a month of a year 2000 to 2099 (every fourth year a leap year there).
+int DaysIn(int year, int month) {
+    constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && year % 4 == 0 ? 29 : kDays[month - 1];
+}
+
 uint32_t BitMask(const ParamRow& row) {
     return row.bits >= 32 ? 0xFFFFFFFFu : (1u << row.bits) - 1u;
 }
@@ -94,7 +100,7 @@ bool ReadRowDate(const ParamItemView& item, ui::DateTime& date) {
     const int year = FromBcd(raw[0]);
     const int month = FromBcd(raw[1]);
     const int day = FromBcd(raw[2]);
-    if (month < 1 || month > 12 || day < 1 || day > 31) return false;
+    if (month < 1 || month > 12 || day < 1 || day > DaysIn(2000 + year, month)) return false;
     date.year = 2000 + year;
     date.month = month;
     date.day = day;

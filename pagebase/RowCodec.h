@@ -33,7 +33,7 @@ bool AppendRowText(ParamListWriter& writer, uint32_t id, const ParamRow& row,
 bool AppendRowBcd(ParamListWriter& writer, uint32_t id, const ParamRow& row,
                   const ui::DateTime& time);
 // The date an item holds over base, or false when its bytes are no date (all zero, a month
-// outside 1 to 12, a day outside 1 to 31, or nibbles above 9).
+// outside 1 to 12, a day the month does not have, or nibbles above 9).
 bool ReadRowDate(const ParamItemView& item, ui::DateTime& date);
 
 }  // namespace mdvr

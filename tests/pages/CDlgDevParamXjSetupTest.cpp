@@ -1,0 +1,124 @@
+// Page 19: the regional extension set - phone number, long-standby reporting and control
+// switches - as a terminal and an operator meet them.
+#include <gtest/gtest.h>
+
+#include "pages/CDlgDevParamXjSetup.h"
+#include "pages/PageFixture.h"
+
+namespace mdvr::test {
+namespace {
+
+using Page = CDlgDevParamXjSetup;
+using RegionalPage = PageFixture<CDlgDevParamXjSetup>;
+
+// The phone number as GBK bytes: "13800001004".
+const Bytes kPhone = {'1', '3', '8', '0', '0', '0', '0', '1', '0', '0', '4'};
+
+Bytes PhoneItem(uint32_t id) {
+    Bytes item = Item(id, {});
+    item.back() = static_cast<uint8_t>(kPhone.size());
+    item.insert(item.end(), kPhone.begin(), kPhone.end());
+    return item;
+}
+
+const Bytes kSettings[] = {Item(0xF001, {2}),          Item(0xF002, {0, 0, 0x0E, 0x10}),
+                           Item(0xF003, {0x02, 0x58}), Item(0xF004, {0, 30}),
+                           Item(0xF005, {1}),          Item(0xF006, {0}),
+                           Item(0xF007, {1}),          Item(0xF008, {0})};
+
+Bytes Listed(const Bytes& phone) {
+    Bytes out{9};
+    out.insert(out.end(), phone.begin(), phone.end());
+    for (const Bytes& item : kSettings) out.insert(out.end(), item.begin(), item.end());
+    return out;
+}
+
+// The phone number goes back under the ID the terminal takes it on; the rest byte for byte.
+TEST_F(RegionalPage, ListReceivedAndSavedUneditedGoesBackWithThePhoneRenamed) {
+    Load(Listed(PhoneItem(0x0085)));
+    EXPECT_EQ(Text(Page::kPhoneId), L"13800001004");
+    EXPECT_EQ(m_driver.Check(Page::kModeId + 1), 1);
+    EXPECT_EQ(Text(Page::kFixedIntervalId), L"3600");
+    EXPECT_EQ(Save(), Listed(PhoneItem(0xFF11)));
+    const Bytes query = QueryList();
+    ASSERT_EQ(query.size(), 37u);
+    EXPECT_EQ(Bytes(query.begin(), query.begin() + 9), (Bytes{9, 0, 0, 0, 0x85, 0, 0, 0xF0, 1}));
+    EXPECT_EQ(Bytes(query.end() - 4, query.end()), (Bytes{0, 0, 0xF0, 0x08}));
+}
+
+TEST_F(RegionalPage, ValuesATerminalMaySend) {
+    struct Case {
+        const char* what;
+        int group;
+        Bytes item;
+        int shownButton;  // 0: none to check
+        Bytes sent;       // empty: refused
+    } cases[] = {
+        {"mode 0 shows and saves vibration detection", 1, Item(0xF001, {0}), Page::kModeId,
+         List({Item(0xF001, {1})})},
+        {"mode 3 likewise", 1, Item(0xF001, {3}), Page::kModeId, List({Item(0xF001, {1})})},
+        {"switch 2 shows and saves off", 6, Item(0xF006, {2}), Page::kSimControlId,
+         List({Item(0xF006, {0})})},
+        {"a 32-bit standby interval past 16 bits is refused", 3, Item(0xF003, {0, 1, 0x11, 0x70}),
+         0, {}},
+        {"an interval above 2^31 keeps its value", 2, Item(0xF002, {0xFF, 0xFF, 0xFF, 0xFE}), 0,
+         List({Item(0xF002, {0xFF, 0xFF, 0xFF, 0xFE})})},
+        {"a four-digit phone number stays text", 0, Item(0x0085, {'1', '2', '3', '4'}), 0,
+         List({Item(0xFF11, {'1', '2', '3', '4'})})},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CheckOnly({c.group});
+        Load(List({c.item}));
+        if (c.shownButton != 0) {
+            EXPECT_EQ(m_driver.Check(c.shownButton), 1);
+            EXPECT_EQ(m_driver.Check(c.shownButton + 1), 0);
+        }
+        EXPECT_EQ(Save(), c.sent);
+    }
+    EXPECT_EQ(Text(Page::kStandbyIntervalId), L"70000");
+}
+
+TEST_F(RegionalPage, OperatorEdits) {
+    struct Case {
+        const char* what;
+        int group;
+        int edit;
+        const wchar_t* text;
+        Bytes sent;  // empty: refused with the message
+        const wchar_t* tip;
+    } cases[] = {
+        {"an empty phone number is an empty item", 0, Page::kPhoneId, L"", List({Item(0xFF11, {})}),
+         nullptr},
+        {"fixed interval at its limit", 2, Page::kFixedIntervalId, L"4294967295",
+         List({Item(0xF002, {0xFF, 0xFF, 0xFF, 0xFF})}), nullptr},
+        {"fixed interval past 32 bits", 2, Page::kFixedIntervalId, L"4294967296", {},
+         L"超长待机设备固定上报模式的值无效!"},
+        {"standby interval 65536", 3, Page::kStandbyIntervalId, L"65536", {},
+         L"超长待机设备震动检测模式待机状态定时上报间隔的值无效!"},
+        {"vibration interval 65536", 4, Page::kVibrationIntervalId, L"65536", {},
+         L"超长待机设备震动模式触发震动后定时上报间隔的值无效!"},
+        {"an emptied interval sends 0", 4, Page::kVibrationIntervalId, L"",
+         List({Item(0xF004, {0, 0})}), nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CheckOnly({c.group});
+        m_page.View().SetText(c.edit, c.text);
+        const size_t tips = m_tips.Tips().size();
+        EXPECT_EQ(Save(), c.sent);
+        if (c.tip == nullptr) continue;
+        ASSERT_EQ(m_tips.Tips().size(), tips + 1);
+        EXPECT_EQ(LastTip(), c.tip);
+        EXPECT_TRUE(m_driver.Focused(c.edit));
+    }
+}
+
+TEST_F(RegionalPage, SwitchesStartOffAndSendInBoxOrder) {
+    CheckOnly({8, 5, 1});
+    m_driver.Click(Page::kOverspeedControlId + 1);
+    EXPECT_EQ(Save(), List({Item(0xF001, {1}), Item(0xF005, {0}), Item(0xF008, {1})}));
+}
+
+}  // namespace
+}  // namespace mdvr::test
