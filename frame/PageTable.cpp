@@ -14,6 +14,8 @@
 #include "pages/CDlgPhoto.h"
 #include "pages/CDlgRegion.h"
 #include "pages/CDlgVideoAlarmParam.h"
+#include "pages/CDlgVideoParam.h"
+#include "pages/CDlgVideoPararmAlone.h"
 
 namespace mdvr {
 
@@ -58,9 +60,9 @@ constexpr PageInfo kPages[kPageCount] = {
     {8, {17500}, &Make<CDlgPhoto>, &Always},
     {9, {14008}, &Make<CDlgGnssSetup>, &Always},
     {10, {14010}, &Make<CDlgCanSetup>, &WithLevel},
-    {11, {18100}, nullptr, &VideoPages},
+    {11, {18100}, &Make<CDlgVideoParam>, &VideoPages},
     {12, {18101}, &Make<CDlgAVChannelList>, &VideoPages},
-    {13, {18102}, nullptr, &VideoPages},
+    {13, {18102}, &Make<CDlgVideoPararmAlone>, &VideoPages},
     {14, {18300}, &Make<CDlgVideoAlarmParam>, &VideoVariant},
     {15, {0, L"参数扩展"}, nullptr, &ExtParams},
     {16, {18000}, &Make<CDlgRegion>, &Schedule},
