@@ -149,7 +149,11 @@ bool CDlgVideoParam::OnInitDialog() {
     }
     ApplyDeviceProfile();
     for (int id : {kSaveId, kExitId}) View().Show(id, IsEmbedded());
-    if (IsEmbedded()) ApplyEmbeddedLayout();
+    if (IsEmbedded()) {
+        ApplyEmbeddedLayout();
+    } else {
+        FitAudioFrame();
+    }
     if (!m_title.empty()) View().SetTitle(m_title);
     return true;
 }
@@ -197,6 +201,14 @@ void CDlgVideoParam::SetOsdCaptions() {
         if (standard && bit == 0) text = language.GetText(18105) + L"+" + language.GetText(18106);
         View().SetText(kOsdBoxIds[bit], text);
     }
+}
+
+// The page's audio frame ends below its switch, not below the editor's hidden buttons.
+void CDlgVideoParam::FitAudioFrame() {
+    ui::Rect frame = View().GetRect(kAudioFrameId);
+    const int padding = frame.Bottom() - View().GetRect(kSaveId).Bottom();
+    frame.h = View().GetRect(kAudioId).Bottom() + padding - frame.y;
+    View().Move(kAudioFrameId, frame);
 }
 
 // The editor has no audio switch: its buttons take the audio frame's place and the page ends

@@ -84,6 +84,7 @@ class CDlgVideoParam : public CDlgTablePage {
     void FillLists();
     void SetOsdCaptions();
     void ApplyEmbeddedLayout();
+    void FitAudioFrame();
     void ShowRecord();
     void ShowStream(const StreamIds& ids, const StreamBlock& block);
     void ShowChoice(int listId, int customId, uint32_t value);
