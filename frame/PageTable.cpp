@@ -17,6 +17,8 @@
 #include "pages/CDlgRegion.h"
 #include "pages/CDlgSbChuan.h"
 #include "pages/CDlgVideoAlarmParam.h"
+#include "pages/CDlgVideoParam.h"
+#include "pages/CDlgVideoPararmAlone.h"
 
 namespace mdvr {
 
@@ -61,9 +63,9 @@ constexpr PageInfo kPages[kPageCount] = {
     {8, {17500}, &Make<CDlgPhoto>, &Always},
     {9, {14008}, &Make<CDlgGnssSetup>, &Always},
     {10, {14010}, &Make<CDlgCanSetup>, &WithLevel},
-    {11, {18100}, nullptr, &VideoPages},
+    {11, {18100}, &Make<CDlgVideoParam>, &VideoPages},
     {12, {18101}, &Make<CDlgAVChannelList>, &VideoPages},
-    {13, {18102}, nullptr, &VideoPages},
+    {13, {18102}, &Make<CDlgVideoPararmAlone>, &VideoPages},
     {14, {18300}, &Make<CDlgVideoAlarmParam>, &VideoVariant},
     {15, {0, L"参数扩展"}, &Make<CDlgDevParamEx>, &ExtParams},
     {16, {18000}, &Make<CDlgRegion>, &Schedule},

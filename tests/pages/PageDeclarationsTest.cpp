@@ -16,7 +16,9 @@
 #include "frame/PageTable.h"
 #include "pagebase/CDlgAlarmMask.h"
 #include "pagebase/CDlgTablePage.h"
+#include "pages/CDlgPopupContain.h"
 #include "pages/CDlgStatus.h"
+#include "pages/CDlgVideoPararmAlone.h"
 
 namespace mdvr::test {
 namespace {
@@ -123,7 +125,8 @@ TEST(PageDeclarations, LayoutFitsThePageWithoutOverlaps) {
 
 TEST(PageDeclarations, EveryNamedStringHasATextInEveryLanguage) {
     std::set<int> ids{CDlgCfgBase::kStrNoGroupChecked, kStrInputErrorTitle, kStrRangePrefix,
-                      kStrRejectedChar};
+                      kStrRejectedChar, CDlgPopupContain::kStrDiscardEdits,
+                      CDlgVideoPararmAlone::kStrTooManyChannels};
     for (const PageInfo& info : PageTable()) AddCaption(ids, info.title);
     for (const MadePage& made : MadePages()) {
         AddDecl(ids, made.page->Decl());

@@ -31,6 +31,8 @@ using mdvr::wintest::Pump;
 
 constexpr int kSetButton = 1003;
 constexpr int kFirstPageButton = 3001;
+constexpr int kChannelPage = 13;
+constexpr int kFirstChannelEditor = 4145;  // the first channel record's editor button
 constexpr int kPages = 20;
 // Between them the demo devices offer every page.
 constexpr int kDevices[] = {1001, 1002, 1003};
@@ -110,6 +112,51 @@ bool ShootPage(HWND top, int page, const fs::path& folder, const std::ostringstr
     return true;
 }
 
+// The channel editor's pop-up: owned by the host window, titled with its channel.
+HWND FindChannelEditor(HWND top) {
+    struct Search {
+        HWND top;
+        HWND found;
+    } search{top, nullptr};
+    EnumWindows(
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(param);
+            DWORD pid = 0;
+            GetWindowThreadProcessId(hwnd, &pid);
+            if (pid != GetCurrentProcessId() || !IsWindowVisible(hwnd) ||
+                GetWindow(hwnd, GW_OWNER) != s.top ||
+                mdvr::wintest::Text(hwnd).find(L'=') == std::wstring::npos) {
+                return TRUE;
+            }
+            s.found = hwnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Opens the first channel record in its editor; a helper thread pictures the pop-up while the
+// modal loop runs and leaves it with Escape, which closes it at once as nothing was edited.
+void ShootChannelEditor(HWND top, const fs::path& folder) {
+    HWND button = Control(top, kFirstChannelEditor);
+    if (button == nullptr || !IsWindowEnabled(button)) return;
+    std::atomic<bool> pictured{false};
+    std::thread shooter([&] {
+        for (int tries = 0; tries < 50 && !pictured; ++tries) {
+            Sleep(100);
+            HWND popup = FindChannelEditor(top);
+            if (popup == nullptr) continue;
+            Sleep(500);  // let it paint
+            mdvr::wintest::SaveBitmap(popup, (folder / L"page-13-editor.bmp").wstring());
+            pictured = true;
+            PostMessageW(popup, WM_COMMAND, IDCANCEL, 0);
+        }
+    });
+    SendMessageW(button, BM_CLICK, 0, 0);
+    shooter.join();
+    CHECK(pictured);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -158,6 +205,7 @@ int main(int argc, char** argv) {
                 HWND button = Control(top, kFirstPageButton - 1 + page);
                 if (shot.count(page) || button == nullptr || !IsWindowVisible(button)) continue;
                 if (ShootPage(top, page, out, log)) shot.insert(page);
+                if (page == kChannelPage && shot.count(page)) ShootChannelEditor(top, out);
             }
         }
         MSG close{top, WM_CLOSE, 0, 0, 0, {}};
