@@ -1,9 +1,6 @@
 #include "controls/CCxButton.h"
-#include "controls/CCxLongTextButton.h"
-#include "controls/CCxTextButton.h"
 #include "controls/CGuiCheckBox.h"
 #include "controls/CTipSmart.h"
-#include "controls/CXGroupBox.h"
 #include "tests/controls/ControlsFixture.h"
 
 namespace mdvr::test {
@@ -117,50 +114,6 @@ TEST_F(CheckBoxButton, ButtonImagesFromTheThemeOrDrawn) {
                               theme.Path(L"my_over.png"), theme.Path(L"my.png")}));
     plain.SetImages(L"my.png", L"", L"x.png", L"y.png");  // no hover: the defaults
     EXPECT_EQ(plain.Images().normal, L"btn_bk.jpg");
-    plain.SetText(L"Set parameters");
-    EXPECT_EQ(m_driver.Text(kSkinButton), L"Set parameters");
-}
-
-// The caption, check-mark and group colours come from the theme, for every button variant.
-TEST_F(CheckBoxButton, ThemeColoursReachTheControls) {
-    const auto theme = ThemeWith("control-colours",
-                                 "m_dwRGBBtnNormalText=1,2,3\nm_dwRGBBtnOverText=4,5,6\n"
-                                 "m_dwRGBCheckState=7,8,9\nm_dwRGBGroupText=10,11,12\n"
-                                 "m_dwRGBGroupBK=13,14,15\nm_dwRGBBorder=16,17,18\n");
-    CCxButton plain(*theme);
-    CCxTextButton solid(*theme);
-    CGuiCheckBox box(*theme);
-    CXGroupBox frame(*theme);
-    RecordingDialog dialog;
-    dialog.Attach(kSkinButton, plain);
-    dialog.Attach(kGroupBox, box);
-    dialog.Attach(kFrame, frame);
-    m_driver = Show(dialog);
-    const auto& caption = View().Find(kSkinButton)->buttonText;
-    ASSERT_TRUE(caption.has_value());
-    EXPECT_EQ((*caption)[0], Rgb(1, 2, 3));
-    EXPECT_EQ((*caption)[1], Rgb(4, 5, 6));
-    EXPECT_EQ(View().Find(kGroupBox)->checkMark, Rgb(7, 8, 9));
-    EXPECT_EQ(View().Find(kFrame)->groupColours,
-              (ui::GroupColours{Rgb(10, 11, 12), Rgb(13, 14, 15), Rgb(16, 17, 18)}));
-    dialog.Destroy();
-    RecordingDialog second;
-    second.Attach(kSkinButton, solid);
-    m_driver = Show(second);
-    EXPECT_EQ((*View().Find(kSkinButton)->buttonText)[1], Rgb(4, 5, 6));
-}
-
-TEST_F(CheckBoxButton, ButtonVariants) {
-    const ThemeDir theme("variants", {"btn_long_bk.jpg", "btn_long_bk_over.jpg"});
-    CCxLongTextButton wide(*theme.m_theme);
-    CCxTextButton solid(*theme.m_theme);
-    m_dialog.Attach(kSkinButton, wide);
-    m_dialog.Attach(kLabel, solid);
-    m_driver = Show(m_dialog);
-    EXPECT_EQ(wide.Images().disabled, L"btn_long_bk_unenable.jpg");
-    EXPECT_EQ(View().Find(kSkinButton)->images[1], theme.Path(L"btn_long_bk_over.jpg"));
-    EXPECT_EQ(View().Find(kSkinButton)->images[3], L"");
-    EXPECT_EQ(View().Find(kLabel)->images, (std::array<std::wstring, 4>{}));
 }
 
 TEST_F(CheckBoxButton, TipSmartGivesButtonClassChildrenTheirCaptions) {

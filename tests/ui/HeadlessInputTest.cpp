@@ -80,17 +80,6 @@ TEST_F(HeadlessTest, ConsumedInputGetsNoDefaultHandling) {
     EXPECT_EQ(m_dialog.Events(kEdit), expected);  // the consumed ones never reach the dialog
 }
 
-TEST_F(HeadlessTest, ImeCharReachesBehaviourThenBecomesChar) {
-    Interceptor seen;
-    m_dialog.Attach(kEdit, seen);
-    m_driver.TypeIme(kEdit, L"\u4e2d");
-    ASSERT_EQ(seen.m_seen.size(), 4u);
-    EXPECT_EQ(seen.m_seen[1].event, Event::ImeChar);
-    EXPECT_EQ(seen.m_seen[2].event, Event::Char);
-    EXPECT_EQ(seen.m_seen[2].key, 0x4e2du);
-    EXPECT_EQ(m_driver.Text(kEdit), L"\u4e2d");
-}
-
 TEST_F(HeadlessTest, PasteNotifiesPastedThenTextChange) {
     m_driver.Paste(kEdit, L"ab");
     const std::vector<Event> expected{Event::SetFocus, Event::Pasted, Event::TextChange};
