@@ -1,6 +1,7 @@
 #include "controls/CCxButton.h"
 #include "controls/CGuiCheckBox.h"
 #include "controls/CTipSmart.h"
+#include "support/MouseScript.h"
 #include "tests/controls/ControlsFixture.h"
 
 namespace mdvr::test {
@@ -16,7 +17,7 @@ class CheckBoxButton : public ControlsTest {
 
 TEST_F(CheckBoxButton, PressMoveReleaseDecidesTheFlip) {
     struct Case {
-        const char* script;  // p = press, o/i = move outside/inside, O/I = release outside/inside
+        const char* script;  // see PlayMouse
         int check;
         size_t clicks;
     };
@@ -29,25 +30,7 @@ TEST_F(CheckBoxButton, PressMoveReleaseDecidesTheFlip) {
         RecordingDialog dialog;
         dialog.Attach(kGroupBox, box);
         ui::DialogDriver driver = Show(dialog);
-        for (const char* step = c.script; *step != '\0'; ++step) {
-            switch (*step) {
-                case 'p':
-                    driver.PressMouse(kGroupBox);
-                    break;
-                case 'o':
-                    driver.MoveMouse(kGroupBox, false);
-                    break;
-                case 'i':
-                    driver.MoveMouse(kGroupBox, true);
-                    break;
-                case 'O':
-                    driver.ReleaseMouse(kGroupBox, false);
-                    break;
-                case 'I':
-                    driver.ReleaseMouse(kGroupBox, true);
-                    break;
-            }
-        }
+        PlayMouse(driver, kGroupBox, c.script);
         EXPECT_EQ(box.GetCheck(), c.check);
         EXPECT_EQ(driver.Check(kGroupBox), c.check);
         EXPECT_EQ(Heard(dialog, ui::Event::Click, kGroupBox), c.clicks);
@@ -88,11 +71,11 @@ TEST_F(CheckBoxButton, HoverTakesAndReleasesTheCapture) {
 // A theme folder under a temporary application path; files lists the images present there.
 struct ThemeDir {
     explicit ThemeDir(const char* name, const std::vector<std::string>& files) {
-        const auto dir = TempDir(name);
         // The smallest PNG header the image loader accepts: signature, IHDR, 1 x 1.
         const std::string png("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR\0\0\0\x01\0\0\0\x01", 24);
-        for (const std::string& file : files) WriteFile(dir / "Theme" / "Default" / file, png);
-        m_theme = std::make_unique<CPathManager>(dir.wstring() + L"/");
+        for (const std::string& file : files)
+            Scratch().Write(std::filesystem::path(name) / "Theme" / "Default" / file, png);
+        m_theme = std::make_unique<CPathManager>((Scratch().Path() / name).wstring() + L"/");
     }
     std::wstring Path(const wchar_t* name) const { return m_theme->GetThemeFolder() + name; }
     std::unique_ptr<CPathManager> m_theme;
