@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Check.h"
+#include "HostWindow.h"
 #include "RecordingDialog.h"
 #include "ui/IBackend.h"
 #include "ui/win32/ImageBitmap.h"
@@ -60,14 +61,6 @@ constexpr std::array<ui::ControlDecl, 15> kControls{{
     {kSkinned, ControlKind::Button, {0, L"Skinned"}, ui::kStyleSkinned, {10, 260, 80, 24}},
     {kUpper, ControlKind::Edit, {}, ui::kStyleUpperCase, {200, 160, 100, 22}},
 }};
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
 
 // The events one control reported, in order.
 std::vector<Event> EventsOf(RecordingDialog& dialog, int id) {
