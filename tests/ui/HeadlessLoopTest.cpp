@@ -2,8 +2,6 @@
 // host windows, and dialogs that go away while handling input.
 #include <gtest/gtest.h>
 
-#include <array>
-
 #include "TestDialog.h"
 #include "host/IMsgTipPresenter.h"
 #include "ui/headless/HeadlessView.h"
@@ -194,13 +192,6 @@ TEST_F(HeadlessTest, ChildVisibilityFollowsParentAndHostWindow) {
     EXPECT_EQ(host.rect.y, 6);
     host.maximised = true;
     EXPECT_TRUE(Backend().IsParentMaximised(child.View()));
-}
-
-TEST_F(HeadlessTest, UnknownNativeParentCreatesNothing) {
-    // Anything a host hands over is read as far as a bridge record's magic and version.
-    std::array<uint64_t, 4> notAWindow{};
-    TestDialog dialog;
-    EXPECT_FALSE(dialog.CreateInNative(notAWindow.data()));
 }
 
 }  // namespace
