@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Check.h"
+#include "HostWindow.h"
 #include "RecordingDialog.h"
 #include "ui/IBackend.h"
 #include "ui/win32/ImageBitmap.h"
@@ -60,14 +61,6 @@ constexpr std::array<ui::ControlDecl, 15> kControls{{
     {kSkinned, ControlKind::Button, {0, L"Skinned"}, ui::kStyleSkinned, {10, 260, 80, 24}},
     {kUpper, ControlKind::Edit, {}, ui::kStyleUpperCase, {200, 160, 100, 22}},
 }};
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
 
 // The events one control reported, in order.
 std::vector<Event> EventsOf(RecordingDialog& dialog, int id) {
@@ -320,32 +313,6 @@ void TestImageDecoding() {
     CHECK(ui::win32::ImageBitmap::FromFile(L"no-such-image.png") == nullptr);
 }
 
-// Statics take the dialog's colours (blue-text hints their own); read-only edits keep the
-// platform's.
-void TestControlColours(RecordingDialog& dialog, HWND hwnd) {
-    dialog.View().SetBackground(RGB(10, 20, 30));
-    dialog.View().SetTextColour(RGB(200, 0, 0));
-    HDC dc = GetDC(hwnd);
-    struct Row {
-        int id;
-        COLORREF text;
-    };
-    constexpr std::array<Row, 2> kRows{{{kLabel, RGB(0, 0, 255)}, {kAutoCheck, RGB(200, 0, 0)}}};
-    for (const Row& row : kRows) {
-        const UINT msg = row.id == kLabel ? WM_CTLCOLORSTATIC : WM_CTLCOLORBTN;
-        const LRESULT brush = SendMessageW(hwnd, msg, reinterpret_cast<WPARAM>(dc),
-                                           reinterpret_cast<LPARAM>(GetDlgItem(hwnd, row.id)));
-        CHECK(brush != 0 && GetTextColor(dc) == row.text);
-    }
-    SetWindowLongPtrW(GetDlgItem(hwnd, kPlain), GWL_STYLE,
-                      GetWindowLongPtrW(GetDlgItem(hwnd, kPlain), GWL_STYLE) | ES_READONLY);
-    SetTextColor(dc, RGB(0, 0, 0));
-    SendMessageW(hwnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                 reinterpret_cast<LPARAM>(GetDlgItem(hwnd, kPlain)));
-    CHECK(GetTextColor(dc) != RGB(200, 0, 0) && GetBkColor(dc) != RGB(10, 20, 30));
-    ReleaseDC(hwnd, dc);
-}
-
 class CaptionPopup : public RecordingDialog {
   public:
     using RecordingDialog::RecordingDialog;
@@ -509,31 +476,6 @@ void TestRunTimeGeometryIsDevicePixels(RecordingDialog& dialog, HWND hwnd) {
     view.MoveWindow(window);
 }
 
-DRAWITEMSTRUCT DrawItemOf(HWND button, const Canvas& canvas) {
-    DRAWITEMSTRUCT item{};
-    item.CtlType = ODT_BUTTON;
-    item.CtlID = static_cast<UINT>(GetDlgCtrlID(button));
-    item.itemAction = ODA_DRAWENTIRE;
-    item.hwndItem = button;
-    item.hDC = canvas.Dc();
-    item.rcItem = canvas.Rect();
-    return item;
-}
-
-// The skinned caption takes the normal colour, and the hover colour under the pointer.
-void TestButtonCaptionColours(RecordingDialog& dialog, HWND hwnd) {
-    dialog.View().SetButtonTextColours(kSkinned, RGB(1, 2, 3), RGB(4, 5, 6));
-    HWND button = GetDlgItem(hwnd, kSkinned);
-    Canvas canvas(80, 24);
-    DRAWITEMSTRUCT item = DrawItemOf(button, canvas);
-    SendMessageW(hwnd, WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
-    CHECK(GetTextColor(canvas.Dc()) == RGB(1, 2, 3));
-    SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-    SendMessageW(hwnd, WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
-    CHECK(GetTextColor(canvas.Dc()) == RGB(4, 5, 6));
-    SendMessageW(button, WM_MOUSELEAVE, 0, 0);
-}
-
 LRESULT CustomDraw(HWND to, HWND from, DWORD stage, const Canvas& canvas, DWORD_PTR item = 0) {
     NMCUSTOMDRAW draw{};
     draw.hdr = NMHDR{from, static_cast<UINT_PTR>(GetDlgCtrlID(from)), NM_CUSTOMDRAW};
@@ -557,19 +499,6 @@ void TestCheckMarkColour(RecordingDialog& dialog, HWND hwnd) {
         CustomDraw(hwnd, box, CDDS_POSTPAINT, canvas);
         CHECK((canvas.Pixel(middle, 10) == kMark) == (state == 1));
     }
-}
-
-void TestGroupColours(RecordingDialog& dialog, HWND hwnd) {
-    const ui::GroupColours colours{RGB(9, 9, 9), RGB(0, 128, 0), RGB(200, 0, 0)};
-    dialog.View().SetGroupColours(kGroup, colours);
-    HWND group = GetDlgItem(hwnd, kGroup);
-    RECT client{};
-    GetClientRect(group, &client);
-    Canvas canvas(client.right, client.bottom);
-    SendMessageW(group, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Dc()), PRF_CLIENT);
-    CHECK(canvas.Pixel(client.right / 2, client.bottom - 1) == colours.border);
-    CHECK(canvas.Pixel(client.right / 2, client.bottom / 2) == colours.back);
-    CHECK(GetTextColor(canvas.Dc()) == colours.text);
 }
 
 LRESULT RowPrePaint(HWND hwnd, HWND list, int row, NMLVCUSTOMDRAW* draw) {
@@ -611,11 +540,6 @@ void TestListRowColours(RecordingDialog& dialog, HWND hwnd) {
         CHECK(RowPrePaint(hwnd, list, row.row, &draw) == CDRF_NOTIFYPOSTPAINT);
         CHECK(draw.clrTextBk == row.back && draw.clrText == row.text);
     }
-    Canvas canvas(100, 24);
-    HWND header = ListView_GetHeader(list);
-    CHECK(CustomDraw(list, header, CDDS_ITEMPREPAINT, canvas, 1) == CDRF_SKIPDEFAULT);
-    CHECK(canvas.Pixel(60, 2) == colours.headerBack[0] && canvas.Pixel(99, 2) == colours.grid);
-    CHECK(GetTextColor(canvas.Dc()) == colours.headerText);
 }
 
 UINT SortFormat(HWND list, int col) {
@@ -681,9 +605,7 @@ int main() {
     TestTimePicker(dialog);
     TestListRowsChecksAndSort(dialog, hwnd);
     TestRunTimeGeometryIsDevicePixels(dialog, hwnd);
-    TestButtonCaptionColours(dialog, hwnd);
     TestCheckMarkColour(dialog, hwnd);
-    TestGroupColours(dialog, hwnd);
     TestListRowColours(dialog, hwnd);
     TestSortArrowAndScrollBar(dialog, hwnd);
     TestFocusTheDialogItself(dialog, hwnd, host);
@@ -692,7 +614,6 @@ int main() {
     TestFocusOrder(dialog);
     TestDisabledAndHidden(dialog);
     TestImageDecoding();
-    TestControlColours(dialog, hwnd);
     TestPopupHitTest(dialog);
     TestModalEndsOnPostedMessage(dialog);
     TestModalEndedBeforeItsRun(dialog);

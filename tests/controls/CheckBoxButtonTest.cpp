@@ -1,9 +1,7 @@
 #include "controls/CCxButton.h"
-#include "controls/CCxLongTextButton.h"
-#include "controls/CCxTextButton.h"
 #include "controls/CGuiCheckBox.h"
 #include "controls/CTipSmart.h"
-#include "controls/CXGroupBox.h"
+#include "support/MouseScript.h"
 #include "tests/controls/ControlsFixture.h"
 
 namespace mdvr::test {
@@ -19,7 +17,7 @@ class CheckBoxButton : public ControlsTest {
 
 TEST_F(CheckBoxButton, PressMoveReleaseDecidesTheFlip) {
     struct Case {
-        const char* script;  // p = press, o/i = move outside/inside, O/I = release outside/inside
+        const char* script;  // see PlayMouse
         int check;
         size_t clicks;
     };
@@ -32,25 +30,7 @@ TEST_F(CheckBoxButton, PressMoveReleaseDecidesTheFlip) {
         RecordingDialog dialog;
         dialog.Attach(kGroupBox, box);
         ui::DialogDriver driver = Show(dialog);
-        for (const char* step = c.script; *step != '\0'; ++step) {
-            switch (*step) {
-                case 'p':
-                    driver.PressMouse(kGroupBox);
-                    break;
-                case 'o':
-                    driver.MoveMouse(kGroupBox, false);
-                    break;
-                case 'i':
-                    driver.MoveMouse(kGroupBox, true);
-                    break;
-                case 'O':
-                    driver.ReleaseMouse(kGroupBox, false);
-                    break;
-                case 'I':
-                    driver.ReleaseMouse(kGroupBox, true);
-                    break;
-            }
-        }
+        PlayMouse(driver, kGroupBox, c.script);
         EXPECT_EQ(box.GetCheck(), c.check);
         EXPECT_EQ(driver.Check(kGroupBox), c.check);
         EXPECT_EQ(Heard(dialog, ui::Event::Click, kGroupBox), c.clicks);
@@ -91,11 +71,11 @@ TEST_F(CheckBoxButton, HoverTakesAndReleasesTheCapture) {
 // A theme folder under a temporary application path; files lists the images present there.
 struct ThemeDir {
     explicit ThemeDir(const char* name, const std::vector<std::string>& files) {
-        const auto dir = TempDir(name);
         // The smallest PNG header the image loader accepts: signature, IHDR, 1 x 1.
         const std::string png("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR\0\0\0\x01\0\0\0\x01", 24);
-        for (const std::string& file : files) WriteFile(dir / "Theme" / "Default" / file, png);
-        m_theme = std::make_unique<CPathManager>(dir.wstring() + L"/");
+        for (const std::string& file : files)
+            Scratch().Write(std::filesystem::path(name) / "Theme" / "Default" / file, png);
+        m_theme = std::make_unique<CPathManager>((Scratch().Path() / name).wstring() + L"/");
     }
     std::wstring Path(const wchar_t* name) const { return m_theme->GetThemeFolder() + name; }
     std::unique_ptr<CPathManager> m_theme;
@@ -117,50 +97,6 @@ TEST_F(CheckBoxButton, ButtonImagesFromTheThemeOrDrawn) {
                               theme.Path(L"my_over.png"), theme.Path(L"my.png")}));
     plain.SetImages(L"my.png", L"", L"x.png", L"y.png");  // no hover: the defaults
     EXPECT_EQ(plain.Images().normal, L"btn_bk.jpg");
-    plain.SetText(L"Set parameters");
-    EXPECT_EQ(m_driver.Text(kSkinButton), L"Set parameters");
-}
-
-// The caption, check-mark and group colours come from the theme, for every button variant.
-TEST_F(CheckBoxButton, ThemeColoursReachTheControls) {
-    const auto theme = ThemeWith("control-colours",
-                                 "m_dwRGBBtnNormalText=1,2,3\nm_dwRGBBtnOverText=4,5,6\n"
-                                 "m_dwRGBCheckState=7,8,9\nm_dwRGBGroupText=10,11,12\n"
-                                 "m_dwRGBGroupBK=13,14,15\nm_dwRGBBorder=16,17,18\n");
-    CCxButton plain(*theme);
-    CCxTextButton solid(*theme);
-    CGuiCheckBox box(*theme);
-    CXGroupBox frame(*theme);
-    RecordingDialog dialog;
-    dialog.Attach(kSkinButton, plain);
-    dialog.Attach(kGroupBox, box);
-    dialog.Attach(kFrame, frame);
-    m_driver = Show(dialog);
-    const auto& caption = View().Find(kSkinButton)->buttonText;
-    ASSERT_TRUE(caption.has_value());
-    EXPECT_EQ((*caption)[0], Rgb(1, 2, 3));
-    EXPECT_EQ((*caption)[1], Rgb(4, 5, 6));
-    EXPECT_EQ(View().Find(kGroupBox)->checkMark, Rgb(7, 8, 9));
-    EXPECT_EQ(View().Find(kFrame)->groupColours,
-              (ui::GroupColours{Rgb(10, 11, 12), Rgb(13, 14, 15), Rgb(16, 17, 18)}));
-    dialog.Destroy();
-    RecordingDialog second;
-    second.Attach(kSkinButton, solid);
-    m_driver = Show(second);
-    EXPECT_EQ((*View().Find(kSkinButton)->buttonText)[1], Rgb(4, 5, 6));
-}
-
-TEST_F(CheckBoxButton, ButtonVariants) {
-    const ThemeDir theme("variants", {"btn_long_bk.jpg", "btn_long_bk_over.jpg"});
-    CCxLongTextButton wide(*theme.m_theme);
-    CCxTextButton solid(*theme.m_theme);
-    m_dialog.Attach(kSkinButton, wide);
-    m_dialog.Attach(kLabel, solid);
-    m_driver = Show(m_dialog);
-    EXPECT_EQ(wide.Images().disabled, L"btn_long_bk_unenable.jpg");
-    EXPECT_EQ(View().Find(kSkinButton)->images[1], theme.Path(L"btn_long_bk_over.jpg"));
-    EXPECT_EQ(View().Find(kSkinButton)->images[3], L"");
-    EXPECT_EQ(View().Find(kLabel)->images, (std::array<std::wstring, 4>{}));
 }
 
 TEST_F(CheckBoxButton, TipSmartGivesButtonClassChildrenTheirCaptions) {

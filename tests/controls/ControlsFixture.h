@@ -5,7 +5,6 @@
 
 #include <array>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -73,31 +72,24 @@ class RecordingDialog : public CDlgChildBase {
     }
 };
 
-inline std::filesystem::path TempDir(const char* name) {
-    static const test::ScratchDir root("mdvr_controls_test");  // one per test process
-    auto dir = root.Path() / name;
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    return dir;
-}
-
-inline void WriteFile(const std::filesystem::path& path, const std::string& text) {
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << text;
+// One scratch folder per test process; name picks a sub-folder.
+inline const test::ScratchDir& Scratch() {
+    static const test::ScratchDir root("mdvr_controls_test");
+    return root;
 }
 
 // A theme whose "color_config.ini" holds the given settings lines, under a temporary path.
 inline std::unique_ptr<CPathManager> ThemeWith(const char* name, const std::string& colours) {
-    const auto dir = TempDir(name);
-    WriteFile(dir / "Theme" / "Default" / "color_config.ini", "[COLOR]\n" + colours);
-    return std::make_unique<CPathManager>(dir.wstring() + L"/");
+    Scratch().Write(std::filesystem::path(name) / "Theme" / "Default" / "color_config.ini",
+                    "[COLOR]\n" + colours);
+    return std::make_unique<CPathManager>((Scratch().Path() / name).wstring() + L"/");
 }
 
 class ControlsTest : public testing::Test {
   protected:
     static void SetUpTestSuite() {
-        const auto file = TempDir("lang") / "lang.ini";
-        WriteFile(file, "[STRING]\n17001=Input error\n17002=Range:\n17003=ASCII only\n");
+        const auto file = Scratch().Write(
+            "lang.ini", "[STRING]\n17001=Input error\n17002=Range:\n17003=ASCII only\n");
         CLanguage::Instance().SetFile(file.wstring());
     }
 

@@ -191,48 +191,19 @@ TEST_F(ListControl, UserCompareDecidesAlone) {
     EXPECT_EQ(Column(0), (std::vector<std::wstring>{L"c", L"b", L"a"}));
 }
 
-// The view draws each row in the list's colour table: a row's own column-0 key, else its status.
-TEST_F(ListControl, HiddenColumnsAndRowColours) {
+// A row's text colour: its own column-0 key first, else its status, else the list's own.
+TEST_F(ListControl, HiddenStatusColumnDecidesRowColours) {
     Open({{{L"a", L"1"}}, {{L"b", L"2"}}, {{L"c", L"3"}}});
-    EXPECT_EQ(m_list.FindColumnByKind(-2), 3);
     EXPECT_EQ(m_list.FindColumnByKind(-3), 4);
     EXPECT_EQ(m_driver.View()->ColumnWidth(kList, 4), 0);
-
     ui::HeadlessView& view = *m_driver.View();
-    view.SetCellText(kList, 1, 4, L"Warning");
+    view.SetCellText(kList, 1, 4, L"Unknown");
     view.SetCellText(kList, 2, 4, L"Unknown");
     m_list.SetTextColour(CXListCtrl::ColourKey(2, 0), 0x123456);
-    m_list.SetTextColour(CXListCtrl::ColourKey(0, 1), 0x654321);  // only column 0 keys count
+    m_list.SetTextColour(CXListCtrl::ColourKey(1, 1), 0x654321);  // only column 0 keys count
     EXPECT_EQ(view.RowTextColour(kList, 0), 0x009900u);           // Online
-    EXPECT_EQ(view.RowTextColour(kList, 1), 0x0000FFu);           // Warning
+    EXPECT_EQ(view.RowTextColour(kList, 1), m_list.Colours().text);
     EXPECT_EQ(view.RowTextColour(kList, 2), 0x123456u);
-    view.SetCellText(kList, 0, 4, L"ConfirmedWarning");
-    EXPECT_EQ(view.RowTextColour(kList, 0), 0xEB23EDu);
-    view.SetCellText(kList, 0, 4, L"Unknown");
-    EXPECT_EQ(m_list.RowTextColour(0), std::nullopt);
-    EXPECT_EQ(view.RowTextColour(kList, 0), m_list.Colours().text);
-}
-
-TEST_F(ListControl, ColourSettersReachTheViewAndTheThemeFillsTheRest) {
-    const auto theme = ThemeWith("list-colours",
-                                 "m_dwRGBListItemBK[0]=1,0,0\nm_dwRGBListItemBK[1]=2,0,0\n"
-                                 "m_dwRGBListHeadCtrlBK[0]=3,0,0\nm_dwRGBListHeadCtrlBK[1]=4,0,0\n"
-                                 "m_dwRGBListItemBKFocus[0]=5,0,0\n"
-                                 "m_dwRGBListItemBKFocus[1]=6,0,0\nm_dwRGBTextColor=7,0,0\n");
-    CXListCtrl list(kListStyle, *theme);
-    m_dialog.Attach(kList, list);
-    m_driver = Show(m_dialog);
-    const auto& shown = m_driver.View()->Find(kList)->listColours;
-    ASSERT_TRUE(shown.has_value());
-    // The theme's one text colour serves the header and selected rows too.
-    EXPECT_EQ(*shown, (ui::ListColours{{1, 2}, {3, 4}, {5, 6}, 7, ui::ListColours{}.grid, 7, 7}));
-    list.SetRowBackColours(11, 12);
-    list.SetHeaderBackColours(13, 14);
-    list.SetFocusColours(15, 16);
-    list.SetTextAndGridColours(17, 18);
-    list.SetHeaderTextColour(19);
-    list.SetFocusTextColour(20);
-    EXPECT_EQ(*shown, (ui::ListColours{{11, 12}, {13, 14}, {15, 16}, 17, 18, 19, 20}));
 }
 
 TEST_F(ListControl, HeaderCheckKeepsTheArrowAndScrollBarOption) {

@@ -211,7 +211,6 @@ TEST_F(CDlgMainTest, OpeningShowsTheDevicePagesAndLoadsPageOneOnce) {
     Open();
     EXPECT_EQ(ShownButtons(), (Visible{1, 2, 3, 4, 5, 7, 8, 9, 11, 12, 13, 14, 15}));
     EXPECT_EQ(m_driver.Text(kCmd + 1), L"报警及驾驶参数");
-    EXPECT_EQ(m_driver.Text(kCmd + 15), L"参数扩展");
     EXPECT_EQ(m_main->CurrentCommand(), kCmd + 1);
     EXPECT_EQ(g_gets, 1);
     EXPECT_EQ(TheHostRecord().lastGetCommand, MDVR_CMD_GET_ALL);

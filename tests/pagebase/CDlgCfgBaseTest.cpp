@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "pages/PageTestHost.h"
+#include "pages/PageFixture.h"
 #include "protocol/ParamListWriter.h"
 
 namespace mdvr::test {
@@ -28,6 +28,7 @@ constexpr ui::DialogDecl kDecl{kTemplate, {}, 400, 120, kControls};
 // Two groups: A holds two edits and one ID the page lacks, B one edit; 4279 claims a fourth.
 class TwoGroupPage : public CDlgCfgBase {
   public:
+    static constexpr int kTemplateId = kTemplate;
     TwoGroupPage() : CDlgCfgBase(kDecl, 2) {}
 
     bool BuildParamList(std::span<uint8_t> list, uint32_t* length) override {
@@ -59,24 +60,12 @@ class TwoGroupPage : public CDlgCfgBase {
     void UpdateControls() override { ++updates; }
 };
 
-class CDlgCfgBaseTest : public PageTest {
+class CDlgCfgBaseTest : public PageFixture<TwoGroupPage> {
   protected:
-    void SetUp() override {
-        PageTest::SetUp();
-        ASSERT_TRUE(m_page.CreateInNative(&Host()));
-        m_driver = Driver(kTemplate);
-    }
-    void TearDown() override {
-        m_page.Destroy();
-        PageTest::TearDown();
-    }
     std::vector<bool> MemberStates() const {
         return {m_driver.Enabled(kEditA), m_driver.Enabled(kEditB), m_driver.Enabled(kEditC),
                 m_driver.Enabled(kEditD)};
     }
-
-    TwoGroupPage m_page;
-    ui::DialogDriver m_driver{m_automation.Backend(), nullptr};
 };
 
 struct TextCase {
@@ -152,9 +141,9 @@ TEST_F(CDlgCfgBaseTest, NoGroupCheckedRefusesWithMessageAndSendsNothing) {
     for (bool multi : {false, true}) {
         EXPECT_FALSE(m_page.SaveParams(multi));
     }
-    const auto& tips = m_automation.Backend().MsgTips();
+    const auto& tips = m_tips.Tips();
     ASSERT_EQ(tips.size(), 2u);
-    EXPECT_EQ(tips[0].text, L"请至少勾选一项参数");
+    EXPECT_EQ(tips[0].text, L"请至少勾选一项需要设置的参数");
     EXPECT_EQ(tips[0].title, L"");
     EXPECT_EQ(tips[0].type, kMsgTipNotice);
     EXPECT_TRUE(TheHostRecord().sets.empty());
@@ -167,7 +156,7 @@ TEST_F(CDlgCfgBaseTest, SaveSendsCheckedGroupsOnly) {
     ASSERT_EQ(TheHostRecord().sets.size(), 1u);
     EXPECT_EQ(TheHostRecord().sets[0], (Bytes{1, 0, 0, 1, 1, 1, 8}));
     EXPECT_EQ(m_page.saved, 1);
-    EXPECT_TRUE(m_automation.Backend().MsgTips().empty());
+    EXPECT_TRUE(m_tips.Tips().empty());
 }
 
 TEST_F(CDlgCfgBaseTest, LoadParsesThenUpdatesControls) {

@@ -3,10 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 
 #include "pages/PageTestHost.h"
-#include "host/CHostFile.h"
 #include "ui/headless/HeadlessView.h"
 
 namespace mdvr::test {
@@ -64,27 +62,6 @@ std::string NamesForBits(int from, int to) {
         text += std::to_string(bit) + "=alarm" + std::to_string(bit) + "\n";
     }
     return text;
-}
-
-TEST_F(CDlgAlarmMaskTest, ListWearsTheHostsListColours) {
-    WriteFile("HostColors.ini",
-              "[Colors]\n13=1,2,3\n14=4,5,6\n15=7,8,9\n16=19,20,21\n17=10,11,12\n"
-              "18=22,23,24\n19=13,14,15\n20=16,17,18\n");
-    CHostFile::ReloadAll();
-    std::optional<ui::ListColours> look;
-    m_automation.OnNextModal(
-        [&](ui::DialogDriver& popup) { look = popup.View()->Find(kList)->listColours; });
-    CDlgAlarmMask popup;
-    popup.DoModal(nullptr);
-    ASSERT_TRUE(look.has_value());
-    EXPECT_EQ(look->rowBack[0], 0x060504u);  // even rows
-    EXPECT_EQ(look->rowBack[1], 0x030201u);
-    EXPECT_EQ(look->headerBack[0], 0x090807u);
-    EXPECT_EQ(look->headerText, 0x151413u);
-    EXPECT_EQ(look->focusBack[0], 0x0C0B0Au);
-    EXPECT_EQ(look->focusText, 0x181716u);
-    EXPECT_EQ(look->text, 0x0F0E0Du);
-    EXPECT_EQ(look->grid, 0x121110u);
 }
 
 struct RowsCase {

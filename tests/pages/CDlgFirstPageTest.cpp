@@ -1,6 +1,7 @@
 #include "pages/CDlgFirstPage.h"
 
 #include <gtest/gtest.h>
+#include "pages/PageFixture.h"
 
 #include "pagebase/CDlgAlarmMask.h"
 #include "pages/PageTestHost.h"
@@ -12,33 +13,7 @@ namespace {
 constexpr int kBox0 = CDlgCfgBase::kFirstGroupId;
 constexpr int kCollisionBox = kBox0 + 13;
 
-class CDlgFirstPageTest : public PageTest {
-  protected:
-    void SetUp() override {
-        PageTest::SetUp();
-        ASSERT_TRUE(m_page.CreateInNative(&Host()));
-        m_driver = Driver(CDlgFirstPage::kTemplateId);
-    }
-    void TearDown() override {
-        m_page.Destroy();
-        PageTest::TearDown();
-    }
-    void CheckOnly(std::initializer_list<int> rows) {
-        m_page.SetAllGroups(false);
-        for (int row : rows) m_driver.Click(kBox0 + row);
-    }
-    void Load(const Bytes& list) {
-        TheHostRecord().fetchReply = list;
-        ASSERT_TRUE(m_page.LoadParams(true));
-    }
-    Bytes Save() {
-        EXPECT_TRUE(m_page.SaveParams(false));
-        return TheHostRecord().sets.empty() ? Bytes{} : TheHostRecord().sets.back();
-    }
-
-    CDlgFirstPage m_page;
-    ui::DialogDriver m_driver{m_automation.Backend(), nullptr};
-};
+using CDlgFirstPageTest = PageFixture<CDlgFirstPage>;
 
 TEST_F(CDlgFirstPageTest, DecodesEachWidthAndIgnoresForeignIds) {
     Load({5, 0, 0, 0,    0x50, 4,    0xFF, 0xFF, 0xFF, 0xFF,  // unsigned, not -1
@@ -62,6 +37,7 @@ TEST_F(CDlgFirstPageTest, EncodesCheckedRowsOnly) {
 TEST_F(CDlgFirstPageTest, EmptyCheckedRowSendsNothingButSucceeds) {
     CheckOnly({0});
     EXPECT_EQ(Save(), (Bytes{0}));
+    EXPECT_TRUE(m_saved);
 }
 
 TEST_F(CDlgFirstPageTest, ValuesAreCutToTheirWireWidths) {

@@ -156,23 +156,6 @@ class ParamExchangeTest : public ::testing::Test {
     const std::filesystem::path m_log = m_scratch.Path() / "exchange.log";
 };
 
-TEST_F(ParamExchangeTest, ParseHandsOnlyInBoundsItemsWithValues) {
-    const struct {
-        const char* name;
-        Bytes list;
-        std::vector<Seen> seen;
-    } cases[] = {
-        {"empty value skipped", kExample, {{1, 4, 6}}},
-        {"count 3 length 10", {3, 0, 0, 0, 1, 4, 0, 0, 0, 60}, {{1, 4, 6}}},
-        {"same id twice", {2, 0, 0, 0, 7, 1, 1, 0, 0, 0, 7, 1, 2}, {{7, 1, 6}, {7, 1, 12}}},
-    };
-    for (const auto& c : cases) {
-        FakePage page;
-        EXPECT_TRUE(ParseParamList(page, c.list.data(), static_cast<uint32_t>(c.list.size())));
-        EXPECT_EQ(page.m_seen, c.seen) << c.name;
-    }
-}
-
 TEST_F(ParamExchangeTest, OneFetchServesEveryPageOnceUntilForced) {
     FakePage first;
     FakePage second;

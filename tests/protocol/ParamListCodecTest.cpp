@@ -158,12 +158,12 @@ TEST(BcdTest, DecodesAndEncodes) {
         EXPECT_EQ(FromBcd(c.bcd), c.value) << int{c.bcd};
         EXPECT_FALSE(IsValidBcd(c.bcd));
     }
-    for (unsigned v = 0; v < 100; ++v) {
-        EXPECT_EQ(ToBcd(v), (v / 10) * 16 + v % 10);
-        EXPECT_EQ(FromBcd(ToBcd(v)), v);
-        EXPECT_TRUE(IsValidBcd(ToBcd(v)));
+    for (const auto& [value, bcd] : {std::pair{0u, 0x00}, {9u, 0x09}, {10u, 0x10}, {59u, 0x59},
+                                     {99u, 0x99}, {123u, 0x23}}) {
+        EXPECT_EQ(ToBcd(value), bcd) << value;
+        EXPECT_EQ(FromBcd(static_cast<uint8_t>(bcd)), value % 100);
+        EXPECT_TRUE(IsValidBcd(static_cast<uint8_t>(bcd)));
     }
-    EXPECT_EQ(ToBcd(123), 0x23);
 }
 
 }  // namespace

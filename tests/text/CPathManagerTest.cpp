@@ -35,12 +35,7 @@ TEST(CPathManagerTest, DefaultsWithoutFiles) {
     EXPECT_EQ(paths.GetThemeFolder(), dir.Dir() + L"Theme/Default/");
     EXPECT_EQ(paths.GetCommonFolder(), dir.Dir() + L"Theme/Common/");
     EXPECT_EQ(paths.GetLogoFolder(), dir.Dir() + L"Theme/Logo/");
-    EXPECT_EQ(paths.m_dwRGBWndPopoTitle[0], Rgb(180, 180, 180));
     EXPECT_EQ(paths.m_nFlatDesign, 1);
-    EXPECT_EQ(paths.m_dwRGBListItemBKFocus[1], Rgb(255, 255, 255));
-    EXPECT_EQ(paths.m_dwRGBGroupText, Rgb(0, 0, 0));
-    EXPECT_EQ(paths.m_dwRGBGroupBK, Rgb(240, 240, 240));
-    EXPECT_EQ(paths.m_dwBroderStyle, 1);
 }
 
 constexpr const char* kAllListColours =
@@ -55,8 +50,6 @@ TEST(CPathManagerTest, FlatStyleLeavesListColoursZero) {
               std::string("[COLOR]\nm_dwRGBDlgPopupBaseBK=9,9,9\n") + kAllListColours);
     CPathManager paths(dir.Dir());
     EXPECT_EQ(paths.GetThemeFolder(), dir.Dir() + L"Theme/Flat/");
-    EXPECT_EQ(paths.m_dwRGBWndPopoTitle[0], Rgb(133, 181, 227));
-    EXPECT_EQ(paths.m_dwRGBDlgPopupBase, Rgb(15, 76, 139));
     EXPECT_EQ(paths.m_dwRGBDlgPopupBaseBK, Rgb(9, 9, 9));
     for (uint32_t colour : {paths.m_dwRGBListItemBK[0], paths.m_dwRGBListItemBK[1],
                             paths.m_dwRGBListHeadCtrlBK[0], paths.m_dwRGBListHeadCtrlBK[1],

@@ -112,18 +112,6 @@ TEST_P(LiveLinkTest, LoadEditAndSaveReachTheTerminalFile) {
     EXPECT_EQ(Read(1001), expected);
 }
 
-TEST_P(LiveLinkTest, AnUneditedListGoesBackUnchanged) {
-    Connect({{1001, TerminalSide::Fault::None}});
-    std::vector<uint8_t> list;
-    ASSERT_EQ(Get(1001, list), 1);
-    ASSERT_LE(list.size(), sizeof(MDVR_ParamBufferSmall::bytes));
-    ASSERT_EQ(g_installed.Set(list), 1) << m_out.str();
-    EXPECT_EQ(Read(1001), LongFile(1001));
-    std::vector<uint8_t> again;
-    ASSERT_EQ(Get(1001, again), 1);
-    EXPECT_EQ(again, list);
-}
-
 TEST_P(LiveLinkTest, MultiSetReportsEveryTerminal) {
     Connect({{1001, TerminalSide::Fault::None},
              {1002, TerminalSide::Fault::Drop},

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "TestDialog.h"
+#include "support/MouseScript.h"
 
 namespace mdvr::ui::test {
 namespace {
@@ -80,17 +81,6 @@ TEST_F(HeadlessTest, ConsumedInputGetsNoDefaultHandling) {
     EXPECT_EQ(m_dialog.Events(kEdit), expected);  // the consumed ones never reach the dialog
 }
 
-TEST_F(HeadlessTest, ImeCharReachesBehaviourThenBecomesChar) {
-    Interceptor seen;
-    m_dialog.Attach(kEdit, seen);
-    m_driver.TypeIme(kEdit, L"\u4e2d");
-    ASSERT_EQ(seen.m_seen.size(), 4u);
-    EXPECT_EQ(seen.m_seen[1].event, Event::ImeChar);
-    EXPECT_EQ(seen.m_seen[2].event, Event::Char);
-    EXPECT_EQ(seen.m_seen[2].key, 0x4e2du);
-    EXPECT_EQ(m_driver.Text(kEdit), L"\u4e2d");
-}
-
 TEST_F(HeadlessTest, PasteNotifiesPastedThenTextChange) {
     m_driver.Paste(kEdit, L"ab");
     const std::vector<Event> expected{Event::SetFocus, Event::Pasted, Event::TextChange};
@@ -133,53 +123,29 @@ TEST_F(HeadlessTest, ProgramTextIgnoresLimitButTypingHonoursIt) {
 
 // --- buttons and check boxes ---
 
-enum class Mouse { Down, MoveOut, MoveIn, UpInside, UpOutside };
-
 struct ClickCase {
     const char* name;
     int id;
-    std::vector<Mouse> steps;
+    const char* script;  // see PlayMouse
     int check;
     int clicks;
 };
 
 const ClickCase kClickCases[] = {
-    {"AutoBoxTogglesAndClicks", kAuto, {Mouse::Down, Mouse::UpInside}, 1, 1},
-    {"ManualBoxClicksWithoutToggle", kManual, {Mouse::Down, Mouse::UpInside}, 0, 1},
-    {"ReleaseOutsideGivesNothing", kAuto, {Mouse::Down, Mouse::MoveOut, Mouse::UpOutside}, 0, 0},
-    {"BackInsideBeforeRelease",
-     kAuto,
-     {Mouse::Down, Mouse::MoveOut, Mouse::MoveIn, Mouse::UpInside},
-     1,
-     1},
-    {"ReleaseWithoutPressGivesNothing", kAuto, {Mouse::UpInside}, 0, 0},
-    {"ButtonClicks", kButton, {Mouse::Down, Mouse::UpInside}, 0, 1},
-    {"RadioChecksItself", kRadio2, {Mouse::Down, Mouse::UpInside}, 1, 1},
+    {"AutoBoxTogglesAndClicks", kAuto, "pI", 1, 1},
+    {"ManualBoxClicksWithoutToggle", kManual, "pI", 0, 1},
+    {"ReleaseOutsideGivesNothing", kAuto, "poO", 0, 0},
+    {"BackInsideBeforeRelease", kAuto, "poiI", 1, 1},
+    {"ReleaseWithoutPressGivesNothing", kAuto, "I", 0, 0},
+    {"ButtonClicks", kButton, "pI", 0, 1},
+    {"RadioChecksItself", kRadio2, "pI", 1, 1},
 };
 
 class MouseInput : public HeadlessTest, public ::testing::WithParamInterface<ClickCase> {};
 
 TEST_P(MouseInput, FollowsThePlatformButtonRule) {
     const ClickCase& c = GetParam();
-    for (Mouse step : c.steps) {
-        switch (step) {
-            case Mouse::Down:
-                m_driver.PressMouse(c.id);
-                break;
-            case Mouse::MoveOut:
-                m_driver.MoveMouse(c.id, false);
-                break;
-            case Mouse::MoveIn:
-                m_driver.MoveMouse(c.id, true);
-                break;
-            case Mouse::UpInside:
-                m_driver.ReleaseMouse(c.id, true);
-                break;
-            case Mouse::UpOutside:
-                m_driver.ReleaseMouse(c.id, false);
-                break;
-        }
-    }
+    mdvr::test::PlayMouse(m_driver, c.id, c.script);
     EXPECT_EQ(m_driver.Check(c.id), c.check);
     const auto events = m_dialog.Events(c.id);
     EXPECT_EQ(std::count(events.begin(), events.end(), Event::Click), c.clicks);

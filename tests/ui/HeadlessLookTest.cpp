@@ -1,5 +1,4 @@
-// Device-pixel geometry above 96 DPI, the looks the program hands to controls, and focusing a
-// dialog itself.
+// Device-pixel geometry above 96 DPI, and focusing a dialog itself.
 #include <gtest/gtest.h>
 
 #include "TestDialog.h"
@@ -59,31 +58,7 @@ TEST_F(HighDpiTest, RunTimeGeometryPassesUnchanged) {
 class LookTest : public HeadlessTest {
   protected:
     HeadlessView& View() const { return *m_driver.View(); }
-    const HeadlessControl& Control(int id) const { return *View().Find(id); }
 };
-
-// Each look reaches only the kind of control that draws it.
-TEST_F(LookTest, LooksReachOnlyTheirKindOfControl) {
-    HeadlessView& view = View();
-    for (int id : {kButton, kAuto, kGroup, kList, kStatic}) {
-        view.SetButtonTextColours(id, 0x0000FF, 0x00FF00);
-        view.SetCheckMarkColour(id, 0xAAAA00);
-        view.SetGroupColours(id, {1, 2, 3});
-        view.SetListColours(id, ListColours{{4, 5}, {6, 7}, {8, 9}, 10, 11});
-        view.SetSortArrow(id, 1, true);
-        view.SetHorzScrollBar(id, false);
-    }
-    EXPECT_EQ(Control(kButton).buttonText, (std::array<uint32_t, 2>{0x0000FF, 0x00FF00}));
-    EXPECT_EQ(Control(kAuto).checkMark, 0xAAAA00u);
-    EXPECT_EQ(Control(kGroup).groupColours, (GroupColours{1, 2, 3}));
-    EXPECT_EQ(Control(kList).listColours, (ListColours{{4, 5}, {6, 7}, {8, 9}, 10, 11}));
-    EXPECT_EQ(Control(kList).sortArrowColumn, 1);
-    EXPECT_FALSE(Control(kList).horzScrollBar);
-    const HeadlessControl& label = Control(kStatic);
-    EXPECT_FALSE(label.buttonText || label.checkMark || label.groupColours || label.listColours);
-    EXPECT_EQ(label.sortArrowColumn, -1);
-    EXPECT_FALSE(Control(kButton).checkMark || Control(kAuto).buttonText);
-}
 
 TEST_F(LookTest, FocusingTheDialogItselfTakesItFromItsControl) {
     ASSERT_TRUE(m_driver.Focus(kEdit));

@@ -2,8 +2,6 @@
 // host windows, and dialogs that go away while handling input.
 #include <gtest/gtest.h>
 
-#include <array>
-
 #include "TestDialog.h"
 #include "host/IMsgTipPresenter.h"
 #include "ui/headless/HeadlessView.h"
@@ -194,35 +192,6 @@ TEST_F(HeadlessTest, ChildVisibilityFollowsParentAndHostWindow) {
     EXPECT_EQ(host.rect.y, 6);
     host.maximised = true;
     EXPECT_TRUE(Backend().IsParentMaximised(child.View()));
-}
-
-TEST_F(HeadlessTest, UnknownNativeParentCreatesNothing) {
-    // Anything a host hands over is read as far as a bridge record's magic and version.
-    std::array<uint64_t, 4> notAWindow{};
-    TestDialog dialog;
-    EXPECT_FALSE(dialog.CreateInNative(notAWindow.data()));
-}
-
-TEST_F(HeadlessTest, BalloonsAndToolTipsAreRecordedPerControl) {
-    m_dialog.View().ShowBalloon(kEdit, L"T", L"text", BalloonIcon::Error);
-    m_dialog.View().SetToolTip(kList, L"tip");
-    m_dialog.View().CloseToolTip(kList);
-    ASSERT_EQ(m_driver.Balloons(kEdit).size(), 1u);
-    EXPECT_EQ(m_driver.Balloons(kEdit)[0].title, L"T");
-    EXPECT_EQ(m_driver.Balloons(kEdit)[0].icon, BalloonIcon::Error);
-    EXPECT_TRUE(m_driver.Balloons(kDigits).empty());
-    EXPECT_EQ(m_driver.ToolTip(kList), L"tip");
-    EXPECT_EQ(m_driver.ToolTipCloses(kList), 1);
-}
-
-TEST_F(HeadlessTest, DescribeListsEveryControl) {
-    m_dialog.View().SetCheck(kAuto, 1);
-    const std::wstring text = m_driver.Describe();
-    EXPECT_NE(text.find(L"Dialog 900 \"Every control\"\n"), std::wstring::npos);
-    EXPECT_NE(text.find(L"  CheckBox 102 \"Auto\" check=1\n"), std::wstring::npos);
-    EXPECT_NE(text.find(L"  Edit 117 \"\" disabled\n"), std::wstring::npos);
-    EXPECT_NE(text.find(L"  ListView 116 \"\" rows=0\n"), std::wstring::npos);
-    EXPECT_EQ(std::count(text.begin(), text.end(), L'\n'), 21);
 }
 
 }  // namespace

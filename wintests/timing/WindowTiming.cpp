@@ -16,6 +16,7 @@
 
 #include "Check.h"
 #include "HostFolder.h"
+#include "HostWindow.h"
 #include "frame/CPageFactory.h"
 #include "mdvr808.h"
 #include "text/CodePage.h"
@@ -70,32 +71,10 @@ std::wstring ModuleFolder() {
 
 // ---- one run (the child process) -----------------------------------------------------------
 
-struct Finder {
-    int id;
-    HWND found;
-};
-
-BOOL CALLBACK FindById(HWND hwnd, LPARAM param) {
-    auto* finder = reinterpret_cast<Finder*>(param);
-    if (GetDlgCtrlID(hwnd) != finder->id || !IsWindowVisible(hwnd)) return TRUE;
-    finder->found = hwnd;
-    return FALSE;
-}
-
-HWND Control(HWND top, int id) {
-    Finder finder{id, nullptr};
-    EnumChildWindows(top, &FindById, reinterpret_cast<LPARAM>(&finder));
-    return finder.found;
-}
-
 // Paints whatever is invalid, then handles whatever is queued.
 void PaintAndPump(HWND top) {
     RedrawWindow(top, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
+    Pump();
 }
 
 // The action and the paint it leaves behind, by phase.
@@ -116,20 +95,6 @@ void Emit(const std::string& name, const Sample& sample) {
     std::printf("F %s %lld", name.c_str(), static_cast<long long>(sample.total.count()));
     for (auto phase : sample.phases) std::printf(" %lld", static_cast<long long>(phase.count()));
     std::printf("\n");
-}
-
-HWND CreateHostWindow() {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"MdvrTimingHost";
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    RegisterClassW(&wc);
-    RECT rect{0, 0, 1000, 670};
-    AdjustWindowRect(&rect, WS_OVERLAPPEDWINDOW, FALSE);
-    return CreateWindowExW(0, wc.lpszClassName, L"MDVR", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                           rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr,
-                           wc.hInstance, nullptr);
 }
 
 // Pages whose button shows and that the factory can make, in button order.
@@ -164,7 +129,7 @@ int RunOnce(const std::wstring& folder) {
     MDVR_SetLangPath(WideToAnsi(folder + L"zh-CN.ini").c_str());
     MDVR_SetConfigFunctionEx(&AnswerGet, nullptr);
     MDVR_SetDevID(kTimingDevice);
-    HWND top = CreateHostWindow();
+    HWND top = CreateHostWindow(L"MdvrTimingHost");
     Emit("open", Measure(top, [&] { Open(top); }));
     Emit("create:1", PhaseClock::LastLap());  // page 1 is made by the open
     const std::vector<int> pages = TimedPages(top);
