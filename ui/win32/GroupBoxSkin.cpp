@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ui/win32/GdiCache.h"
+#include "ui/win32/SubclassChain.h"
 #include "ui/win32/Win32Helpers.h"
 
 namespace mdvr::ui::win32 {
@@ -18,12 +19,12 @@ constexpr int kCaptionPad = 2;
 }  // namespace
 
 GroupBoxSkin::GroupBoxSkin(HWND box, const GroupColours& colours) : m_box(box), m_colours(colours) {
-    SetWindowSubclass(box, BoxProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    SubclassChain::Attach(box, BoxProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     InvalidateRect(box, nullptr, TRUE);
 }
 
 GroupBoxSkin::~GroupBoxSkin() {
-    if (m_box != nullptr) RemoveWindowSubclass(m_box, BoxProc, kSubclassId);
+    if (m_box != nullptr) SubclassChain::Detach(m_box, BoxProc, kSubclassId);
 }
 
 void GroupBoxSkin::SetColours(const GroupColours& colours) {
@@ -46,7 +47,7 @@ HBRUSH GroupBoxSkin::BackBrush() const {
 }
 
 LRESULT CALLBACK GroupBoxSkin::BoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR self) {
+                                       UINT_PTR /*id*/, DWORD_PTR self) {
     auto* skin = reinterpret_cast<GroupBoxSkin*>(self);
     switch (msg) {
         case WM_ERASEBKGND:
@@ -62,13 +63,12 @@ LRESULT CALLBACK GroupBoxSkin::BoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
             return 0;
         }
         case WM_NCDESTROY:
-            RemoveWindowSubclass(hwnd, BoxProc, id);
             skin->m_box = nullptr;
             break;
         default:
             break;
     }
-    return DefSubclassProc(hwnd, msg, wParam, lParam);
+    return SubclassChain::CallNext(hwnd, msg, wParam, lParam);
 }
 
 void GroupBoxSkin::Paint(HDC dc) const {

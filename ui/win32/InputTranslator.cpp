@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "ui/CallGuard.h"
+#include "ui/win32/SubclassChain.h"
 
 namespace mdvr::ui::win32 {
 
@@ -49,8 +50,8 @@ Notification MouseNotification(HWND window, HWND control, UINT msg, LPARAM lPara
 }  // namespace
 
 void InputTranslator::Subclass(HWND control, ControlKind kind) {
-    SetWindowSubclass(control, ControlProc, static_cast<UINT_PTR>(kind),
-                      reinterpret_cast<DWORD_PTR>(this));
+    SubclassChain::Attach(control, ControlProc, static_cast<UINT_PTR>(kind),
+                          reinterpret_cast<DWORD_PTR>(this));
 }
 
 bool InputTranslator::Deliver(const Notification& n) {
@@ -60,7 +61,6 @@ bool InputTranslator::Deliver(const Notification& n) {
 LRESULT CALLBACK InputTranslator::ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                               UINT_PTR kind, DWORD_PTR self) {
     const CallGuard guard;  // a close asked for meanwhile waits until the translator is done
-    if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, ControlProc, kind);
     auto* translator = reinterpret_cast<InputTranslator*>(self);
     return translator->OnControlMessage(hwnd, static_cast<ControlKind>(kind), msg, wParam, lParam);
 }
@@ -94,14 +94,14 @@ LRESULT InputTranslator::OnControlMessage(HWND hwnd, ControlKind kind, UINT msg,
         default:
             break;
     }
-    return DefSubclassProc(hwnd, msg, wParam, lParam);
+    return SubclassChain::CallNext(hwnd, msg, wParam, lParam);
 }
 
 // The platform pastes first; its change notice is held back until the sink heard of the paste.
 LRESULT InputTranslator::OnPaste(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     m_pasting = hwnd;
     m_pasteChanged = false;
-    const LRESULT result = DefSubclassProc(hwnd, WM_PASTE, wParam, lParam);
+    const LRESULT result = SubclassChain::CallNext(hwnd, WM_PASTE, wParam, lParam);
     m_pasting = nullptr;
     Deliver(Make(hwnd, Event::Pasted));
     if (m_pasteChanged) Deliver(Make(hwnd, Event::TextChange));
@@ -109,7 +109,7 @@ LRESULT InputTranslator::OnPaste(HWND hwnd, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT InputTranslator::OnFocus(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    const LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
+    const LRESULT result = SubclassChain::CallNext(hwnd, msg, wParam, lParam);
     Deliver(Make(hwnd, msg == WM_SETFOCUS ? Event::SetFocus : Event::KillFocus));
     return result;
 }

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "ui/win32/SubclassChain.h"
+
 namespace mdvr::ui::win32 {
 
 namespace {
@@ -56,11 +58,11 @@ void DrawSortArrow(HDC dc, const RECT& rect, bool up, COLORREF colour) {
 }  // namespace
 
 ListLook::ListLook(HWND list) : m_list(list) {
-    SetWindowSubclass(list, ListProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    SubclassChain::Attach(list, ListProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
 ListLook::~ListLook() {
-    if (m_list != nullptr) RemoveWindowSubclass(m_list, ListProc, kSubclassId);
+    if (m_list != nullptr) SubclassChain::Detach(m_list, ListProc, kSubclassId);
 }
 
 void ListLook::SetColours(const ListColours& colours) {
@@ -75,13 +77,12 @@ void ListLook::SetHorzScrollBar(bool allowed) {
     if (!allowed) HideHorzScrollBar();
 }
 
-LRESULT CALLBACK ListLook::ListProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+LRESULT CALLBACK ListLook::ListProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
                                     DWORD_PTR self) {
     auto* look = reinterpret_cast<ListLook*>(self);
     if (msg == WM_NCDESTROY) {
-        RemoveWindowSubclass(hwnd, ListProc, id);
         look->m_list = nullptr;
-        return DefSubclassProc(hwnd, msg, wParam, lParam);
+        return SubclassChain::CallNext(hwnd, msg, wParam, lParam);
     }
     return look->OnListMessage(msg, wParam, lParam);
 }
@@ -94,7 +95,7 @@ LRESULT ListLook::OnListMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return OnHeaderDraw(reinterpret_cast<NMCUSTOMDRAW&>(header));
         }
     }
-    const LRESULT result = DefSubclassProc(m_list, msg, wParam, lParam);
+    const LRESULT result = SubclassChain::CallNext(m_list, msg, wParam, lParam);
     // The list shows its scroll bar again whenever it lays itself out.
     if ((msg == WM_SIZE || msg == WM_WINDOWPOSCHANGED) && !m_horzAllowed) HideHorzScrollBar();
     return result;

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "ui/win32/SubclassChain.h"
 #include "ui/win32/Win32Helpers.h"
 
 namespace mdvr::ui::win32 {
@@ -11,6 +12,7 @@ namespace mdvr::ui::win32 {
 namespace {
 
 constexpr UINT_PTR kBalloonTimer = 0x4D42;  // private to the owner dialog
+constexpr UINT_PTR kRelayId = 0x5454;      // apart from the input translator's kind IDs
 constexpr UINT kBalloonMillis = 8000;
 constexpr int kTipWidth = 320;
 
@@ -81,9 +83,31 @@ void TipWindows::SetToolTip(HWND control, std::wstring_view text) {
     if (m_tips == nullptr) m_tips = CreateTip(0);
     if (m_tips == nullptr) return;
     std::wstring body(text);
-    TOOLINFOW tool = ToolFor(control, TTF_SUBCLASS, body);
+    TOOLINFOW tool = ToolFor(control, 0, body);
     SendMessageW(m_tips, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     SendMessageW(m_tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SubclassChain::Attach(control, RelayProc, kRelayId, reinterpret_cast<DWORD_PTR>(m_tips));
+}
+
+LRESULT CALLBACK TipWindows::RelayProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR /*id*/, DWORD_PTR tips) {
+    switch (msg) {
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONUP:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP: {
+            MSG relayed{hwnd, msg, wParam, lParam, 0, {}};
+            SendMessageW(reinterpret_cast<HWND>(tips), TTM_RELAYEVENT, 0,
+                         reinterpret_cast<LPARAM>(&relayed));
+            break;
+        }
+        default:
+            break;
+    }
+    return SubclassChain::CallNext(hwnd, msg, wParam, lParam);
 }
 
 void TipWindows::CloseToolTip() {

@@ -28,6 +28,9 @@ class TipWindows {
     bool OnTimer(UINT_PTR timerId);
 
   private:
+    // Hands a tool's mouse input to the hover tooltip, as the platform's own subclass would.
+    static LRESULT CALLBACK RelayProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR id, DWORD_PTR tips);
     HWND CreateTip(DWORD style) const;
     TOOLINFOW ToolFor(HWND control, DWORD flags, std::wstring& text) const;
 

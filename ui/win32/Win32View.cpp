@@ -234,8 +234,11 @@ INT_PTR Win32View::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     return FALSE;
 }
 
+// Storing the result is a round trip to the window server under wine, and nearly every answer
+// (custom draw of each button painted among them) is the zero stored already.
 INT_PTR Win32View::Answer(LRESULT result) {
-    if (m_hwnd != nullptr) SetWindowLongPtrW(m_hwnd, DWLP_MSGRESULT, result);
+    if (m_hwnd != nullptr && GetWindowLongPtrW(m_hwnd, DWLP_MSGRESULT) != result)
+        SetWindowLongPtrW(m_hwnd, DWLP_MSGRESULT, result);
     return TRUE;
 }
 
