@@ -114,13 +114,6 @@ TEST_F(DevParamExPage, OperatorEdits) {
     }
 }
 
-TEST_F(DevParamExPage, UncheckedRangeIsIgnored) {
-    CheckOnly({11});
-    m_page.View().SetText(Page::kSpeedLimitId, L"256");
-    m_page.View().SetText(Page::kLoadId, L"300");
-    EXPECT_EQ(Save(), List({Item(0xFF0C, {0x01, 0x2C})}));
-}
-
 TEST_F(DevParamExPage, RadioValuesNoButtonStandsFor) {
     CheckOnly({10, 13});
     Load(List({Item(0xFF06, {5}), Item(0xFF10, {1})}));
