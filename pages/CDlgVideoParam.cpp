@@ -394,7 +394,7 @@ void CDlgVideoParam::GetRecords(ShortRecord& shortRecord, StandardRecord& standa
     std::copy_n(m_standard.begin(), standard.size(), standard.begin());
 }
 
-bool CDlgVideoParam::IsEdited() {
+bool CDlgVideoParam::IsEdited() const {
     return IsCreated() && !(ReadControls() == m_shown);
 }
 

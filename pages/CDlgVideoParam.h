@@ -71,7 +71,7 @@ class CDlgVideoParam : public CDlgTablePage {
     // The controls written into the record of the layout in force; the other comes back as given.
     void GetRecords(ShortRecord& shortRecord, StandardRecord& standard);
     // Whether the controls hold something other than the records last set or received.
-    bool IsEdited();
+    bool IsEdited() const;
     const std::wstring& Title() const { return m_title; }
 
   protected:
