@@ -75,7 +75,7 @@ bool CDlgPopupContain::OnNotify(const ui::Notification& n) {
         return true;
     }
     if (n.event == ui::Event::Click && n.id == kCancelId) {
-        OnEscape();
+        OnClose();
         return true;
     }
     return CDlgPopupBase::OnNotify(n);
@@ -87,8 +87,9 @@ void CDlgPopupContain::OnPageEnd(intptr_t confirmed) {
     EndDialog(kResultOk);
 }
 
-// Escape leaves like the exit button, but edits are thrown away only when the user says so.
-void CDlgPopupContain::OnEscape() {
+// Closing the pop-up (Alt+F4; the modal run swallows Escape) leaves like the exit button, but
+// edits are thrown away only when the user says so.
+void CDlgPopupContain::OnClose() {
     if (m_page && m_page->IsEdited() &&
         ShowMsgTipEx(CLanguage::Instance().GetText(kStrDiscardEdits), L"", kMsgTipQuestion) != 1) {
         return;

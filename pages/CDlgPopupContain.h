@@ -14,7 +14,7 @@ class CDlgPopupContain : public CDlgPopupBase {
     static constexpr int kTemplateId = 4004;
     static constexpr int kResultOk = 1;
     static constexpr int kResultCancel = 2;
-    static constexpr int kCancelId = 2;  // Escape, as the platform's dialog manager reports it
+    static constexpr int kCancelId = 2;  // closing the pop-up, as the platform reports it
     static constexpr int kMargin = 5;
     static constexpr int kStrDiscardEdits = 18151;
 
@@ -40,7 +40,7 @@ class CDlgPopupContain : public CDlgPopupBase {
 
   private:
     void OnPageEnd(intptr_t confirmed);
-    void OnEscape();
+    void OnClose();
 
     const int m_pageTemplate;
     std::unique_ptr<CDlgVideoParam> m_page;

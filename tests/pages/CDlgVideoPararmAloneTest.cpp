@@ -59,8 +59,8 @@ class AloneVideoPage : public PageFixture<Page> {
         EXPECT_TRUE(m_driver.Click(Page::kEditIds[row]));
         return title;
     }
-    // Escape as the platform's dialog manager reports it to the pop-up.
-    static void PressEscape(ui::DialogDriver& popup) {
+    // Closing the pop-up, as the platform reports it.
+    static void PressClose(ui::DialogDriver& popup) {
         ui::Notification cancel;
         cancel.id = CDlgPopupContain::kCancelId;
         popup.View()->Sink().OnInput(cancel);
@@ -97,19 +97,19 @@ TEST_F(AloneVideoPage, EditorClosesKeepOrDropTheEdits) {
     struct Case {
         const char* what;
         std::function<void(ui::DialogDriver& popup, ui::DialogDriver& editor)> close;
-        int answer;  // to the question Escape asks, -1 none
+        int answer;  // to the question closing asks, -1 none
         bool kept;
     } cases[] = {
         {"save", [](auto&, ui::DialogDriver& e) { e.Click(Editor::kSaveId); }, -1, true},
         {"exit", [](auto&, ui::DialogDriver& e) { e.Click(Editor::kExitId); }, -1, false},
-        {"escape, user keeps editing, then saves",
+        {"closed, user keeps editing, then saves",
          [](ui::DialogDriver& p, ui::DialogDriver& e) {
-             PressEscape(p);
+             PressClose(p);
              EXPECT_FALSE(p.View()->ModalResult().has_value());
              e.Click(Editor::kSaveId);
          },
          0, true},
-        {"escape, user discards", [](ui::DialogDriver& p, auto&) { PressEscape(p); }, 1, false},
+        {"closed, user discards", [](ui::DialogDriver& p, auto&) { PressClose(p); }, 1, false},
     };
     UseStandardLayout();
     const Bytes value = Records(1, kStandardParams, {3});
@@ -130,10 +130,10 @@ TEST_F(AloneVideoPage, EditorClosesKeepOrDropTheEdits) {
         EXPECT_EQ(Save(), List({ItemOf(0x77, expected)}));
         m_page.SetAllGroups(true);
     }
-    // Escape on an untouched editor closes it without a question.
+    // Closing an untouched editor asks nothing.
     m_tips.Clear();
     Edit(0, [](ui::DialogDriver& popup, auto&) {
-        PressEscape(popup);
+        PressClose(popup);
         EXPECT_EQ(popup.View()->ModalResult(), CDlgPopupContain::kResultCancel);
     });
     EXPECT_TRUE(m_tips.Tips().empty());
