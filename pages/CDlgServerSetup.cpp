@@ -23,6 +23,8 @@ constexpr uint32_t kCenterOffsets[Page::kCenters] = {0, 0xF100, 0xF200, 0xF300};
 constexpr int kStandardIds = 14;  // 0x0010 to 0x001D
 constexpr int kPortModeAddressLimit = 50;
 constexpr int kHiddenPortAddressLimit = 255;
+constexpr int kCardTcpRangeId = 4346;
+constexpr int kCardUdpRangeId = 4347;
 constexpr int kStrCenterItem = 12175;
 constexpr int kStrSwitchCenter = 12176;
 constexpr Caption kPortRange{0, L"(0~65535)"};
@@ -63,8 +65,8 @@ constexpr ParamRow kRows[] = {
     // The first load checks the boxes of the card servers the terminal reports.
     Heading(Page::kCardFrameId, {16400}),
     Field(0x001A, 10, {16401}, 30).Check(Rule::kHost).RuleText(15016).CheckOnReceipt(),
-    Port(0x001B, 11, {16402}, 4346).CheckOnReceipt(),
-    Port(0x001C, 12, {16403}, 4347).CheckOnReceipt(),
+    Port(0x001B, 11, {16402}, kCardTcpRangeId).CheckOnReceipt(),
+    Port(0x001C, 12, {16403}, kCardUdpRangeId).CheckOnReceipt(),
     Field(0x001D, 13, {16404}, 30).Check(Rule::kHost).RuleText(15016).CheckOnReceipt(),
 };
 
