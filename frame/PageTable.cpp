@@ -16,6 +16,7 @@
 #include "pages/CDlgPhoto.h"
 #include "pages/CDlgRegion.h"
 #include "pages/CDlgSbChuan.h"
+#include "pages/CDlgServerSetup.h"
 #include "pages/CDlgVideoAlarmParam.h"
 #include "pages/CDlgVideoParam.h"
 #include "pages/CDlgVideoPararmAlone.h"
@@ -57,7 +58,7 @@ constexpr PageInfo kPages[kPageCount] = {
     {2, {14001}, &Make<CDlgDevSetup>, &Always},
     {3, {14002}, &Make<CDlgMonitorSetup>, &Always},
     {4, {14005}, &Make<CDlgCarSetup>, &Always},
-    {5, {14004}, nullptr, &Always},
+    {5, {14004}, &Make<CDlgServerSetup>, &Always},
     {6, {14009}, &Make<CDlgFromServerSetup>, &WithLevel},
     {7, {14000}, &Make<CDlgAlarmSetup>, &Always},
     {8, {17500}, &Make<CDlgPhoto>, &Always},

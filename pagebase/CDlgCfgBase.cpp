@@ -29,6 +29,7 @@ bool CDlgCfgBase::LoadParams(bool force) {
     const uint8_t* list = nullptr;
     uint32_t length = 0;
     if (!FetchParams(*this, list, length, force)) return false;
+    OnFetched();
     ParseParamList(*this, list, length);
     UpdateControls();
     return true;

@@ -76,6 +76,8 @@ class CDlgCfgBase : public CDlgChildBase, public IParamPage {
   protected:
     bool OnInitDialog() override;
     bool OnNotify(const ui::Notification& n) override;
+    // Runs between a successful fetch and the parse of the list.
+    virtual void OnFetched() {}
     // Moves the page's fields into its controls: the last step of the common LoadParams.
     virtual void UpdateControls() {}
 

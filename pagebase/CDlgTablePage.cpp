@@ -9,6 +9,7 @@
 #include "pagebase/ComboData.h"
 #include "pagebase/PageLayout.h"
 #include "pagebase/RowCodec.h"
+#include "protocol/DeviceProfile.h"
 #include "protocol/QueryListWriter.h"
 #include "text/CLanguage.h"
 
@@ -92,9 +93,17 @@ void CDlgTablePage::InitRow(const ParamRow& row) {
 
 // --- decode ---
 
+// Later loads leave the receipt-marked boxes as the user set them.
+bool CDlgTablePage::LoadParams(bool force) {
+    const bool loaded = CDlgCfgBase::LoadParams(force);
+    m_firstLoad = false;
+    return loaded;
+}
+
 void CDlgTablePage::ParseItem(const ParamItemView& item) {
     for (const ParamRow& row : m_model.rows) {
         if (!row.IsParam() || ReadId(row) != item.Id()) continue;
+        if (row.checkOnReceipt && m_firstLoad && row.group >= 0) SetGroupCheck(row.group, true);
         if (!DecodeRow(row, item)) DecodeDefault(row, item);
     }
 }
@@ -174,6 +183,7 @@ bool CDlgTablePage::ValidateInput() {
 }
 
 bool CDlgTablePage::CheckRule(const ParamRow& row) {
+    if (row.ruleBelowLevel1 && TheDeviceProfile().protocolLevel >= 1) return true;
     const std::wstring& text = Snapshot(row);
     bool ok = true;
     switch (row.rule) {

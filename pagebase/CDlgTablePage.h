@@ -25,6 +25,7 @@ class CDlgTablePage : public CDlgCfgBase {
 
     const PageModel& Model() const { return m_model; }
 
+    bool LoadParams(bool force) override;
     bool BuildParamList(std::span<uint8_t> list, uint32_t* length) override;
     void ParseItem(const ParamItemView& item) override;
     void GetGroupMembers(int checkBoxId, std::vector<int>& ids) override;
@@ -82,6 +83,7 @@ class CDlgTablePage : public CDlgCfgBase {
     std::deque<CEditBounds> m_bounds;
     std::deque<CEditCheck> m_asciiEdits;
     std::vector<std::wstring> m_snapshot;
+    bool m_firstLoad = true;  // CheckOnReceipt rows mark their groups only then
 };
 
 }  // namespace mdvr

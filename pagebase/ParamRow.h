@@ -82,9 +82,11 @@ struct ParamRow {
     int64_t high = 0;
     Rule rule = Rule::kNone;
     int ruleTextId = 15000;      // rule text after the caption: 15000 numbers, 15016 hosts
+    bool ruleBelowLevel1 = false;  // the rule holds only for terminals below protocol level 1
     const wchar_t* message = nullptr;  // a fixed message instead of caption + rule text
     ui::Caption fieldName;  // the field's name in its message when it is not the caption
     EmptySends empty = EmptySends::kNothing;
+    bool checkOnReceipt = false;  // the page's first load checks the group when the item arrives
     uint8_t shift = 0;  // bit range inside a packed value: shift and width (0 = whole value)
     uint8_t bits = 0;
     bool atWidth = false;   // decoded from the wire width's bytes whatever the item's length
@@ -121,6 +123,8 @@ struct ParamRow {
     }
     constexpr ParamRow Check(Rule what) const { return With(&ParamRow::rule, what); }
     constexpr ParamRow RuleText(int stringId) const { return With(&ParamRow::ruleTextId, stringId); }
+    constexpr ParamRow RuleBelowLevel1() const { return With(&ParamRow::ruleBelowLevel1, true); }
+    constexpr ParamRow CheckOnReceipt() const { return With(&ParamRow::checkOnReceipt, true); }
     constexpr ParamRow FieldName(ui::Caption name) const { return With(&ParamRow::fieldName, name); }
     constexpr ParamRow Message(const wchar_t* text) const { return With(&ParamRow::message, text); }
     constexpr ParamRow Empty(EmptySends what) const { return With(&ParamRow::empty, what); }

@@ -62,14 +62,17 @@ constexpr ParamRow kRows[] = {
         .Range(0, 179)
         .Unit(4447, kDegrees)
         .Hint(4457, {0, L"(0~179)"}),
-    // The margins travel as 16 bits: larger typed values go as their low bits.
+    // The margins travel as 16 bits: larger typed values go as their low bits. The first load
+    // checks the margin boxes whose items arrive.
     Num16(0x005B, CDlgCarSetup::kOverspeedMarginId, kOverspeedMarginBox, {12177})
         .Limit(3)
         .Check(Rule::kDigits)
+        .CheckOnReceipt()
         .Unit(4448, {0, L"(1/10km)"}),
     Num16(0x005C, CDlgCarSetup::kFatigueMarginId, kFatigueMarginBox, {12178})
         .Limit(9)
         .Check(Rule::kDigits)
+        .CheckOnReceipt()
         .Unit(4449, kSeconds),
 };
 
@@ -104,18 +107,6 @@ bool CDlgCarSetup::OnInitDialog() {
 
 void CDlgCarSetup::ApplyDeviceProfile() {
     if (Has(kOdometerId)) View().SetReadOnly(kOdometerId, OdometerLocked());
-}
-
-bool CDlgCarSetup::LoadParams(bool force) {
-    const bool loaded = CDlgTablePage::LoadParams(force);
-    m_receipt = false;
-    return loaded;
-}
-
-bool CDlgCarSetup::DecodeRow(const ParamRow& row, const ParamItemView& /*item*/) {
-    const bool margin = row.group == kOverspeedMarginBox || row.group == kFatigueMarginBox;
-    if (margin && m_receipt) SetGroupCheck(row.group, true);
-    return false;
 }
 
 bool CDlgCarSetup::IsRowSent(const ParamRow& row) const {

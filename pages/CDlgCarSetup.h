@@ -18,18 +18,11 @@ class CDlgCarSetup : public CDlgTablePage {
 
     CDlgCarSetup();
 
-    bool LoadParams(bool force) override;
     void ApplyDeviceProfile() override;
 
   protected:
     bool OnInitDialog() override;
-    bool DecodeRow(const ParamRow& row, const ParamItemView& item) override;
     bool IsRowSent(const ParamRow& row) const override;
-
-  private:
-    // The first load checks the warning-margin boxes whose items arrive; later loads leave
-    // them as the user set them.
-    bool m_receipt = true;
 };
 
 }  // namespace mdvr

@@ -1,21 +1,23 @@
 #include "pages/CDlgFromServerSetup.h"
 
-#include "protocol/DeviceProfile.h"
-
 namespace mdvr {
 
 namespace {
-
-constexpr uint32_t kAddress = 0x0026;
 
 constexpr ParamRow kRows[] = {
     Heading(4610, {17004}),
     Text(0x0023, CDlgFromServerSetup::kApnId, 0, {17015}, 30).Ascii(),
     Text(0x0024, CDlgFromServerSetup::kUserId, 1, {17016}, 30).Ascii(),
     Text(0x0025, CDlgFromServerSetup::kPasswordId, 2, {17017}, 30).Ascii(),
-    // An empty address is sent as an empty item: the terminal forgets the server.
-    Text(kAddress, CDlgFromServerSetup::kAddressId, 3, {17018}, 255).Ascii().RuleText(15016)
-        .Empty(EmptySends::kEmptyItem).Width(260),
+    // An empty address is sent as an empty item: the terminal forgets the server. Terminals
+    // below protocol level 1 take only plain host names and dotted addresses.
+    Text(0x0026, CDlgFromServerSetup::kAddressId, 3, {17018}, 255)
+        .Ascii()
+        .Check(Rule::kHost)
+        .RuleText(15016)
+        .RuleBelowLevel1()
+        .Empty(EmptySends::kEmptyItem)
+        .Width(260),
 };
 
 constexpr PageModel kModel{.templateId = CDlgFromServerSetup::kTemplateId,
@@ -28,13 +30,5 @@ constexpr PageModel kModel{.templateId = CDlgFromServerSetup::kTemplateId,
 }  // namespace
 
 CDlgFromServerSetup::CDlgFromServerSetup() : CDlgTablePage(kModel) {}
-
-// Terminals below protocol level 1 take only plain host names and dotted addresses.
-bool CDlgFromServerSetup::ValidateRow(const ParamRow& row) {
-    if (row.id != kAddress || TheDeviceProfile().protocolLevel >= 1) return true;
-    if (IsHostText(Snapshot(row))) return true;
-    ShowRowMessage(row);
-    return false;
-}
 
 }  // namespace mdvr

@@ -14,9 +14,6 @@ class CDlgFromServerSetup : public CDlgTablePage {
     static constexpr int kAddressId = 4604;
 
     CDlgFromServerSetup();
-
-  protected:
-    bool ValidateRow(const ParamRow& row) override;
 };
 
 }  // namespace mdvr

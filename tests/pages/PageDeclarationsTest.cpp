@@ -53,6 +53,7 @@ void AddRows(std::set<int>& ids, const PageModel& model) {
         AddCaption(ids, row.unit);
         AddCaption(ids, row.hint);
         AddCaption(ids, row.maskTitle);
+        AddCaption(ids, row.fieldName);
         for (const Choice& choice : row.choices) AddCaption(ids, choice.text);
         if (row.rule != Rule::kNone && row.message == nullptr) ids.insert(row.ruleTextId);
     }
