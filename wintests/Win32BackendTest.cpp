@@ -14,6 +14,7 @@
 #include "RecordingDialog.h"
 #include "ui/IBackend.h"
 #include "ui/win32/ImageBitmap.h"
+#include "ui/win32/SubclassChain.h"
 
 namespace mdvr::wintest {
 namespace {
@@ -576,6 +577,77 @@ void TestFocusTheDialogItself(RecordingDialog& dialog, HWND hwnd, HWND host) {
     CHECK(focus == hwnd || IsChild(hwnd, focus));
 }
 
+// ---- the in-process subclass chain ----------------------------------------------------------
+
+constexpr UINT kProbe = WM_APP + 7;
+constexpr UINT_PTR kPassOn = 1;
+constexpr UINT_PTR kSwallow = 2;
+constexpr UINT_PTR kDetachSelf = 3;
+
+using ui::win32::SubclassChain;
+
+// Each link notes its id for the probe; kSwallow answers without passing the probe on.
+LRESULT CALLBACK Link(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                      DWORD_PTR seen) {
+    if (msg == kProbe) {
+        reinterpret_cast<std::vector<UINT_PTR>*>(seen)->push_back(id);
+        if (id == kSwallow) return 77;
+        if (id == kDetachSelf) SubclassChain::Detach(hwnd, &Link, id);
+    }
+    if (msg == WM_NCDESTROY) reinterpret_cast<std::vector<UINT_PTR>*>(seen)->push_back(id + 100);
+    return SubclassChain::CallNext(hwnd, msg, wParam, lParam);
+}
+
+HWND ChainWindow() {
+    return CreateWindowExW(0, L"STATIC", L"chain", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+}
+
+void TestSubclassChain() {
+    struct Case {
+        std::vector<UINT_PTR> links;  // in the order attached
+        std::vector<UINT_PTR> seen;   // by the first probe: newest first
+        LRESULT answer;               // the window's own answer is 0
+        std::vector<UINT_PTR> seenAgain;
+    };
+    const Case cases[] = {
+        {{kPassOn}, {kPassOn}, 0, {kPassOn}},
+        {{kSwallow, kPassOn}, {kPassOn, kSwallow}, 77, {kPassOn, kSwallow}},
+        {{kPassOn, kSwallow}, {kSwallow}, 77, {kSwallow}},
+        {{kPassOn, kDetachSelf}, {kDetachSelf, kPassOn}, 0, {kPassOn}},
+    };
+    for (const Case& c : cases) {
+        HWND hwnd = ChainWindow();
+        const LONG_PTR own = GetWindowLongPtrW(hwnd, GWLP_WNDPROC);
+        std::vector<UINT_PTR> seen;
+        for (UINT_PTR id : c.links) {
+            CHECK(SubclassChain::Attach(hwnd, &Link, id, reinterpret_cast<DWORD_PTR>(&seen)));
+        }
+        CHECK(SendMessageW(hwnd, kProbe, 0, 0) == c.answer);
+        CHECK(seen == c.seen);
+        seen.clear();
+        SendMessageW(hwnd, kProbe, 0, 0);
+        CHECK(seen == c.seenAgain);
+        // The window's own procedure stays reachable through the chain.
+        CHECK(SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0) == 5);
+        for (UINT_PTR id : c.links) SubclassChain::Detach(hwnd, &Link, id);
+        CHECK(GetWindowLongPtrW(hwnd, GWLP_WNDPROC) == own);
+        DestroyWindow(hwnd);
+    }
+    // A window destroyed with its links attached tells them, and the chain ends with it.
+    HWND hwnd = ChainWindow();
+    std::vector<UINT_PTR> seen;
+    SubclassChain::Attach(hwnd, &Link, kPassOn, reinterpret_cast<DWORD_PTR>(&seen));
+    DestroyWindow(hwnd);
+    CHECK(seen == std::vector<UINT_PTR>{kPassOn + 100});
+    HWND next = ChainWindow();
+    CHECK(SubclassChain::Attach(next, &Link, kPassOn, reinterpret_cast<DWORD_PTR>(&seen)));
+    seen.clear();
+    SendMessageW(next, kProbe, 0, 0);
+    CHECK(seen == std::vector<UINT_PTR>{kPassOn});
+    DestroyWindow(next);
+}
+
 HWND CreateHostWindow() {
     HWND host = CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0,
                                 1000, 700, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -614,6 +686,7 @@ int main() {
     TestFocusOrder(dialog);
     TestDisabledAndHidden(dialog);
     TestImageDecoding();
+    TestSubclassChain();
     TestPopupHitTest(dialog);
     TestModalEndsOnPostedMessage(dialog);
     TestModalEndedBeforeItsRun(dialog);

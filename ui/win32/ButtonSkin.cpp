@@ -1,5 +1,6 @@
 #include "ui/win32/ButtonSkin.h"
 
+#include <algorithm>
 #include <string>
 
 #include "ui/win32/GdiCache.h"
@@ -21,9 +22,15 @@ constexpr std::array<int, ButtonSkin::kStateCount> kShadePercent{6, 14, 24, 0};
 
 }  // namespace
 
+// A picture this button holds already is kept: a page button swaps the same two pictures on
+// every selection.
 void ButtonSkin::Load(const std::array<std::wstring_view, kStateCount>& files) {
+    const std::array<Picture, kStateCount> held = m_pictures;
     for (size_t i = 0; i < files.size(); ++i) {
-        m_pictures[i] = Picture{std::wstring(files[i]), nullptr, false};
+        auto same = [&](const Picture& picture) { return picture.file == files[i]; };
+        auto found = std::find_if(held.begin(), held.end(), same);
+        m_pictures[i] =
+            found != held.end() ? *found : Picture{std::wstring(files[i]), nullptr, false};
     }
 }
 

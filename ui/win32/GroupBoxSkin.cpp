@@ -20,7 +20,7 @@ constexpr int kCaptionPad = 2;
 
 GroupBoxSkin::GroupBoxSkin(HWND box, const GroupColours& colours) : m_box(box), m_colours(colours) {
     SubclassChain::Attach(box, BoxProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-    InvalidateRect(box, nullptr, TRUE);
+    InvalidateShown(box);
 }
 
 GroupBoxSkin::~GroupBoxSkin() {
@@ -29,7 +29,7 @@ GroupBoxSkin::~GroupBoxSkin() {
 
 void GroupBoxSkin::SetColours(const GroupColours& colours) {
     m_colours = colours;
-    InvalidateRect(m_box, nullptr, TRUE);
+    InvalidateShown(m_box);
 }
 
 bool GroupBoxSkin::Encloses(HWND control) const {

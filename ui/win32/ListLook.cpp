@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ui/win32/SubclassChain.h"
+#include "ui/win32/Win32Helpers.h"
 
 namespace mdvr::ui::win32 {
 
@@ -67,9 +68,8 @@ ListLook::~ListLook() {
 
 void ListLook::SetColours(const ListColours& colours) {
     m_colours = colours;
-    InvalidateRect(m_list, nullptr, TRUE);
-    HWND header = ListView_GetHeader(m_list);
-    if (header != nullptr) InvalidateRect(header, nullptr, TRUE);
+    InvalidateShown(m_list);
+    InvalidateShown(ListView_GetHeader(m_list));
 }
 
 void ListLook::SetHorzScrollBar(bool allowed) {
@@ -77,8 +77,8 @@ void ListLook::SetHorzScrollBar(bool allowed) {
     if (!allowed) HideHorzScrollBar();
 }
 
-LRESULT CALLBACK ListLook::ListProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
-                                    DWORD_PTR self) {
+LRESULT CALLBACK ListLook::ListProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR /*id*/, DWORD_PTR self) {
     auto* look = reinterpret_cast<ListLook*>(self);
     if (msg == WM_NCDESTROY) {
         look->m_list = nullptr;

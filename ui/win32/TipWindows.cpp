@@ -12,7 +12,7 @@ namespace mdvr::ui::win32 {
 namespace {
 
 constexpr UINT_PTR kBalloonTimer = 0x4D42;  // private to the owner dialog
-constexpr UINT_PTR kRelayId = 0x5454;      // apart from the input translator's kind IDs
+constexpr UINT_PTR kRelayId = 0x5454;       // apart from the input translator's kind IDs
 constexpr UINT kBalloonMillis = 8000;
 constexpr int kTipWidth = 320;
 

@@ -13,6 +13,10 @@ HINSTANCE ThisModule() {
     return module;
 }
 
+void InvalidateShown(HWND hwnd) {
+    if (hwnd != nullptr && IsWindowVisible(hwnd)) InvalidateRect(hwnd, nullptr, TRUE);
+}
+
 std::wstring WindowText(HWND hwnd) {
     if (hwnd == nullptr) return {};
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');

@@ -14,6 +14,11 @@ HINSTANCE ThisModule();
 
 std::wstring WindowText(HWND hwnd);
 
+// Marks a window for repainting, background included, when it is in sight. A window out of sight
+// is painted whole when it shows, and under wine each invalidation is a round trip to the window
+// server (pages are built hidden).
+void InvalidateShown(HWND hwnd);
+
 // Logical pixels per inch across the desktop, read once.
 int ScreenDpi();
 // Declared 96-DPI pixels to device pixels; unchanged at 96 DPI or below. Only declarations pass

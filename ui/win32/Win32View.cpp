@@ -485,7 +485,7 @@ void Win32View::SetShadow(bool shadow) {
 }
 
 void Win32View::Invalidate() {
-    if (m_hwnd != nullptr) InvalidateRect(m_hwnd, nullptr, TRUE);
+    InvalidateShown(m_hwnd);
 }
 
 void Win32View::Post(uint32_t message, intptr_t wParam, intptr_t lParam) {
@@ -623,8 +623,7 @@ void Win32View::CloseToolTip(int /*id*/) {
 }
 
 void Win32View::Redraw(int id) {
-    HWND control = Item(id);
-    if (control != nullptr) RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+    InvalidateShown(Item(id));
 }
 
 // ---- text ----------------------------------------------------------------------------------
