@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # The project's whole test run: Linux debug and sanitizer suites, fuzzers, benchmarks, both
-# Windows builds and the DLL's export table. Every step runs; the last line sums them up.
+# Windows builds and the DLL's export table. Every step runs; the last line sums them up. It
+# first installs the packages it lacks when run as root (tools/packages.sh).
 # Usage: tools/run-tests.sh   (from anywhere; builds under build/<preset>)
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$ROOT"
+# shellcheck source=tools/packages.sh
+source tools/packages.sh
+mdvr_install_missing  # as root on a fresh Debian 12; otherwise one line on what is missing
 export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache}
 JOBS=${MDVR_JOBS:-2}
 FUZZ_SECONDS=${MDVR_FUZZ_SECONDS:-30}      # per fuzzer at most
