@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # The Debian 12 packages the build and the tests need, and how to install the missing ones.
 # Sourced by tools/run-main-job.sh and tools/run-tests.sh; the README points here.
 
@@ -27,6 +28,7 @@ MDVR_PACKAGES=(
 )
 
 # The main job builds the plug-in and the host only.
+# shellcheck disable=SC2034  # used by the scripts that source this one
 MDVR_MAIN_JOB_PACKAGES=(cmake ninja-build g++ libasio-dev)
 
 mdvr_package_present() {  # mdvr_package_present <package>
