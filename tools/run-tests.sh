@@ -102,6 +102,11 @@ step "release: benchmarks" run_bench
 step "mingw-i686: build" build_preset mingw-i686
 step "mingw-i686: DLL exports and imports" check_dll_exports
 step "mingw-x64: build" build_preset mingw-x64
+for arch in i686 x86_64; do
+    preset=mingw-${arch/x86_64/x64}
+    step "$preset: DLL stripped, symbols beside it" tools/dll-sections.sh \
+        "$arch-w64-mingw32-objdump" "build/$preset/plugin/mdvr808.dll"
+done
 
 # Windows tests run under wine in a fresh prefix with Chinese fonts; judged by their result lines.
 step "mingw-x64: Windows tests under wine" tools/wine-env.sh build/mingw-x64 ctest --preset mingw-x64
