@@ -10,22 +10,9 @@ BUILD=$ROOT/build/main-job
 EXPECTED_BEFORE='0x0055 u32 60'
 EXPECTED_AFTER='0x0055 u32 50'
 
-install_missing() {
-    local missing=()
-    command -v cmake >/dev/null || missing+=(cmake)
-    command -v ninja >/dev/null || missing+=(ninja-build)
-    command -v g++ >/dev/null || missing+=(g++)
-    [[ -f /usr/include/asio.hpp ]] || missing+=(libasio-dev)
-    ((${#missing[@]} == 0)) && return 0
-    if [[ $(id -u) -ne 0 ]]; then
-        echo "missing tools: ${missing[*]} (run as root to install them)" >&2
-        return 1
-    fi
-    DEBIAN_FRONTEND=noninteractive apt-get update
-    DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
-}
-
-install_missing
+# shellcheck source=tools/packages.sh
+source "$ROOT/tools/packages.sh"
+mdvr_install_missing "${MDVR_MAIN_JOB_PACKAGES[@]}"
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMDVR_TESTS=OFF >/dev/null
 cmake --build "$BUILD" --target mdvr808 mdvr-host mdvr-terminal -j "${MDVR_JOBS:-2}"
 

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # The project's whole test run: Linux debug and sanitizer suites, fuzzers, benchmarks, both
-# Windows builds and the DLL's export table. Every step runs; the last line sums them up.
+# Windows builds and the DLL's export table. Every step runs; the last line sums them up. It
+# first installs the packages it lacks when run as root (tools/packages.sh).
 # Usage: tools/run-tests.sh   (from anywhere; builds under build/<preset>)
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$ROOT"
+# shellcheck source=tools/packages.sh
+source tools/packages.sh
+mdvr_install_missing  # as root on a fresh Debian 12; otherwise one line on what is missing
 export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache}
 JOBS=${MDVR_JOBS:-2}
 FUZZ_SECONDS=${MDVR_FUZZ_SECONDS:-30}      # per fuzzer at most
@@ -98,6 +102,11 @@ step "release: benchmarks" run_bench
 step "mingw-i686: build" build_preset mingw-i686
 step "mingw-i686: DLL exports and imports" check_dll_exports
 step "mingw-x64: build" build_preset mingw-x64
+for arch in i686 x86_64; do
+    preset=mingw-${arch/x86_64/x64}
+    step "$preset: DLL stripped, symbols beside it" tools/dll-sections.sh \
+        "$arch-w64-mingw32-objdump" "build/$preset/plugin/mdvr808.dll"
+done
 
 # Windows tests run under wine in a fresh prefix with Chinese fonts; judged by their result lines.
 step "mingw-x64: Windows tests under wine" tools/wine-env.sh build/mingw-x64 ctest --preset mingw-x64

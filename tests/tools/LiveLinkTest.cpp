@@ -2,7 +2,9 @@
 // run on a thread of their own, serving terminal files as mdvr-terminal does.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <iostream>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <thread>
@@ -95,7 +97,7 @@ class LiveLinkTest : public ::testing::TestWithParam<Version> {
     test::ScratchDir m_dir{"live_link"};
     std::ostringstream m_out;
     Jt808Link m_link{{asio::ip::address_v4::loopback(), 0}, {1001, 1002, 1003, 1004}, m_out};
-    CallbackHost m_host{m_link, m_out, 500ms};
+    CallbackHost m_host{m_link, m_out, 500ms, 100ms};
     Terminals m_terminals;  // stops before the link goes
 };
 
@@ -112,7 +114,18 @@ TEST_P(LiveLinkTest, LoadEditAndSaveReachTheTerminalFile) {
     EXPECT_EQ(Read(1001), expected);
 }
 
-TEST_P(LiveLinkTest, MultiSetReportsEveryTerminal) {
+// The "done / total" counts of the progress lines, in the order printed.
+std::vector<int> ProgressCounts(const std::string& out, int total) {
+    const std::regex line(R"(  \.\.\. (\d+) / )" + std::to_string(total) +
+                          R"( terminal\(s\) done)");
+    std::vector<int> counts;
+    for (std::sregex_iterator it(out.begin(), out.end(), line), end; it != end; ++it) {
+        counts.push_back(std::stoi((*it)[1]));
+    }
+    return counts;
+}
+
+TEST_P(LiveLinkTest, MultiSetReportsEveryTerminalAndItsProgress) {
     Connect({{1001, TerminalSide::Fault::None},
              {1002, TerminalSide::Fault::Drop},
              {1003, TerminalSide::Fault::DisconnectMidReply}});
@@ -128,15 +141,27 @@ TEST_P(LiveLinkTest, MultiSetReportsEveryTerminal) {
         EXPECT_NE(out.find(line), std::string::npos) << line << '\n' << out;
     }
     EXPECT_NE(Read(1001).find("0x0055 u32 50"), std::string::npos);
+    // While 1002 keeps the save waiting, the console counts the three that are done.
+    const std::vector<int> counts = ProgressCounts(out, 4);
+    ASSERT_GE(counts.size(), 2u) << out;
+    EXPECT_TRUE(std::is_sorted(counts.begin(), counts.end())) << out;
+    EXPECT_EQ(counts.back(), 3) << out;
+    EXPECT_LT(out.rfind(" terminal(s) done"), out.find("[save] device 1001")) << out;
 }
 
 TEST_P(LiveLinkTest, AFaultyTerminalFailsItsCallbackWithinTheTimeOut) {
-    Connect({{1001, TerminalSide::Fault::Corrupt}, {1002, TerminalSide::Fault::None}});
+    Connect({{1001, TerminalSide::Fault::Corrupt},
+             {1002, TerminalSide::Fault::LosePacket},  // the reply's last sub-packet never comes
+             {1003, TerminalSide::Fault::None}});
     std::vector<uint8_t> list;
-    EXPECT_EQ(Get(1001, list), 0);
-    EXPECT_NE(m_out.str().find("[get] device 1001: no answer within 500 ms"), std::string::npos)
-        << m_out.str();
-    EXPECT_EQ(Get(1002, list), 1);  // the other terminal's session is undisturbed
+    for (int devId : {1001, 1002}) {
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(Get(devId, list), 0);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);
+        const std::string line = "[get] device " + std::to_string(devId) + ": no answer";
+        EXPECT_NE(m_out.str().find(line + " within 500 ms"), std::string::npos) << m_out.str();
+        EXPECT_EQ(Get(1003, list), 1);  // the other terminal's session is undisturbed
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(BothHeaders, LiveLinkTest, ::testing::Values(Version::V2013, Version::V2019),

@@ -6,7 +6,9 @@ namespace mdvr::jt808 {
 
 Connection::Connection(asio::ip::tcp::socket socket,
                        Reassembler::Clock::duration reassemblyTimeout)
-    : m_socket(std::move(socket)), m_reassembler(reassemblyTimeout) {
+    : m_socket(std::move(socket)),
+      m_reassembler(reassemblyTimeout),
+      m_expiry(m_socket.get_executor()) {
     asio::error_code ec;
     const auto endpoint = m_socket.remote_endpoint(ec);
     m_peer = ec ? "?" : endpoint.address().to_string() + ":" + std::to_string(endpoint.port());
@@ -62,6 +64,7 @@ void Connection::Close(const std::string& why) {
     asio::error_code ignored;
     m_socket.shutdown(asio::ip::tcp::socket::shutdown_both, ignored);
     m_socket.close(ignored);
+    m_expiry.cancel();
     m_queue.clear();
     m_queuedBytes = 0;
     if (m_handlers.onClosed) m_handlers.onClosed(why);
@@ -84,11 +87,26 @@ void Connection::Read() {
 void Connection::OnData(size_t length) {
     std::vector<FrameSplitter::Piece> pieces;
     m_splitter.Feed(std::span(m_buffer).first(length), pieces);
-    m_reassembler.Expire(Reassembler::Clock::now());
+    Expire();
     for (FrameSplitter::Piece& piece : pieces) {
         if (!m_open) return;
         Handle(piece);
     }
+    if (m_open) Expire();
+}
+
+void Connection::Expire() {
+    const size_t expired = m_reassembler.Expire(Reassembler::Clock::now());
+    for (size_t i = 0; i < expired && m_open; ++i) {
+        if (m_handlers.onBadFrame) m_handlers.onBadFrame(FrameError::Incomplete, std::nullopt);
+    }
+    const std::optional<Reassembler::Clock::time_point> next = m_reassembler.NextDeadline();
+    if (!m_open || !next || m_expiry.expiry() == *next) return;
+    // Without it, a set whose last packet never comes would wait for the peer's next bytes.
+    m_expiry.expires_at(*next);
+    m_expiry.async_wait([self = shared_from_this()](const asio::error_code& ec) {
+        if (!ec && self->m_open) self->Expire();
+    });
 }
 
 void Connection::Handle(FrameSplitter::Piece& piece) {

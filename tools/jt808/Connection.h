@@ -20,7 +20,8 @@ class Connection : public std::enable_shared_from_this<Connection> {
   public:
     struct Handlers {
         std::function<void(Message)> onMessage;
-        // A frame that did not decode; header is set when only the check code was wrong.
+        // A frame that did not decode, or a split message whose packets ran out of time;
+        // header is set when only the check code was wrong.
         std::function<void(FrameError, const std::optional<Header>& header)> onBadFrame;
         std::function<void(const std::string& why)> onClosed;
     };
@@ -47,9 +48,12 @@ class Connection : public std::enable_shared_from_this<Connection> {
     void OnData(size_t length);
     void Handle(FrameSplitter::Piece& piece);
     void Write();
+    // Drops the split messages whose time ran out, each reported, and waits for the next one.
+    void Expire();
 
     asio::ip::tcp::socket m_socket;
     Reassembler m_reassembler;
+    asio::steady_timer m_expiry;
     FrameSplitter m_splitter;
     Handlers m_handlers;
     std::array<uint8_t, 2048> m_buffer{};

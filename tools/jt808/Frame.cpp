@@ -66,6 +66,7 @@ const char* Describe(FrameError error) {
         case FrameError::BadPhone: return "phone number is not BCD";
         case FrameError::TooLong: return "frame too long";
         case FrameError::BadPacket: return "impossible packet total or index";
+        case FrameError::Incomplete: return "sub-packets missing after the time-out";
     }
     return "unknown error";
 }

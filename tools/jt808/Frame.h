@@ -51,6 +51,7 @@ enum class FrameError : uint8_t {
     BadPhone,      // a phone nibble that is not a decimal digit
     TooLong,       // more bytes than any frame may hold
     BadPacket,     // a packet total or index that cannot be true
+    Incomplete,    // a message's sub-packets did not all arrive in time
 };
 
 const char* Describe(FrameError error);

@@ -68,11 +68,19 @@ size_t Reassembler::Expire(Clock::time_point now) {
     return std::erase_if(m_sets, [now](const auto& entry) { return entry.second.deadline <= now; });
 }
 
-void Reassembler::DropOldest() {
-    auto oldest = std::min_element(m_sets.begin(), m_sets.end(), [](const auto& a, const auto& b) {
+std::optional<Reassembler::Clock::time_point> Reassembler::NextDeadline() const {
+    if (m_sets.empty()) return {};
+    return Oldest()->second.deadline;
+}
+
+std::map<Reassembler::Key, Reassembler::Set>::const_iterator Reassembler::Oldest() const {
+    return std::min_element(m_sets.begin(), m_sets.end(), [](const auto& a, const auto& b) {
         return a.second.deadline < b.second.deadline;
     });
-    m_sets.erase(oldest);
+}
+
+void Reassembler::DropOldest() {
+    m_sets.erase(Oldest());
 }
 
 }  // namespace mdvr::jt808

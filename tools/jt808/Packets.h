@@ -35,6 +35,8 @@ class Reassembler {
     // Drops the sets whose time ran out; how many.
     size_t Expire(Clock::time_point now);
     size_t Pending() const { return m_sets.size(); }
+    // When the oldest pending set runs out of time; nullopt when none is pending.
+    std::optional<Clock::time_point> NextDeadline() const;
 
   private:
     struct Set {
@@ -46,6 +48,7 @@ class Reassembler {
     using Key = std::pair<uint16_t, uint16_t>;  // message ID, first serial
 
     static Message Join(Set& set);
+    std::map<Key, Set>::const_iterator Oldest() const;
     void DropOldest();
 
     Clock::duration m_timeout;

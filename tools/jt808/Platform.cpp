@@ -33,11 +33,7 @@ void Platform::Accept() {
         session->connection->Start({
             [this, session](Message m) { OnMessage(*session, m); },
             [this, session](FrameError error, const std::optional<Header>& header) {
-                Log(*session, std::string("dropped a frame: ") + Describe(error));
-                if (header) {
-                    if (session->header.phone.empty()) session->header = *header;
-                    Respond(*session, *header, Result::BadMessage);
-                }
+                OnBadFrame(*session, error, header);
             },
             [this, session](const std::string& why) { Drop(session, why); },
         });
@@ -76,6 +72,17 @@ void Platform::OnMessage(Session& session, const Message& message) {
                             std::to_string(static_cast<int>(response->result)));
     }
     Respond(session, h, Result::Unsupported);
+}
+
+void Platform::OnBadFrame(Session& session, FrameError error,
+                          const std::optional<Header>& header) {
+    // A peer that has not proved who it is gets no second chance to.
+    if (!session.authenticated) {
+        return session.connection->Close(std::string("bad frame before authentication: ") +
+                                         Describe(error));
+    }
+    Log(session, std::string("dropped a frame: ") + Describe(error));
+    if (header) Respond(session, *header, Result::BadMessage);
 }
 
 void Platform::OnRegister(Session& session, const Message& message) {

@@ -1,8 +1,9 @@
 #pragma once
 // The platform side of the configuration link: it accepts terminals, registers and
 // authenticates them, and sends them parameter queries and settings. Only authenticated
-// terminals get configuration traffic. Terminals are keyed by phone number without leading
-// zeros, so a 2013 and a 2019 header name the same terminal alike.
+// terminals get configuration traffic; a connection that sends a bad frame before it
+// authenticated is closed, afterwards the frame is only dropped. Terminals are keyed by phone
+// number without leading zeros, so a 2013 and a 2019 header name the same terminal alike.
 #include <functional>
 #include <map>
 #include <optional>
@@ -54,6 +55,7 @@ class Platform {
 
     void Accept();
     void OnMessage(Session& session, const Message& message);
+    void OnBadFrame(Session& session, FrameError error, const std::optional<Header>& header);
     void OnRegister(Session& session, const Message& message);
     void OnAuthenticate(Session& session, const Message& message);
     void OnAnswer(Session& session, uint16_t serial, uint16_t msgId, std::optional<Bytes> list,

@@ -18,7 +18,7 @@ void TerminalSide::Connect(const asio::ip::tcp::endpoint& platform) {
 }
 
 void TerminalSide::Start(asio::ip::tcp::socket socket) {
-    m_connection = std::make_shared<Connection>(std::move(socket), std::chrono::seconds(10));
+    m_connection = std::make_shared<Connection>(std::move(socket), m_options.reassemblyTimeout);
     m_connection->Start({
         [this](Message m) { OnMessage(m); },
         [this](FrameError error, const std::optional<Header>& header) {
@@ -127,6 +127,7 @@ void TerminalSide::Transmit(std::vector<Bytes> frames) {
         });
         return;
     }
+    if (m_options.fault == Fault::LosePacket) frames.pop_back();
     for (Bytes& frame : frames) {
         // The byte before the end flag belongs to the check code; 0 or 1 never makes a flag.
         if (m_options.fault == Fault::Corrupt) frame[frame.size() - 2] = frame[frame.size() - 2] ? 0 : 1;

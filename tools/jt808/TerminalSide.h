@@ -15,7 +15,8 @@ namespace mdvr::jt808 {
 
 class TerminalSide {
   public:
-    enum class Fault { None, Drop, Corrupt, DisconnectMidReply };
+    // LosePacket: a reply goes out without its last packet (a reply in one frame: not at all).
+    enum class Fault { None, Drop, Corrupt, DisconnectMidReply, LosePacket };
     struct Options {
         std::string phone;
         Version version = Version::V2013;
@@ -24,6 +25,7 @@ class TerminalSide {
         Fault fault = Fault::None;
         std::chrono::milliseconds delay{0};  // before each reply
         std::ostream* log = nullptr;
+        std::chrono::milliseconds reassemblyTimeout{10000};  // for a split 0x8103
     };
     struct Store {
         // The list for the queried IDs (all when empty); nullopt when it cannot be made.

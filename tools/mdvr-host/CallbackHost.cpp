@@ -14,7 +14,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr std::chrono::milliseconds kSlice{10};
-constexpr std::chrono::seconds kProgressEvery{1};
 
 // Nothing may unwind into the plug-in: a failure becomes a failed callback.
 template <typename Fn>
@@ -92,14 +91,14 @@ std::vector<LinkAnswer> CallbackHost::Await(
         });
     }
     const Clock::time_point begin = Clock::now();
-    Clock::time_point nextProgress = begin + kProgressEvery;
+    Clock::time_point nextProgress = begin + m_progressEvery;
     while (pending->count < devIds.size() && Clock::now() - begin < m_timeout) {
         m_link.Wait(kSlice);
         PumpWindowMessages();
         if (Clock::now() >= nextProgress) {
             m_out << "  ... " << pending->count << " / " << devIds.size() << " terminal(s) done\n"
                   << std::flush;
-            nextProgress += kProgressEvery;
+            nextProgress += m_progressEvery;
         }
     }
     std::vector<LinkAnswer> answers = pending->answers;

@@ -2,7 +2,8 @@
 // The three callbacks of a host, answered through a TerminalLink. Every request is printed;
 // every save is printed as the bytes sent and item by item, with each terminal's outcome. A
 // callback waits for its answers at most the time-out (a multi-device save waits for all its
-// terminals at once), pumping the window's messages meanwhile.
+// terminals at once), pumping the window's messages and printing how many terminals are done
+// every progress interval meanwhile.
 #include <chrono>
 #include <ostream>
 #include <span>
@@ -16,10 +17,12 @@ namespace mdvr::refhost {
 class CallbackHost {
   public:
     static constexpr std::chrono::milliseconds kDefaultTimeout{5000};
+    static constexpr std::chrono::milliseconds kDefaultProgressEvery{1000};
 
     CallbackHost(TerminalLink& link, std::ostream& out,
-                 std::chrono::milliseconds timeout = kDefaultTimeout)
-        : m_link(link), m_out(out), m_timeout(timeout) {}
+                 std::chrono::milliseconds timeout = kDefaultTimeout,
+                 std::chrono::milliseconds progressEvery = kDefaultProgressEvery)
+        : m_link(link), m_out(out), m_timeout(timeout), m_progressEvery(progressEvery) {}
 
     void Install(const PluginExports& plugin);
     void SetDevice(int devId) { m_devId = devId; }
@@ -45,6 +48,7 @@ class CallbackHost {
     TerminalLink& m_link;
     std::ostream& m_out;
     std::chrono::milliseconds m_timeout;
+    std::chrono::milliseconds m_progressEvery;
     int m_devId = 0;
     std::vector<int> m_targets;
 };

@@ -27,7 +27,8 @@ options (default in brackets):
   --heartbeat S        seconds between heartbeats [30]
   --chunk BYTES        longest reply body before it is split, 1 to 1023 [1000]
   --fault KIND         for tests: none, drop (replies are not sent), corrupt (replies carry a
-                       wrong check code), disconnect (the connection drops mid reply) [none]
+                       wrong check code), disconnect (the connection drops mid reply), lose
+                       (a reply in sub-packets lacks its last packet) [none]
   --delay MS           wait before each reply [0]
   --help               this text
 
@@ -43,6 +44,7 @@ const std::map<std::string, TerminalSide::Fault> kFaults = {
     {"drop", TerminalSide::Fault::Drop},
     {"corrupt", TerminalSide::Fault::Corrupt},
     {"disconnect", TerminalSide::Fault::DisconnectMidReply},
+    {"lose", TerminalSide::Fault::LosePacket},
 };
 
 TerminalSide::Options SideOptions(const Options& options, const fs::path& file) {
@@ -55,7 +57,9 @@ TerminalSide::Options SideOptions(const Options& options, const fs::path& file) 
     side.chunk = static_cast<size_t>(NumberOption(options, "chunk", 1000));
     side.delay = std::chrono::milliseconds(NumberOption(options, "delay", 0));
     const auto fault = kFaults.find(options.contains("fault") ? options.at("fault") : "none");
-    if (fault == kFaults.end()) throw std::invalid_argument("--fault none|drop|corrupt|disconnect");
+    if (fault == kFaults.end()) {
+        throw std::invalid_argument("--fault none|drop|corrupt|disconnect|lose");
+    }
     side.fault = fault->second;
     side.log = &std::cout;
     return side;

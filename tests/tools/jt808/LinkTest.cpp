@@ -2,77 +2,12 @@
 // both header versions, and faults that must not disturb other terminals.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "tools/jt808/Platform.h"
-#include "tools/jt808/TerminalSide.h"
+#include "LinkFixture.h"
 
 namespace mdvr::jt808 {
 namespace {
 
-using namespace std::chrono_literals;
-
-Bytes ListOf(size_t items, size_t valueSize) {
-    Bytes list{static_cast<uint8_t>(items)};
-    for (size_t i = 0; i < items; ++i) {
-        const Bytes item{0x00, 0x00, 0xF0, static_cast<uint8_t>(i), static_cast<uint8_t>(valueSize)};
-        list.insert(list.end(), item.begin(), item.end());
-        list.insert(list.end(), valueSize, static_cast<uint8_t>(0x7E - i));  // escapes too
-    }
-    return list;
-}
-
-struct Answer {
-    bool arrived = false;
-    std::optional<Bytes> list;
-    std::string why;
-};
-
-class LinkTest : public ::testing::Test {
-  protected:
-    struct Terminal {
-        Bytes list;
-        Bytes applied;
-        std::unique_ptr<TerminalSide> side;
-    };
-
-    Terminal& Start(const std::string& phone, Version version,
-                    TerminalSide::Fault fault = TerminalSide::Fault::None, Bytes list = ListOf(3, 4)) {
-        auto terminal = std::make_unique<Terminal>();
-        Terminal* t = terminal.get();
-        t->list = std::move(list);
-        TerminalSide::Options options{phone, version, 1000ms, 1000, fault, 0ms, &m_log};
-        t->side = std::make_unique<TerminalSide>(
-            m_io, options,
-            TerminalSide::Store{[t](const Bytes&) { return std::optional<Bytes>(t->list); },
-                                [t](const Bytes& list) {
-                                    t->applied = list;
-                                    return true;
-                                }});
-        t->side->Connect({asio::ip::address_v4::loopback(), m_platform.Port()});
-        m_terminals.push_back(std::move(terminal));
-        return *t;
-    }
-
-    template <typename Pred>
-    bool RunUntil(Pred pred, std::chrono::milliseconds limit = 2000ms) {
-        const auto deadline = std::chrono::steady_clock::now() + limit;
-        while (!pred() && std::chrono::steady_clock::now() < deadline) m_io.run_for(5ms);
-        return pred();
-    }
-
-    Platform::Done Into(Answer& answer) {
-        return [&answer](std::optional<Bytes> list, const std::string& why) {
-            answer = {true, std::move(list), why};
-        };
-    }
-
-    std::ostringstream m_log;
-    asio::io_context m_io;
-    Platform m_platform{m_io, {asio::ip::address_v4::loopback(), 0},
-                        {10s, [](const std::string& key) { return key != "999"; }, &m_log}};
-    std::vector<std::unique_ptr<Terminal>> m_terminals;
-};
+class LinkTest : public LinkFixture {};
 
 TEST_F(LinkTest, QueriesAndSettingsInBothVersions) {
     const struct {
@@ -142,24 +77,6 @@ TEST_F(LinkTest, FaultyRepliesFailOnlyTheirOwnRequest) {
         EXPECT_TRUE(healthy.list) << m_log.str();
         EXPECT_NE(m_log.str().find(c.logged), std::string::npos) << m_log.str();
     }
-}
-
-TEST_F(LinkTest, AFloodOfBadFramesDropsOnlyThatConnection) {
-    Start("100", Version::V2013);
-    asio::ip::tcp::socket flood(m_io);
-    flood.connect({asio::ip::address_v4::loopback(), m_platform.Port()});
-    Bytes halves;
-    for (size_t i = 0; i < 2 * Connection::kMaxBadFrames; ++i) {
-        halves.insert(halves.end(), {kFlag, 0x01, 0x02, 0x03});
-    }
-    asio::write(flood, asio::buffer(halves));
-    ASSERT_TRUE(RunUntil([&] { return m_log.str().find("too many bad frames") != std::string::npos; }))
-        << m_log.str();
-    Answer healthy;
-    ASSERT_TRUE(RunUntil([&] { return m_platform.Ready("100"); }));
-    m_platform.Query("100", {}, Into(healthy));
-    ASSERT_TRUE(RunUntil([&] { return healthy.arrived; }));
-    EXPECT_TRUE(healthy.list);
 }
 
 TEST(Jt808Endpoint, AddressAndPortOrNothing) {

@@ -53,9 +53,11 @@ TEST(Jt808Packets, AMissingPacketEndsInATimeOut) {
     const std::vector<Message> packets = Split(Whole(2500));
     const Clock::time_point start = Clock::now();
     EXPECT_EQ(reassembler.Add(packets[0], start).outcome, Reassembler::Outcome::Pending);
+    EXPECT_EQ(reassembler.NextDeadline(), start + 1s);
     EXPECT_EQ(reassembler.Expire(start + 500ms), 0u);
     EXPECT_EQ(reassembler.Expire(start + 1s), 1u);
     EXPECT_EQ(reassembler.Pending(), 0u);
+    EXPECT_FALSE(reassembler.NextDeadline());
 }
 
 TEST(Jt808Packets, PacketFieldsThatLieAreRejected) {
