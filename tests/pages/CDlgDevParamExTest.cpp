@@ -105,12 +105,7 @@ TEST_F(DevParamExPage, OperatorEdits) {
         SCOPED_TRACE(c.what);
         CheckOnly({c.group});
         m_page.View().SetText(c.edit, c.text);
-        const size_t tips = m_tips.Tips().size();
-        EXPECT_EQ(Save(), c.sent);
-        if (c.tip != nullptr) {
-            ASSERT_EQ(m_tips.Tips().size(), tips + 1);
-            EXPECT_NE(LastTip().find(c.tip), std::wstring::npos) << LastTip();
-        }
+        ExpectSave(c.sent, c.tip);
     }
 }
 

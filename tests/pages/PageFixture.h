@@ -58,6 +58,14 @@ class PageFixture : public PageTest {
     }
     std::wstring Text(int id) const { return m_driver.Text(id); }
     std::wstring LastTip() const { return m_tips.LastText(); }
+    // Saves and expects sent on the wire; with a tip, exactly one new message tip holding it.
+    void ExpectSave(const Bytes& sent, const wchar_t* tip) {
+        const size_t tips = m_tips.Tips().size();
+        EXPECT_EQ(Save(), sent);
+        if (tip == nullptr) return;
+        ASSERT_EQ(m_tips.Tips().size(), tips + 1);
+        EXPECT_NE(LastTip().find(tip), std::wstring::npos) << LastTip();
+    }
 
     Page m_page;
     ui::DialogDriver m_driver{m_automation.Backend(), nullptr};
