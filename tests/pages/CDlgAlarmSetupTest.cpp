@@ -74,14 +74,7 @@ TEST_F(AlarmPage, PeriodBytesATerminalMaySend) {
 }
 
 TEST_F(AlarmPage, OperatorEdits) {
-    struct Case {
-        const char* what;
-        int group;
-        int edit;
-        const wchar_t* text;
-        Bytes sent;  // empty: refused
-        const wchar_t* tip;
-    } cases[] = {
+    const EditCase cases[] = {
         {"an emptied word sends no item", 0, 1200, L"", {0}, nullptr},
         {"a word past 32 bits keeps its low bits", 1, 1202, L"4294967297",
          List({Item(0x51, {0, 0, 0, 1})}), nullptr},
@@ -97,13 +90,10 @@ TEST_F(AlarmPage, OperatorEdits) {
         {"an emptied rollover angle sends 0", 8, Page::kRolloverId, L"", List({Item(0x5E, {0, 0})}),
          nullptr},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const EditCase& c : cases) {
         m_page.View().SetText(Page::kCollisionTimeId, L"");
         m_page.View().SetText(Page::kCollisionAccelId, L"");
-        CheckOnly({c.group});
-        m_page.View().SetText(c.edit, c.text);
-        ExpectSave(c.sent, c.tip);
+        RunEditCase(c);
     }
 }
 

@@ -76,14 +76,7 @@ TEST_F(DevParamExPage, ValidityBytesATerminalMaySend) {
 }
 
 TEST_F(DevParamExPage, OperatorEdits) {
-    struct Case {
-        const char* what;
-        int group;
-        int edit;
-        const wchar_t* text;
-        Bytes sent;  // empty: refused
-        const wchar_t* tip;
-    } cases[] = {
+    const EditCase cases[] = {
         {"speed limit 255", 7, Page::kSpeedLimitId, L"255", List({Item(0xFF02, {255})}), nullptr},
         {"speed limit 256", 7, Page::kSpeedLimitId, L"256", {}, L"车辆限速的值无效!"},
         {"speed limit pasted with a letter", 7, Page::kSpeedLimitId, L"6O", {},
@@ -101,12 +94,7 @@ TEST_F(DevParamExPage, OperatorEdits) {
         {"an emptied word clears every bit", 3, Page::kFirstMaskId + 3, L"",
          List({Item(0xF003, {0, 0, 0, 0})}), nullptr},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        CheckOnly({c.group});
-        m_page.View().SetText(c.edit, c.text);
-        ExpectSave(c.sent, c.tip);
-    }
+    for (const EditCase& c : cases) RunEditCase(c);
 }
 
 TEST_F(DevParamExPage, RadioValuesNoButtonStandsFor) {

@@ -80,14 +80,7 @@ TEST_F(RegionalPage, ValuesATerminalMaySend) {
 }
 
 TEST_F(RegionalPage, OperatorEdits) {
-    struct Case {
-        const char* what;
-        int group;
-        int edit;
-        const wchar_t* text;
-        Bytes sent;  // empty: refused with the message
-        const wchar_t* tip;
-    } cases[] = {
+    const EditCase cases[] = {
         {"an empty phone number is an empty item", 0, Page::kPhoneId, L"", List({Item(0xFF11, {})}),
          nullptr},
         {"fixed interval at its limit", 2, Page::kFixedIntervalId, L"4294967295",
@@ -101,13 +94,11 @@ TEST_F(RegionalPage, OperatorEdits) {
         {"an emptied interval sends 0", 4, Page::kVibrationIntervalId, L"",
          List({Item(0xF004, {0, 0})}), nullptr},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        CheckOnly({c.group});
-        m_page.View().SetText(c.edit, c.text);
-        ExpectSave(c.sent, c.tip);
+    for (const EditCase& c : cases) {
+        RunEditCase(c);
         if (c.tip != nullptr) {
-            EXPECT_TRUE(m_driver.Focused(c.edit));
+            EXPECT_EQ(LastTip(), c.tip) << c.what;
+            EXPECT_TRUE(m_driver.Focused(c.edit)) << c.what;
         }
     }
 }

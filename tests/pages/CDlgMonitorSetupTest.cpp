@@ -63,14 +63,7 @@ TEST_F(MonitorPage, TerminalValuesThePageCannotShow) {
 }
 
 TEST_F(MonitorPage, OperatorEdits) {
-    struct Case {
-        const char* what;
-        int group;
-        int edit;
-        const wchar_t* text;
-        Bytes sent;  // empty: refused
-        const wchar_t* field;
-    } cases[] = {
+    const EditCase cases[] = {
         {"brightness 128", 6, Page::kBrightnessId, L"128", List({Item(0x71, {0, 0, 0, 0x80})}),
          nullptr},
         {"contrast past 127", 7, 1104, L"128", {}, L"对比度"},
@@ -84,14 +77,11 @@ TEST_F(MonitorPage, OperatorEdits) {
         {"the privileged SMS number takes any text", 3, 1094, L"+86 10086",
          List({TextItem(0x49, "+86 10086")}), nullptr},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        CheckOnly({c.group});
-        m_page.View().SetText(c.edit, c.text);
-        EXPECT_EQ(Save(), c.sent);
-        if (c.field != nullptr) {
-            EXPECT_EQ(LastTip().rfind(c.field, 0), 0u) << LastTip();
-            EXPECT_EQ(m_page.View().FocusedId(), c.edit);
+    for (const EditCase& c : cases) {
+        RunEditCase(c);
+        if (c.tip != nullptr) {
+            EXPECT_EQ(LastTip().rfind(c.tip, 0), 0u) << c.what << LastTip();  // the field first
+            EXPECT_EQ(m_page.View().FocusedId(), c.edit) << c.what;
         }
     }
 }

@@ -10,6 +10,17 @@
 
 namespace mdvr::test {
 
+// One operator edit: only group checked, edit holding text; the save sends sent (empty: refused)
+// and, with a tip, shows one message tip holding it.
+struct EditCase {
+    const char* what;
+    int group;
+    int edit;
+    const wchar_t* text;
+    Bytes sent;
+    const wchar_t* tip;
+};
+
 template <typename Page>
 class PageFixture : public PageTest {
   protected:
@@ -58,6 +69,12 @@ class PageFixture : public PageTest {
     }
     std::wstring Text(int id) const { return m_driver.Text(id); }
     std::wstring LastTip() const { return m_tips.LastText(); }
+    void RunEditCase(const EditCase& c) {
+        SCOPED_TRACE(c.what);
+        CheckOnly({c.group});
+        m_page.View().SetText(c.edit, c.text);
+        ExpectSave(c.sent, c.tip);
+    }
     // Saves and expects sent on the wire; with a tip, exactly one new message tip holding it.
     void ExpectSave(const Bytes& sent, const wchar_t* tip) {
         const size_t tips = m_tips.Tips().size();
