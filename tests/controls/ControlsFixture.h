@@ -58,6 +58,11 @@ inline constexpr std::array<ui::ControlDecl, 10> kControls = {{
 
 inline constexpr ui::DialogDecl kDecl = {kTemplate, {0, L"Controls"}, 600, 400, kControls};
 
+// A rectangle as x, y, w, h, for whole comparisons.
+inline std::array<int, 4> Xywh(const ui::Rect& r) {
+    return {r.x, r.y, r.w, r.h};
+}
+
 // Records what reaches the dialog's own handler.
 class RecordingDialog : public CDlgChildBase {
   public:

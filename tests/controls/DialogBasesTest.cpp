@@ -66,22 +66,17 @@ TEST_F(DialogBases, PopupTitleShadowAndCorners) {
     popup.SetTitleText(L"Alarm mask");
     ui::DialogDriver driver = Show(popup);
     ui::HeadlessView& view = *driver.View();
-    EXPECT_EQ(view.GetRect(CWndPopoTitle::kId).x, 1);
-    EXPECT_EQ(view.GetRect(CWndPopoTitle::kId).y, 1);
-    EXPECT_EQ(view.GetRect(CWndPopoTitle::kId).w, 298);
-    EXPECT_EQ(view.GetRect(CWndPopoTitle::kId).h, 30);
+    EXPECT_EQ(Xywh(view.GetRect(CWndPopoTitle::kId)), (std::array{1, 1, 298, 30}));
     EXPECT_EQ(driver.Text(CWndPopoTitle::kId), L"Alarm mask");
     EXPECT_TRUE(view.HasShadow());
-    EXPECT_EQ(view.RoundedCorners().x, 6);
-    EXPECT_EQ(view.RoundedCorners().y, 6);
+    EXPECT_TRUE(view.RoundedCorners().x == 6 && view.RoundedCorners().y == 6);
     EXPECT_EQ(popup.m_creates, 1);
     EXPECT_EQ(popup.m_lastSize.x, 300);
     EXPECT_EQ(view.Sink().HitTest({1, 1}), ui::HitZone::Caption);
 
     popup.SetResizable(true);
     view.MoveWindow({0, 0, 400, 250});
-    EXPECT_EQ(view.GetRect(CWndPopoTitle::kId).x, 3);
-    EXPECT_EQ(view.GetRect(CWndPopoTitle::kId).w, 394);
+    EXPECT_EQ(Xywh(view.GetRect(CWndPopoTitle::kId)), (std::array{3, 3, 394, 30}));
     EXPECT_EQ(popup.m_lastSize.y, 250);
     EXPECT_EQ(view.Sink().HitTest({1, 1}), ui::HitZone::TopLeft);
     EXPECT_EQ(view.Sink().HitTest({200, 249}), ui::HitZone::Bottom);
@@ -173,10 +168,7 @@ TEST_F(Dragging, ConfinedToOneScreenAndFocusedAtTheEnd) {
         const ui::Rect* held = backend.CursorConfinement();
         ASSERT_EQ(held != nullptr, monitors == 1);
         if (held != nullptr) {
-            EXPECT_EQ(held->x, 0);
-            EXPECT_EQ(held->y, 0);
-            EXPECT_EQ(held->w, 1366);
-            EXPECT_EQ(held->h, 728);
+            EXPECT_EQ(Xywh(*held), (std::array{0, 0, 1366, 728}));
         }
         Mouse(ui::Event::MouseUp, {20, 20}, 200);
         EXPECT_EQ(backend.CursorConfinement(), nullptr);

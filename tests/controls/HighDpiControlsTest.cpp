@@ -34,10 +34,7 @@ TEST_F(HighDpiControls, PopupTitleIsHalfScaledAcrossTheScaledClient) {
     constexpr ui::DialogDecl kPopup = {9300, {0, L"Popup"}, 300, 200, {}, true};
     CDlgPopupBase popup(kPopup);
     ui::DialogDriver driver = Show(popup);
-    const ui::Rect title = driver.View()->GetRect(CWndPopoTitle::kId);
-    EXPECT_EQ(title.x, 1);
-    EXPECT_EQ(title.w, 448);
-    EXPECT_EQ(title.h, 37);
+    EXPECT_EQ(Xywh(driver.View()->GetRect(CWndPopoTitle::kId)), (std::array{1, 1, 448, 37}));
 }
 
 }  // namespace

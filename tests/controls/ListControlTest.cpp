@@ -135,11 +135,9 @@ TEST_F(ListControl, SortKindAndDirection) {
         std::vector<const wchar_t*> values;
         std::vector<std::wstring> firstClick;  // descending
     };
+    // Numbers and texts; the other kinds' rules are the compare test's business.
     const Case cases[] = {
         {{L"10", L"9", L"100"}, {L"100", L"10", L"9"}},
-        {{L"", L"2", L"10"}, {L"10", L"2", L""}},
-        {{L"24-01-02 10:00:00", L"23-12-31 23:59:59", L"24-01-02 09:59:59"},
-         {L"24-01-02 10:00:00", L"24-01-02 09:59:59", L"23-12-31 23:59:59"}},
         {{L"pear", L"apple", L"fig"}, {L"pear", L"fig", L"apple"}},
     };
     Open({});

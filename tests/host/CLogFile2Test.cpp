@@ -32,38 +32,24 @@ class CLogFile2Test : public ::testing::Test {
     const fs::path& m_dir = m_scratch.Path();
 };
 
-TEST_F(CLogFile2Test, HeaderCarriesTimeLevelCaptionAndCount) {
-    const uint8_t bytes[] = {0x01, 0x02, 0x03};
-    CLogFile2::Instance().WriteHex(2, bytes, 3, "GetParamConfig:[%d]", 42);
-    auto lines = Lines();
-    ASSERT_EQ(lines.size(), 2u);
-    std::regex header(
-        R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} \[2\] GetParamConfig:\[42\] \(3 bytes\))");
-    EXPECT_TRUE(std::regex_match(lines[0], header)) << lines[0];
-}
-
-TEST_F(CLogFile2Test, DumpLinesHoldOffsetHexAndAscii) {
+TEST_F(CLogFile2Test, HeaderThenOffsetHexAndAsciiLines) {
     std::vector<uint8_t> bytes;
     for (int i = 0; i < 18; ++i) bytes.push_back(static_cast<uint8_t>(0x3F + i));
     bytes[1] = 0x00;
     bytes[2] = 0xFF;
-    CLogFile2::Instance().WriteHex(0, bytes.data(), static_cast<uint32_t>(bytes.size()),
-                                   "DevParamEx");
+    CLogFile2::Instance().WriteHex(2, bytes.data(), 18, "GetParamConfig:[%d]", 42);
+    CLogFile2::Instance().WriteHex(0, nullptr, 5, "null");  // a header alone
+    CLogFile2::Instance().WriteHex(0, bytes.data(), 0, "empty");
     auto lines = Lines();
-    ASSERT_EQ(lines.size(), 3u);
+    ASSERT_EQ(lines.size(), 5u);
+    std::regex header(
+        R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} \[2\] GetParamConfig:\[42\] \(18 bytes\))");
+    EXPECT_TRUE(std::regex_match(lines[0], header)) << lines[0];
     EXPECT_EQ(lines[1],
               "00000000  3F 00 FF 42 43 44 45 46  47 48 49 4A 4B 4C 4D 4E  ?..BCDEFGHIJKLMN");
     EXPECT_EQ(lines[2], "00000010  4F 50                                             OP");
-}
-
-TEST_F(CLogFile2Test, EmptyOrNullBlockLogsOnlyTheHeader) {
-    const uint8_t byte = 7;
-    CLogFile2::Instance().WriteHex(0, nullptr, 5, "null");
-    CLogFile2::Instance().WriteHex(0, &byte, 0, "empty");
-    auto lines = Lines();
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_NE(lines[0].find("null (0 bytes)"), std::string::npos);
-    EXPECT_NE(lines[1].find("empty (0 bytes)"), std::string::npos);
+    EXPECT_NE(lines[3].find("null (0 bytes)"), std::string::npos);
+    EXPECT_NE(lines[4].find("empty (0 bytes)"), std::string::npos);
 }
 
 TEST_F(CLogFile2Test, AppendsToAnExistingFile) {

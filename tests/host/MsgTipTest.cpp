@@ -14,27 +14,16 @@ TEST(ShowMsgTipEx, WithoutPresenterPrintsAndDeclines) {
     EXPECT_EQ(printed, "[notice] 端口：请输入1-65535\n[question: 提示] 确定要设置吗? -> no\n");
 }
 
-TEST(ShowMsgTipEx, RoutesToTheInstalledPresenterAndAnswersFromItsScript) {
-    test::RecordingMsgTipPresenter tips;
-    tips.AnswerNext({1, 0, 7});
-    EXPECT_EQ(ShowMsgTipEx(L"a", L"", kMsgTipNotice), 0);  // a notice takes no answer
-    EXPECT_EQ(ShowMsgTipEx(L"b", L"", kMsgTipQuestion), 1);
-    EXPECT_EQ(ShowMsgTipEx(L"c", L"t", kMsgTipQuestion), 0);
-    EXPECT_EQ(ShowMsgTipEx(L"d", L"", kMsgTipQuestion), 0);  // 7 is not a confirmation
-    EXPECT_EQ(ShowMsgTipEx(L"e", L"", kMsgTipQuestion), 0);  // script exhausted
-    ASSERT_EQ(tips.Tips().size(), 5u);
-    EXPECT_EQ(tips.Tips()[2].text, L"c");
-    EXPECT_EQ(tips.Tips()[2].title, L"t");
-    EXPECT_EQ(tips.Tips()[2].type, kMsgTipQuestion);
-    EXPECT_EQ(tips.LastText(), L"e");
-}
-
-TEST(ShowMsgTipEx, PresentersNestAndRestore) {
+// The innermost presenter takes the tips until it goes; only its 1 confirms.
+TEST(ShowMsgTipEx, RoutesToTheInstalledPresenterUntilItGoes) {
     test::RecordingMsgTipPresenter outer;
     {
         test::RecordingMsgTipPresenter inner;
-        inner.AnswerNext({1});
-        EXPECT_EQ(ShowMsgTipEx(L"inner", L"", kMsgTipQuestion), 1);
+        inner.AnswerNext({1, 7});
+        EXPECT_EQ(ShowMsgTipEx(L"sure?", L"t", kMsgTipQuestion), 1);
+        EXPECT_EQ(ShowMsgTipEx(L"again?", L"", kMsgTipQuestion), 0);
+        ASSERT_EQ(inner.Tips().size(), 2u);
+        EXPECT_EQ(inner.Tips()[0].title, L"t");
     }
     ShowMsgTipEx(L"outer", L"", kMsgTipNotice);
     ASSERT_EQ(outer.Tips().size(), 1u);

@@ -40,7 +40,7 @@ class DeviceExports : public ModuleFixture {
 };
 
 struct DevIdStep {
-    enum Kind { kSetDevType, kSetDevId } kind;
+    enum Kind { kSetDevType, kSetDevId, kIsEnableDll } kind;  // the last with sub-type argument
     int argument;
 };
 
@@ -51,7 +51,8 @@ struct DevIdCase {
         profile;  // devId, devSubType, devType, protocolType, level, model, reserved
 };
 
-TEST_F(DeviceExports, SetDevIdAndSetDevTypeOverrideEachOtherInCallOrder) {
+// The exports override each other in call order; the host's sub-type keeps the registry identity.
+TEST_F(DeviceExports, ProfileFieldsFollowTheCallOrder) {
     using S = DevIdStep;
     const DevIdCase cases[] = {
         {"known device", {{S::kSetDevId, 1001}}, {1001, 29, 6, 3, 2, 10, 0}},
@@ -71,23 +72,20 @@ TEST_F(DeviceExports, SetDevIdAndSetDevTypeOverrideEachOtherInCallOrder) {
         {"second device replaces the first",
          {{S::kSetDevId, 1001}, {S::kSetDevId, 1002}},
          {1002, 23, 5, 0, 0, 0, 0}},
+        {"enabled with a sub-type", {{S::kSetDevId, 1001}, {S::kIsEnableDll, 24}},
+         {1001, 24, 6, 3, 2, 10, 0}},
     };
     for (const DevIdCase& c : cases) {
         SCOPED_TRACE(c.name);
         TheDeviceProfile() = DeviceProfile{};
         for (const DevIdStep& step : c.steps) {
             const int result = step.kind == S::kSetDevType ? MDVR_SetDevType(step.argument)
-                                                           : MDVR_SetDevID(step.argument);
+                               : step.kind == S::kSetDevId ? MDVR_SetDevID(step.argument)
+                                                           : MDVR_IsEnableDll(6, step.argument, 0);
             EXPECT_EQ(result, 1);
         }
         EXPECT_EQ(Fields(TheDeviceProfile()), c.profile);
     }
-}
-
-TEST_F(DeviceExports, IsEnableDllKeepsTheRegistryIdentity) {
-    MDVR_SetDevID(1001);
-    EXPECT_EQ(MDVR_IsEnableDll(6, 24, 0), 1);
-    EXPECT_EQ(Fields(TheDeviceProfile()), (std::array<int32_t, 7>{1001, 24, 6, 3, 2, 10, 0}));
 }
 
 class LanguageExports : public ModuleFixture {
@@ -109,15 +107,12 @@ TEST_F(LanguageExports, SetLangPathKeepsTheLastReadableFile) {
     const std::string first = Ansi(m_folder.Write("first.ini", "[STRING]\n15000=first\n"));
     const std::string second = Ansi(m_folder.Write("second.ini", "[STRING]\n15000=second\n"));
     const std::string missing = Ansi(m_folder.Path() / "missing.ini");
-    const std::string folder = Ansi(m_folder.Path());
     const struct {
         const char* path;
         const wchar_t* text;
     } steps[] = {
-        {first.c_str(), L"first"},   {missing.c_str(), L"first"},
-        {nullptr, L"first"},         {"", L"first"},
+        {first.c_str(), L"first"}, {missing.c_str(), L"first"}, {nullptr, L"first"},
         {second.c_str(), L"second"}, {first.c_str(), L"first"},
-        {folder.c_str(), L"first"},  // a folder is no language file
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.path == nullptr ? "(null)" : step.path);

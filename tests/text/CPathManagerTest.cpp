@@ -29,13 +29,15 @@ TEST(CPathManagerTest, ParseColour) {
     for (const auto& c : cases) EXPECT_EQ(CPathManager::ParseColour(c.text), c.colour) << c.text;
 }
 
-TEST(CPathManagerTest, DefaultsWithoutFiles) {
+TEST(CPathManagerTest, DefaultsWithoutFilesOrStyleSection) {
     test::TempDir dir;
     CPathManager paths(dir.Dir());
     EXPECT_EQ(paths.GetThemeFolder(), dir.Dir() + L"Theme/Default/");
     EXPECT_EQ(paths.GetCommonFolder(), dir.Dir() + L"Theme/Common/");
     EXPECT_EQ(paths.GetLogoFolder(), dir.Dir() + L"Theme/Logo/");
     EXPECT_EQ(paths.m_nFlatDesign, 1);
+    dir.Write("UIStyle.ini", "[CONFIG]\nUI_STYLE=7\n[STYLE1]\nFOLDER=Other\n");  // no [STYLE7]
+    EXPECT_EQ(CPathManager(dir.Dir()).GetThemeFolder(), dir.Dir() + L"Theme/Default/");
 }
 
 constexpr const char* kAllListColours =
@@ -80,12 +82,6 @@ TEST(CPathManagerTest, ValuesFromFiles) {
     EXPECT_EQ(paths.m_dwRGBWndPopoTitle[2], Rgb(44, 20, 0));
     EXPECT_EQ(paths.m_dwRGBListItemBK[1], Rgb(2, 2, 2));
     EXPECT_EQ(paths.m_dwRGBListItemBKFocus[0], Rgb(5, 5, 5));
-}
-
-TEST(CPathManagerTest, MissingStyleSectionUsesDefaultFolder) {
-    test::TempDir dir;
-    dir.Write("UIStyle.ini", "[CONFIG]\nUI_STYLE=7\n[STYLE1]\nFOLDER=Other\n");
-    EXPECT_EQ(CPathManager(dir.Dir()).GetThemeFolder(), dir.Dir() + L"Theme/Default/");
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <regex>
 #include <set>
 #include <sstream>
-#include <thread>
 
 #include "InstalledCallbacks.h"
 #include "TerminalSwarm.h"
@@ -36,37 +35,6 @@ std::string LongFile(int devId) {
     return text;
 }
 
-// The terminals' side: stores, their links and the thread that runs them.
-class Terminals {
-  public:
-    ~Terminals() {
-        m_work.reset();
-        m_io.stop();
-        if (m_thread.joinable()) m_thread.join();
-    }
-
-    void Add(const std::filesystem::path& file, Version version, uint16_t port,
-             TerminalSide::Fault fault = TerminalSide::Fault::None) {
-        m_stores.push_back(std::make_unique<TerminalStore>(TerminalStore::Load(file)));
-        TerminalSide::Options options{file.stem().string(), version, 1000ms, 300, fault, 0ms,
-                                      &m_log};
-        m_sides.push_back(
-            std::make_unique<TerminalSide>(m_io, options, ServeFile(*m_stores.back())));
-        m_sides.back()->Connect({asio::ip::address_v4::loopback(), port});
-    }
-    void Run() {
-        m_thread = std::thread([this] { m_io.run(); });
-    }
-
-  private:
-    std::ostringstream m_log;
-    asio::io_context m_io;
-    asio::executor_work_guard<asio::io_context::executor_type> m_work{m_io.get_executor()};
-    std::vector<std::unique_ptr<TerminalStore>> m_stores;
-    std::vector<std::unique_ptr<TerminalSide>> m_sides;
-    std::thread m_thread;
-};
-
 class LiveLinkTest : public ::testing::TestWithParam<Version> {
   protected:
     void SetUp() override {
@@ -82,7 +50,16 @@ class LiveLinkTest : public ::testing::TestWithParam<Version> {
     void Write(int devId, const std::string& text) { test::WriteFileText(FileOf(devId), text); }
     std::string Read(int devId) const { return test::ReadFileText(FileOf(devId)); }
     void Connect(std::initializer_list<std::pair<int, TerminalSide::Fault>> devices) {
-        for (auto [devId, fault] : devices) m_terminals.Add(FileOf(devId), GetParam(), m_link.Port(), fault);
+        for (auto [devId, fault] : devices) {
+            m_stores.push_back(std::make_unique<TerminalStore>(TerminalStore::Load(FileOf(devId))));
+            TerminalSide::Options options;
+            options.phone = std::to_string(devId);
+            options.version = GetParam();
+            options.heartbeat = 1000ms;
+            options.chunk = 300;
+            options.fault = fault;
+            m_terminals.Add(options, ServeFile(*m_stores.back()), m_link.Port());
+        }
         m_terminals.Run();
         ASSERT_EQ(m_link.AwaitTerminals(devices.size(), 5s), devices.size());
     }
@@ -98,7 +75,8 @@ class LiveLinkTest : public ::testing::TestWithParam<Version> {
     std::ostringstream m_out;
     Jt808Link m_link{{asio::ip::address_v4::loopback(), 0}, {1001, 1002, 1003, 1004}, m_out};
     CallbackHost m_host{m_link, m_out, 500ms, 100ms};
-    Terminals m_terminals;  // stops before the link goes
+    std::vector<std::unique_ptr<TerminalStore>> m_stores;
+    test::TerminalSwarm m_terminals;  // stops before the link and the stores go
 };
 
 const std::vector<uint8_t> kSpeed50{1, 0, 0, 0, 0x55, 4, 0, 0, 0, 50};

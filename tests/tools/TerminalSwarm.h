@@ -1,9 +1,8 @@
 #pragma once
-// Many simulated terminals in one process, on a thread of their own, each keeping a small
-// parameter list in memory: phones 1..count connect to a platform on loopback.
+// Simulated terminals in one process, on a thread of their own, connecting to a platform on
+// loopback.
 #include <atomic>
 #include <memory>
-#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -14,31 +13,41 @@ namespace mdvr::test {
 
 class TerminalSwarm {
   public:
+    TerminalSwarm() = default;
+    // Phones 1..count, each keeping a small parameter list in memory, started at once.
     TerminalSwarm(int count, uint16_t port, jt808::Version version) {
         const jt808::Bytes list{1, 0, 0, 0, 0x55, 4, 0, 0, 0, 60};
         for (int phone = 1; phone <= count; ++phone) {
             jt808::TerminalSide::Options options;
             options.phone = std::to_string(phone);
             options.version = version;
-            m_sides.push_back(std::make_unique<jt808::TerminalSide>(
-                m_io, options,
-                jt808::TerminalSide::Store{[list](const jt808::Bytes&) { return list; },
-                                           [this](const jt808::Bytes&) {
-                                               ++m_applied;
-                                               return true;
-                                           }}));
-            m_sides.back()->Connect({asio::ip::address_v4::loopback(), port});
+            Add(options,
+                {[list](const jt808::Bytes&) { return list; },
+                 [this](const jt808::Bytes&) {
+                     ++m_applied;
+                     return true;
+                 }},
+                port);
         }
-        m_thread = std::thread([this] { m_io.run(); });
+        Run();
     }
     ~TerminalSwarm() {
         m_work.reset();
         m_io.stop();
-        m_thread.join();
+        if (m_thread.joinable()) m_thread.join();
     }
     TerminalSwarm(const TerminalSwarm&) = delete;
     TerminalSwarm& operator=(const TerminalSwarm&) = delete;
 
+    // Before Run only.
+    void Add(const jt808::TerminalSide::Options& options, jt808::TerminalSide::Store store,
+             uint16_t port) {
+        m_sides.push_back(std::make_unique<jt808::TerminalSide>(m_io, options, std::move(store)));
+        m_sides.back()->Connect({asio::ip::address_v4::loopback(), port});
+    }
+    void Run() {
+        m_thread = std::thread([this] { m_io.run(); });
+    }
     int Applied() const { return m_applied; }
 
   private:

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The README's live example on a free loopback port: mdvr-host --listen runs the main job's
-# session while mdvr-terminal serves demo terminal 1001; the edit must arrive in its file.
+# session while mdvr-terminal serves demo terminal 1001; the edit must arrive in its file, and
+# nothing else may change there.
 # Usage: live-example.sh MDVR_HOST MDVR_TERMINAL PLUGIN HOST_FOLDER SESSION
 set -euo pipefail
 host=$1 terminal=$2 plugin=$3 folder=$4 session=$5
@@ -26,4 +27,5 @@ wait "$host_pid" || host_rc=$?
 cat "$dir/host.out"
 echo "host exit $host_rc, terminal exit $terminal_rc"
 ((host_rc == 0 && terminal_rc == 0))
+diff <(sed 's/^0x0055 u32 60$/0x0055 u32 50/' "$folder"/terminals/1001.terminal) "$dir/1001.terminal"
 grep -qx '0x0055 u32 50' "$dir/1001.terminal"

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 
 #include "LinkFixture.h"
 
@@ -76,23 +75,19 @@ class RawPeer {
     bool m_closed = false;
 };
 
-// message's frame with its raw bytes altered and the check code made right again.
-Bytes Lying(const Message& message, const std::function<void(Bytes&)>& alter) {
+// message's frame with the body length in its properties (the low byte) changed by delta and
+// the check code made right again.
+Bytes Lying(const Message& message, int delta) {
     const Bytes frame = EncodeFrame(message);
     Bytes raw = *Unescape(std::span(frame).subspan(1, frame.size() - 2));
     raw.pop_back();
-    alter(raw);
+    raw[3] = static_cast<uint8_t>(raw[3] + delta);
     raw.push_back(CheckCode(raw));
     Bytes out{kFlag};
     const Bytes escaped = Escape(raw);
     out.insert(out.end(), escaped.begin(), escaped.end());
     out.push_back(kFlag);
     return out;
-}
-
-// Changes the body length in the message properties (its low byte) by delta.
-std::function<void(Bytes&)> LengthPlus(int delta) {
-    return [delta](Bytes& raw) { raw[3] = static_cast<uint8_t>(raw[3] + delta); };
 }
 
 Header Make(uint16_t msgId, Version version, std::string phone) {
@@ -110,35 +105,25 @@ Bytes Packet(Message message, uint16_t total, uint16_t index) {
     return EncodeFrame(message);
 }
 
-Bytes Cat(const Bytes& a, const Bytes& b) {
-    Bytes out = a;
-    out.insert(out.end(), b.begin(), b.end());
-    return out;
-}
-
 struct Fault {
     const char* name;
     Bytes bytes;
     FrameError error;
 };
 
-// Every lie, told in a message of the given header that would carry body.
+// One lie for each way a connection finds one: the splitter, the frame decoder, the sub-packet
+// reassembly and its time-out. Which lies each of them finds is the codec tests' business.
 std::vector<Fault> Faults(const Header& header, const Bytes& body) {
     const Message m{header, body};
-    Bytes badEscape = EncodeFrame(m);
-    badEscape.insert(badEscape.begin() + 1, {kEscape, 0x03});
     Bytes tooLong(kMaxEscapedFrame + 3, 0x30);  // one byte past the longest content
     tooLong.front() = tooLong.back() = kFlag;
+    Bytes totalChanges = Packet(m, 2, 1);
+    const Bytes next = Packet(m, 3, 2);
+    totalChanges.insert(totalChanges.end(), next.begin(), next.end());
     return {
         {"longer than any frame", tooLong, FrameError::TooLong},
-        {"escape of an unknown byte", badEscape, FrameError::BadEscape},
-        {"header cut short", Lying(m, [](Bytes& raw) { raw.resize(8); }), FrameError::Truncated},
-        {"body length says more", Lying(m, LengthPlus(4)), FrameError::BadLength},
-        {"body length says less", Lying(m, LengthPlus(-2)), FrameError::BadLength},
-        {"packet index 0", Packet(m, 2, 0), FrameError::BadPacket},
-        {"packet index past the total", Packet(m, 2, 3), FrameError::BadPacket},
-        {"packet total past any message", Packet(m, 0xFFFF, 1), FrameError::BadPacket},
-        {"packet total changes", Cat(Packet(m, 2, 1), Packet(m, 3, 2)), FrameError::BadPacket},
+        {"body length says more", Lying(m, 4), FrameError::BadLength},
+        {"packet total changes", totalChanges, FrameError::BadPacket},
         {"a packet never comes", Packet(m, 2, 1), FrameError::Incomplete},
     };
 }
