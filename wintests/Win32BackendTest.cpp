@@ -145,51 +145,46 @@ void Type(HWND edit, std::wstring_view text, UINT msg = WM_CHAR) {
     for (wchar_t c : text) SendMessageW(edit, msg, c, 1);
 }
 
-void TestTypedCharacters(RecordingDialog& dialog, HWND hwnd) {
+// Typed and IME characters pass the edit's own filters; a paste passes none but the limit.
+void TestTextInput(RecordingDialog& dialog, HWND hwnd) {
     struct Row {
         int id;
-        const wchar_t* typed;
+        UINT msg;  // WM_PASTE pastes input from the clipboard
+        const wchar_t* input;
         const wchar_t* text;
+        std::vector<Event> events;  // empty: not checked
     };
-    constexpr std::array<Row, 3> kRows{{{kDigits, L"1a2b3456", L"12345"},  // digits, limit 5
-                                        {kUpper, L"ab1", L"AB1"},
-                                        {kPlain, L"x y", L"x y"}}};
-    for (const Row& row : kRows) {
+    const Row rows[] = {
+        {kDigits, WM_CHAR, L"1a2b3456", L"12345", {}},  // digits, limit 5
+        {kUpper, WM_CHAR, L"ab1", L"AB1", {}},
+        {kPlain, WM_CHAR, L"x y", L"x y", {}},
+        {kPlain, WM_IME_CHAR, L"q", L"q", {Event::ImeChar, Event::Char, Event::TextChange}},
+        {kDigits, WM_PASTE, L"12ab", L"12ab", {Event::Pasted, Event::TextChange}},
+    };
+    for (const Row& row : rows) {
         dialog.View().SetText(row.id, L"");
         CHECK(!dialog.View().IsModified(row.id));
-        Type(GetDlgItem(hwnd, row.id), row.typed);
+        dialog.Take();
+        HWND edit = GetDlgItem(hwnd, row.id);
+        if (row.msg == WM_PASTE) {
+            ui::Backend().SetClipboardText(row.input);
+            SendMessageW(edit, WM_PASTE, 0, 0);
+        } else {
+            Type(edit, row.input, row.msg);
+        }
         CHECK_TEXT(dialog.View().GetText(row.id), row.text);
+        CHECK(row.events.empty() || EventsOf(dialog, row.id) == row.events);
         CHECK(dialog.View().IsModified(row.id));  // the user's text, until the program sets one
     }
-    dialog.Take();
+    // Consumed characters get no default handling.
     dialog.View().SetText(kPlain, L"");
-    dialog.ConsumeWhen(
-        [](const ui::Notification& n) { return n.event == Event::Char && n.key == L'#'; });
+    dialog.ConsumeWhen([](const ui::Notification& n) {
+        return (n.event == Event::Char && n.key == L'#') || n.event == Event::ImeChar;
+    });
     Type(GetDlgItem(hwnd, kPlain), L"a#b");
+    Type(GetDlgItem(hwnd, kPlain), L"r", WM_IME_CHAR);
     CHECK_TEXT(dialog.View().GetText(kPlain), L"ab");
     dialog.ConsumeWhen(nullptr);
-}
-
-void TestImeCharacters(RecordingDialog& dialog, HWND hwnd) {
-    dialog.View().SetText(kPlain, L"");
-    dialog.Take();
-    Type(GetDlgItem(hwnd, kPlain), L"q", WM_IME_CHAR);
-    const std::vector<Event> events = EventsOf(dialog, kPlain);
-    CHECK(events == (std::vector<Event>{Event::ImeChar, Event::Char, Event::TextChange}));
-    CHECK_TEXT(dialog.View().GetText(kPlain), L"q");
-    dialog.ConsumeWhen([](const ui::Notification& n) { return n.event == Event::ImeChar; });
-    Type(GetDlgItem(hwnd, kPlain), L"r", WM_IME_CHAR);
-    CHECK_TEXT(dialog.View().GetText(kPlain), L"q");
-    dialog.ConsumeWhen(nullptr);
-}
-
-void TestPasteIsNotFiltered(RecordingDialog& dialog, HWND hwnd) {
-    dialog.View().SetText(kDigits, L"");
-    ui::Backend().SetClipboardText(L"12ab");
-    dialog.Take();
-    SendMessageW(GetDlgItem(hwnd, kDigits), WM_PASTE, 0, 0);
-    CHECK_TEXT(dialog.View().GetText(kDigits), L"12ab");
-    CHECK(EventsOf(dialog, kDigits) == (std::vector<Event>{Event::Pasted, Event::TextChange}));
 }
 
 void TestSpin(RecordingDialog& dialog, HWND hwnd) {
@@ -272,21 +267,22 @@ void TestPostedMessagesInOrder(RecordingDialog& dialog) {
     dialog.View().Post(kPrivateMessage, 1, 10);
     dialog.View().Post(kPrivateMessage + 1, 2, 20);
     Pump();
-    std::vector<ui::Notification> seen = dialog.Take();
-    std::erase_if(seen, [](const ui::Notification& n) { return n.event != Event::Message; });
-    CHECK(seen.size() == 2);
-    CHECK(seen.size() == 2 && seen[0].message == kPrivateMessage && seen[0].lParam == 10);
-    CHECK(seen.size() == 2 && seen[1].message == kPrivateMessage + 1 && seen[1].wParam == 2);
+    std::vector<std::array<intptr_t, 3>> seen;
+    for (const ui::Notification& n : dialog.Take()) {
+        if (n.event == Event::Message) seen.push_back({n.message, n.wParam, n.lParam});
+    }
+    CHECK(seen == (std::vector<std::array<intptr_t, 3>>{{kPrivateMessage, 1, 10},
+                                                        {kPrivateMessage + 1, 2, 20}}));
 }
 
 void TestFocusOrder(RecordingDialog& dialog) {
     dialog.View().SetFocus(kPlain);
     dialog.Take();
     dialog.View().SetFocus(kUpper);
-    std::vector<ui::Notification> seen = dialog.Take();
-    CHECK(seen.size() >= 2);
-    CHECK(seen.size() >= 2 && seen[0].id == kPlain && seen[0].event == Event::KillFocus);
-    CHECK(seen.size() >= 2 && seen[1].id == kUpper && seen[1].event == Event::SetFocus);
+    std::vector<std::pair<int, Event>> seen;
+    for (const ui::Notification& n : dialog.Take()) seen.emplace_back(n.id, n.event);
+    CHECK(seen.size() >= 2 && seen[0] == std::pair(int{kPlain}, Event::KillFocus) &&
+          seen[1] == std::pair(int{kUpper}, Event::SetFocus));
     CHECK(dialog.View().FocusedId() == kUpper);
 }
 
@@ -336,68 +332,52 @@ void TestPopupHitTest(RecordingDialog& owner) {
     CHECK(SendMessageW(hwnd, WM_NCHITTEST, 0, MAKELPARAM(lower.x, lower.y)) == HTCLIENT);
 }
 
-void CALLBACK EndStuckModal(HWND, UINT, UINT_PTR, DWORD);
 RecordingDialog* g_modal = nullptr;
 
 void CALLBACK EndStuckModal(HWND, UINT, UINT_PTR, DWORD) {
     if (g_modal != nullptr) g_modal->EndDialog(-1);
 }
 
-void TestModalEndsOnPostedMessage(RecordingDialog& owner) {
-    constexpr std::array<ui::ControlDecl, 1> kPopupControls{
-        {{2001, ControlKind::Button, {0, L"OK"}, 0, {10, 10, 60, 24}}}};
-    ui::DialogDecl decl{500, {0, L"Popup"}, 200, 100, kPopupControls, true};
-    RecordingDialog popup(decl);
-    popup.EndOnMessage(kPrivateMessage);
-    g_modal = &popup;
-    const UINT_PTR guard = SetTimer(nullptr, 0, 5000, EndStuckModal);
-    struct Poster : ui::IControlBehavior {
-        void OnAttached(ui::IView& view, int) override { view.Post(kPrivateMessage, 7, 0); }
-        bool OnInput(ui::IView&, const ui::Notification&) override { return false; }
-    } poster;
-    popup.Attach(2001, poster);
-    CHECK(popup.DoModal(&owner) == 7);
-    KillTimer(nullptr, guard);
-    g_modal = nullptr;
-    CHECK(IsWindowEnabled(GetAncestor(static_cast<HWND>(owner.View().NativeHandle()), GA_ROOT)));
-}
-
-// Escape inside a modal pop-up is swallowed: the run goes on and ends as the user ends it.
-void TestEscapeDoesNotEndAModalRun(RecordingDialog& owner) {
-    constexpr std::array<ui::ControlDecl, 2> kPopupControls{
-        {{2001, ControlKind::Button, {0, L"OK"}, 0, {10, 10, 60, 24}},
-         {2002, ControlKind::Edit, {}, 0, {10, 40, 60, 20}}}};
-    RecordingDialog popup(ui::DialogDecl{503, {0, L"Popup"}, 200, 100, kPopupControls, true});
-    popup.EndOnMessage(kPrivateMessage);
-    g_modal = &popup;
-    const UINT_PTR guard = SetTimer(nullptr, 0, 5000, EndStuckModal);
-    struct EscapeThenEnd : ui::IControlBehavior {
+// How a modal run ends: a posted message ends it with its wParam, Escape in an edit is
+// swallowed, and a pop-up ended before its run starts returns at once. A stuck run ends with -1.
+void TestModalRuns(RecordingDialog& owner) {
+    enum class Start { Post, EscapeThenPost, EndAtOnce };
+    struct Starter : ui::IControlBehavior {
+        explicit Starter(Start s) : start(s) {}
         void OnAttached(ui::IView& view, int id) override {
-            HWND edit = GetDlgItem(static_cast<HWND>(view.NativeHandle()), id);
-            PostMessageW(edit, WM_KEYDOWN, VK_ESCAPE, 1);
-            PostMessageW(edit, WM_CHAR, VK_ESCAPE, 1);
-            PostMessageW(edit, WM_KEYUP, VK_ESCAPE, 0xC0000001);
+            if (start == Start::EndAtOnce) {
+                view.EndModal(3);
+                return;
+            }
+            if (start == Start::EscapeThenPost) {
+                HWND edit = GetDlgItem(static_cast<HWND>(view.NativeHandle()), id);
+                PostMessageW(edit, WM_KEYDOWN, VK_ESCAPE, 1);
+                PostMessageW(edit, WM_CHAR, VK_ESCAPE, 1);
+                PostMessageW(edit, WM_KEYUP, VK_ESCAPE, 0xC0000001);
+            }
             view.Post(kPrivateMessage, 7, 0);
         }
         bool OnInput(ui::IView&, const ui::Notification&) override { return false; }
-    } sender;
-    popup.Attach(2002, sender);
-    CHECK(popup.DoModal(&owner) == 7);
-    KillTimer(nullptr, guard);
-    g_modal = nullptr;
-}
-
-// A pop-up that ends before its run starts returns at once with that result.
-void TestModalEndedBeforeItsRun(RecordingDialog& owner) {
-    constexpr std::array<ui::ControlDecl, 1> kPopupControls{
-        {{2001, ControlKind::Button, {0, L"OK"}, 0, {10, 10, 60, 24}}}};
-    RecordingDialog popup(ui::DialogDecl{502, {}, 200, 100, kPopupControls, true});
-    struct Ender : ui::IControlBehavior {
-        void OnAttached(ui::IView& view, int) override { view.EndModal(3); }
-        bool OnInput(ui::IView&, const ui::Notification&) override { return false; }
-    } ender;
-    popup.Attach(2001, ender);
-    CHECK(popup.DoModal(&owner) == 3);
+        Start start;
+    };
+    constexpr std::array<ui::ControlDecl, 2> kPopupControls{
+        {{2001, ControlKind::Button, {0, L"OK"}, 0, {10, 10, 60, 24}},
+         {2002, ControlKind::Edit, {}, 0, {10, 40, 60, 20}}}};
+    const std::pair<Start, int> cases[] = {
+        {Start::Post, 7}, {Start::EscapeThenPost, 7}, {Start::EndAtOnce, 3}};
+    for (const auto& [start, result] : cases) {
+        RecordingDialog popup(ui::DialogDecl{500, {0, L"Popup"}, 200, 100, kPopupControls, true});
+        popup.EndOnMessage(kPrivateMessage);
+        Starter starter(start);
+        popup.Attach(2002, starter);
+        g_modal = &popup;
+        const UINT_PTR guard = SetTimer(nullptr, 0, 5000, EndStuckModal);
+        CHECK(popup.DoModal(&owner) == result);
+        KillTimer(nullptr, guard);
+        g_modal = nullptr;
+        CHECK(IsWindowEnabled(
+            GetAncestor(static_cast<HWND>(owner.View().NativeHandle()), GA_ROOT)));
+    }
 }
 
 void TestViewOutlivesItsWindow(HWND host) {
@@ -648,19 +628,12 @@ void TestSubclassChain() {
     DestroyWindow(next);
 }
 
-HWND CreateHostWindow() {
-    HWND host = CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0,
-                                1000, 700, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    ShowWindow(host, SW_SHOW);
-    return host;
-}
-
 }  // namespace
 }  // namespace mdvr::wintest
 
 int main() {
     using namespace mdvr::wintest;
-    HWND host = CreateHostWindow();
+    HWND host = CreateHostWindow(L"MdvrBackendHost");
     SetForegroundWindow(host);
     RecordingDialog dialog(mdvr::ui::DialogDecl{100, {}, 700, 320, kControls});
     CHECK(host != nullptr && dialog.CreateInNative(host));
@@ -670,9 +643,7 @@ int main() {
     TestSetTextNotifies(dialog, hwnd);
     TestCheckBoxClicks(dialog, hwnd);
     TestComboSelection(dialog, hwnd);
-    TestTypedCharacters(dialog, hwnd);
-    TestImeCharacters(dialog, hwnd);
-    TestPasteIsNotFiltered(dialog, hwnd);
+    TestTextInput(dialog, hwnd);
     TestSpin(dialog, hwnd);
     TestTimePicker(dialog);
     TestListRowsChecksAndSort(dialog, hwnd);
@@ -688,10 +659,8 @@ int main() {
     TestImageDecoding();
     TestSubclassChain();
     TestPopupHitTest(dialog);
-    TestModalEndsOnPostedMessage(dialog);
-    TestModalEndedBeforeItsRun(dialog);
-    TestEscapeDoesNotEndAModalRun(dialog);
-    TestViewOutlivesItsWindow(CreateHostWindow());
+    TestModalRuns(dialog);
+    TestViewOutlivesItsWindow(CreateHostWindow(L"MdvrBackendHost"));
     dialog.Destroy();
     DestroyWindow(host);
     return Summary();
