@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -144,12 +142,6 @@ class ParamExchangeTest : public ::testing::Test {
         if (shown != nullptr && list != nullptr) shown->assign(list, list + length);
         return ok;
     }
-    std::string LogText() const {
-        std::ifstream in(m_log);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
 
     FakeHost m_host;
     test::ScratchDir m_scratch{"mdvr_protocol"};
@@ -243,7 +235,7 @@ TEST_F(ParamExchangeTest, RepliesOfFullCapacityAreLoggedButIgnored) {
         FakePage page;
         EXPECT_EQ(Load(page, true), c.kept) << c.length;
         EXPECT_EQ(TheParamCache().mainSlot.length, c.kept ? c.length : 0u);
-        const std::string log = LogText();
+        const std::string log = test::ReadFileText(m_log);
         EXPECT_NE(log.find(c.caption), std::string::npos) << log;
         EXPECT_NE(log.find(c.dumped), std::string::npos) << log;
     }

@@ -40,52 +40,50 @@ constexpr int kDevices[] = {1001, 1002, 1003};
 std::atomic<bool> g_running{true};
 std::atomic<int> g_tips{0};
 
+std::wstring ClassOf(HWND hwnd) {
+    wchar_t name[16] = {};
+    GetClassNameW(hwnd, name, 16);
+    return name;
+}
+
 BOOL CALLBACK CloseTip(HWND hwnd, LPARAM) {
-    wchar_t cls[16] = {};
-    GetClassNameW(hwnd, cls, 16);
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
-    if (pid == GetCurrentProcessId() && std::wstring(cls) == L"#32770" && IsWindowVisible(hwnd)) {
+    if (pid == GetCurrentProcessId() && ClassOf(hwnd) == L"#32770" && IsWindowVisible(hwnd)) {
         PostMessageW(hwnd, WM_COMMAND, IDOK, 0);
         ++g_tips;
     }
     return TRUE;
 }
 
-// The first digits-only field the user can reach on the shown page.
-HWND FirstNumberField(HWND top) {
-    HWND found = nullptr;
+std::vector<HWND> Children(HWND top) {
+    std::vector<HWND> children;
     EnumChildWindows(
         top,
         [](HWND hwnd, LPARAM param) -> BOOL {
-            wchar_t cls[16] = {};
-            GetClassNameW(hwnd, cls, 16);
-            const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
-            if (_wcsicmp(cls, L"Edit") != 0 || !(style & ES_NUMBER) || !IsWindowVisible(hwnd) ||
-                !IsWindowEnabled(hwnd)) {
-                return TRUE;
-            }
-            *reinterpret_cast<HWND*>(param) = hwnd;
-            return FALSE;
+            reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
+            return TRUE;
         },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
+        reinterpret_cast<LPARAM>(&children));
+    return children;
+}
+
+// The first digits-only field the user can reach on the shown page.
+HWND FirstNumberField(HWND top) {
+    for (HWND hwnd : Children(top)) {
+        if (_wcsicmp(ClassOf(hwnd).c_str(), L"Edit") == 0 &&
+            (GetWindowLongW(hwnd, GWL_STYLE) & ES_NUMBER) && IsWindowVisible(hwnd) &&
+            IsWindowEnabled(hwnd)) {
+            return hwnd;
+        }
+    }
+    return nullptr;
 }
 
 // Visible dialogs inside the host window: the main window, the status panel and the shown page.
 int VisibleDialogs(HWND top) {
     int count = 0;
-    EnumChildWindows(
-        top,
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            wchar_t cls[16] = {};
-            GetClassNameW(hwnd, cls, 16);
-            if (std::wstring(cls) == L"#32770" && IsWindowVisible(hwnd)) {
-                ++*reinterpret_cast<int*>(param);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    for (HWND hwnd : Children(top)) count += ClassOf(hwnd) == L"#32770" && IsWindowVisible(hwnd);
     return count;
 }
 
