@@ -40,18 +40,10 @@ struct AnsiCase {
 TEST(CodePageTest, AnsiDecodesInChosenCharset) {
     const AnsiCase cases[] = {
         {"GBK", "\xD6\xD0\xCE\xC4", L"\u4E2D\u6587"},
-        {"936",
-         "\xD6\xD0"
-         "A",
-         L"\u4E2D"
-         L"A"},
+        {"936", "\xD6\xD0" "A", L"\u4E2DA"},
         {"UTF-8", "\xE4\xB8\xAD", L"\u4E2D"},
         {"65001", "\xE4\xB8\xAD", L"\u4E2D"},
-        {"GBK",
-         "A\xFF"
-         "B",
-         L"A\uFFFD"
-         L"B"},
+        {"GBK", "A\xFF" "B", L"A\uFFFDB"},
         {"GBK", "A\xD6", L"A\uFFFD"},
         {"UTF-8", "\xFF\xFE", L"\uFFFD\uFFFD"},
         {"GBK", "", L""},

@@ -1,4 +1,5 @@
-// The three callbacks as the plug-in calls them, answered from terminal files.
+// The three callbacks as the plug-in calls them, answered from terminal files. How a multi-set
+// reports each terminal the live-link test shows.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -91,16 +92,8 @@ TEST_F(CallbackHostTest, OfflineMissingAndCorruptTerminalsFailAndKeepTheirFiles)
     EXPECT_NE(m_out.str().find(m_fleet.FileOf(1004).string() + ":2: \"eighty\" is not a valid u32"),
               std::string::npos)
         << m_out.str();
-}
-
-TEST_F(CallbackHostTest, MultiSetReportsEachTerminal) {
-    m_host.SetTargets({1001, 1002, 1003});
-    ASSERT_EQ(g_installed.MultiSet(kSpeed50), 1);
-    EXPECT_EQ(Read(1001), "online yes\n0x0001 u32 30\n0x0055 u32 50\n");
-    EXPECT_EQ(Read(1002), "online no\n0x0055 u32 80\n");
-    EXPECT_EQ(Read(1003), "online yes\n0x0055 u32 50\n");
-    EXPECT_NE(m_out.str().find("[save] device 1002: failed, offline, no answer"), std::string::npos);
-    EXPECT_NE(m_out.str().find("[multi-set] 2 of 3 device(s) saved"), std::string::npos);
+    EXPECT_NE(m_out.str().find("[save] device 1002: failed, offline, no answer"), std::string::npos)
+        << m_out.str();
 }
 
 TEST_F(CallbackHostTest, AListCutShortIsRefusedWithoutWriting) {

@@ -81,17 +81,6 @@ class LiveLinkTest : public ::testing::TestWithParam<Version> {
 
 const std::vector<uint8_t> kSpeed50{1, 0, 0, 0, 0x55, 4, 0, 0, 0, 50};
 
-TEST_P(LiveLinkTest, LoadEditAndSaveReachTheTerminalFile) {
-    Connect({{1001, TerminalSide::Fault::None}});
-    std::vector<uint8_t> list;
-    ASSERT_EQ(Get(1001, list), 1) << m_out.str();
-    EXPECT_EQ(list[0], 7);  // every parameter, in sub-packets
-    ASSERT_EQ(g_installed.Set(kSpeed50), 1) << m_out.str();
-    std::string expected = LongFile(1001);
-    expected.replace(expected.find("0x0055 u32 60"), 13, "0x0055 u32 50");
-    EXPECT_EQ(Read(1001), expected);
-}
-
 // The "done / total" counts of the progress lines, in the order printed.
 std::vector<int> ProgressCounts(const std::string& out, int total) {
     const std::regex line(R"(  \.\.\. (\d+) / )" + std::to_string(total) +
