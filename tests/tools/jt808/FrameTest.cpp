@@ -84,6 +84,12 @@ TEST(Jt808Frame, BadFramesAreNamed) {
     lyingLength.back() ^= 0x02;       // keep the check code right
     Bytes badPhone = with(4, 0x0A);   // a nibble above 9
     badPhone.back() ^= 0x01 ^ 0x0A;
+    auto packetIndex = [](uint8_t index) {  // packet 2 of 3 renumbered
+        Bytes b = Content(kGolden[3].frame);
+        b[15] = index;
+        b.back() ^= static_cast<uint8_t>(0x02 ^ index);
+        return b;
+    };
     const struct {
         const char* name;
         Bytes content;
@@ -97,6 +103,8 @@ TEST(Jt808Frame, BadFramesAreNamed) {
         {"2019 bit on a 2013 header", with(2, 0x40), FrameError::Truncated},
         {"body length lies", lyingLength, FrameError::BadLength},
         {"phone not BCD", badPhone, FrameError::BadPhone},
+        {"packet index 0", packetIndex(0), FrameError::BadPacket},
+        {"packet index past the total", packetIndex(4), FrameError::BadPacket},
         {"too long", Bytes(kMaxEscapedFrame + 1, 0x01), FrameError::TooLong},
     };
     for (const auto& c : cases) {
