@@ -269,7 +269,8 @@ void TestPostedMessagesInOrder(RecordingDialog& dialog) {
     Pump();
     std::vector<std::array<intptr_t, 3>> seen;
     for (const ui::Notification& n : dialog.Take()) {
-        if (n.event == Event::Message) seen.push_back({n.message, n.wParam, n.lParam});
+        if (n.event != Event::Message) continue;
+        seen.push_back({static_cast<intptr_t>(n.message), n.wParam, n.lParam});
     }
     CHECK(seen == (std::vector<std::array<intptr_t, 3>>{{kPrivateMessage, 1, 10},
                                                         {kPrivateMessage + 1, 2, 20}}));
