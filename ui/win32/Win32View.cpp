@@ -418,8 +418,36 @@ void Win32View::OnNcDestroy() {
 // ---- the dialog itself --------------------------------------------------------------------
 
 void Win32View::ShowWindow(bool show) {
-    if (m_hwnd != nullptr) ::ShowWindow(m_hwnd, show ? SW_SHOW : SW_HIDE);
-    if (m_shadow) m_shadow->Follow();
+    if (m_hwnd == nullptr) return;
+    if (m_popup) {
+        ::ShowWindow(m_hwnd, show ? SW_SHOW : SW_HIDE);
+        if (m_shadow) m_shadow->Follow();
+        return;
+    }
+    const bool visible = (GetWindowLongPtrW(m_hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
+    if (visible != show) ShowQuietly(show);
+}
+
+// A child dialog shown or hidden the platform's way has every control erased at once and painted
+// again at the next paint; here the shown dialog, or the place the hidden one leaves, is only
+// invalidated and painted once, with everything else.
+void Win32View::ShowQuietly(bool show) {
+    constexpr UINT kQuiet =
+        SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW;
+    if (show) {
+        SetWindowPos(m_hwnd, nullptr, 0, 0, 0, 0, kQuiet | SWP_SHOWWINDOW);
+        RedrawWindow(m_hwnd, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+        return;
+    }
+    HWND parent = GetParent(m_hwnd);
+    // As the platform's hiding does: the focus does not stay in a hidden window.
+    HWND focus = GetFocus();
+    if (focus != nullptr && (focus == m_hwnd || IsChild(m_hwnd, focus))) ::SetFocus(parent);
+    const RECT place = ToRECT(WindowRect());
+    SetWindowPos(m_hwnd, nullptr, 0, 0, 0, 0, kQuiet | SWP_HIDEWINDOW);
+    if (parent != nullptr)
+        RedrawWindow(parent, &place, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 bool Win32View::IsWindowVisible() const {

@@ -135,6 +135,7 @@ class Win32View final : public IView {
     void OnCommand(WPARAM wParam, LPARAM lParam);
     bool OnCustomDraw(NMHDR& header, const ControlState& state, LRESULT* result);
     void OnSize();
+    void ShowQuietly(bool show);
     LRESULT HitTest(LPARAM lParam) const;
     HBRUSH OnCtlColor(HDC dc, HWND control);
     const GroupBoxSkin* FrameAround(HWND control) const;
