@@ -670,6 +670,19 @@ void Win32View::SetText(int id, std::wstring_view text) {
     }
 }
 
+void Win32View::InsertText(int id, int at, std::wstring_view text) {
+    const ControlState* state = StateOf(id);
+    if (state == nullptr || state->kind != ControlKind::Edit) return;
+    HWND control = state->hwnd;
+    const int place = at < 0 ? GetWindowTextLengthW(control) : at;
+    ChangeQuietly(control, [&] {
+        SendMessageW(control, EM_SETSEL, static_cast<WPARAM>(place), place);
+        SendMessageW(control, EM_REPLACESEL, FALSE,
+                     reinterpret_cast<LPARAM>(std::wstring(text).c_str()));
+    });
+    SendMessageW(control, EM_SETMODIFY, FALSE, 0);  // program text is not the user's
+}
+
 void Win32View::SetTextLimit(int id, int limit) {
     SendTo(id, EM_SETLIMITTEXT, limit, 0);
 }
