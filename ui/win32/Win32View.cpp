@@ -149,6 +149,7 @@ bool Win32View::CreateControl(const ControlDecl& decl) {
         ListView(control).Configure(ListExStyleFor(decl.style),
                                     (decl.style & kStyleListHeaderCheckBox) != 0);
     }
+    m_frameOf.clear();
     ControlState& state = m_controls[decl.id];
     state = ControlState{};
     state.hwnd = control;
@@ -340,11 +341,20 @@ HBRUSH Win32View::OnCtlColor(HDC dc, HWND control) {
     return m_background != nullptr ? m_background : GetSysColorBrush(COLOR_BTNFACE);
 }
 
+// Asked for every control at every paint; the answer changes only when controls move, show,
+// hide, come or go.
 const GroupBoxSkin* Win32View::FrameAround(HWND control) const {
+    auto known = m_frameOf.find(control);
+    if (known != m_frameOf.end()) return known->second;
+    const GroupBoxSkin* frame = nullptr;
     for (const auto& [id, state] : m_controls) {
-        if (state.group && state.group->Encloses(control)) return state.group.get();
+        if (state.group && state.group->Encloses(control)) {
+            frame = state.group.get();
+            break;
+        }
     }
-    return nullptr;
+    m_frameOf.emplace(control, frame);
+    return frame;
 }
 
 void Win32View::OnDrawItem(const DRAWITEMSTRUCT& item) {
@@ -572,6 +582,7 @@ void Win32View::RemoveControl(int id) {
     HWND control = Item(id);
     if (control != nullptr) DestroyWindow(control);
     m_controls.erase(id);
+    m_frameOf.clear();
 }
 
 void Win32View::Enable(int id, bool enable) {
@@ -586,7 +597,9 @@ bool Win32View::IsEnabled(int id) const {
 
 void Win32View::Show(int id, bool show) {
     HWND control = Item(id);
-    if (control != nullptr) ::ShowWindow(control, show ? SW_SHOW : SW_HIDE);
+    if (control == nullptr) return;
+    ::ShowWindow(control, show ? SW_SHOW : SW_HIDE);
+    m_frameOf.clear();
 }
 
 // The control's own visibility, whatever its dialog's.
@@ -612,6 +625,7 @@ void Win32View::Move(int id, const Rect& rect) {
     HWND control = Item(id);
     if (control == nullptr || GetRect(id) == rect) return;
     const PhaseClock::Scope phase(Phase::kLayout);
+    m_frameOf.clear();
     const RECT place = ToRECT(rect);
     ChangeQuietly(control, [&] {
         ::MoveWindow(control, place.left, place.top, place.right - place.left,
@@ -745,6 +759,7 @@ void Win32View::SetCheckMarkColour(int id, uint32_t colour) {
 void Win32View::SetGroupColours(int id, const GroupColours& colours) {
     ControlState* state = StateOf(id, ControlKind::GroupBox);
     if (state == nullptr) return;
+    m_frameOf.clear();
     if (state->group) {
         state->group->SetColours(colours);
     } else {

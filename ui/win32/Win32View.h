@@ -161,6 +161,7 @@ class Win32View final : public IView {
     HWND m_hwnd = nullptr;
     bool m_popup = false;
     std::map<int, ControlState> m_controls;
+    mutable std::map<HWND, const GroupBoxSkin*> m_frameOf;  // null: on the dialog's surface
     std::unique_ptr<TipWindows> m_tips;
     std::unique_ptr<ShadowWindow> m_shadow;
     HBRUSH m_background = nullptr;
