@@ -686,8 +686,8 @@ void Win32View::SetText(int id, std::wstring_view text) {
 
 void Win32View::InsertText(int id, int at, std::wstring_view text) {
     const ControlState* state = StateOf(id);
-    if (state == nullptr || state->kind != ControlKind::Edit) return;
-    HWND control = state->hwnd;
+    HWND control = Item(id);
+    if (control == nullptr || state->kind != ControlKind::Edit) return;
     const int place = at < 0 ? GetWindowTextLengthW(control) : at;
     ChangeQuietly(control, [&] {
         SendMessageW(control, EM_SETSEL, static_cast<WPARAM>(place), place);
