@@ -45,13 +45,14 @@ constexpr std::array<ZoneRow, 10> kZones{{
     {HitZone::BottomRight, HTBOTTOMRIGHT},
 }};
 
-// A visible control with scroll bars redraws them at once on every change of text or size, which
-// is slow where they are drawn from the visual style. Such a change is made with drawing off and
-// the control painted once, with everything else, at the next paint.
+// A control on screen with scroll bars redraws them at once on every change of text or size,
+// which is slow where they are drawn from the visual style. Such a change is made with drawing off
+// and the control painted once, with everything else, at the next paint. Out of sight (its dialog
+// still hidden) nothing is drawn, and turning drawing off and on would only cost round trips.
 template <class Fn>
 void ChangeQuietly(HWND control, Fn&& change) {
     const auto style = GetWindowLongPtrW(control, GWL_STYLE);
-    const bool quiet = (style & WS_VISIBLE) && (style & (WS_VSCROLL | WS_HSCROLL));
+    const bool quiet = (style & (WS_VSCROLL | WS_HSCROLL)) && IsWindowVisible(control);
     if (quiet) SendMessageW(control, WM_SETREDRAW, FALSE, 0);
     change();
     if (!quiet) return;
