@@ -127,15 +127,23 @@ std::wstring CDlgStatus::Subject(int operationText, intptr_t page) const {
 
 void CDlgStatus::AddBegin(int operationText, intptr_t page) {
     const std::wstring entry = Subject(operationText, page) + L"......\r\n\r\n";
-    m_log = m_log.size() <= kTrimChars ? entry + m_log : entry;
+    if (m_log.size() <= kTrimChars) {
+        AddOnTop(entry);
+        return;
+    }
+    m_log = entry;
     ShowLog();
 }
 
 void CDlgStatus::AddEnd(int operationText, intptr_t page, bool success) {
     const int result = success ? kStrSucceeded : kStrFailed;
-    m_log =
-        Subject(operationText, page) + CLanguage::Instance().GetText(result) + L"\r\n\r\n" + m_log;
-    ShowLog();
+    AddOnTop(Subject(operationText, page) + CLanguage::Instance().GetText(result) + L"\r\n\r\n");
+}
+
+// The control gains the entry alone: rewriting the whole log costs a layout of every line.
+void CDlgStatus::AddOnTop(const std::wstring& entry) {
+    m_log.insert(0, entry);
+    if (IsCreated()) View().InsertText(kLogId, 0, entry);
 }
 
 void CDlgStatus::ShowLog() {

@@ -39,6 +39,7 @@ class CDlgStatus : public CDlgChildBase {
     void AddBegin(int operationText, intptr_t page);
     void AddEnd(int operationText, intptr_t page, bool success);
     void ShowLog();
+    void AddOnTop(const std::wstring& entry);
 
     PageTitleFn m_pageTitle;
     CCxButton m_clearButton;

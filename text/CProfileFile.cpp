@@ -54,10 +54,14 @@ class ParsedFileCache {
   public:
     std::shared_ptr<const CProfileFile> Get(const std::wstring& path) {
         std::lock_guard lock(m_mutex);
-        std::optional<FileStamp> stamp = StampOf(ToFsPath(path));
+        const std::filesystem::path fsPath = ToFsPath(path);
+        // Looked at already in this round: its bytes were compared then.
+        const bool checked = StampRound::Seen(fsPath);
+        std::optional<FileStamp> stamp = StampOf(fsPath);
         auto found = m_entries.find(path);
         bool known = found != m_entries.end() && stamp;
-        if (known && found->second.stamp == *stamp && IsSettled(*stamp)) return found->second.file;
+        if (known && found->second.stamp == *stamp && (checked || IsSettled(*stamp)))
+            return found->second.file;
         std::optional<std::string> bytes = ReadWholeFile(path);
         if (!bytes) return std::make_shared<const CProfileFile>(std::string_view{});
         if (known && found->second.bytes == *bytes) {

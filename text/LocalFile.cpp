@@ -1,6 +1,7 @@
 #include "text/LocalFile.h"
 
 #include <fstream>
+#include <map>
 #include <system_error>
 
 #include "text/CodePage.h"
@@ -32,11 +33,41 @@ bool CanOpenForReading(const std::wstring& path) {
     return file.is_open();
 }
 
-std::optional<FileStamp> StampOf(const std::filesystem::path& path) {
+namespace {
+
+struct Round {
+    int depth = 0;
+    std::map<std::filesystem::path, std::optional<FileStamp>> stamps;
+};
+
+thread_local Round t_round;
+
+std::optional<FileStamp> ReadStamp(const std::filesystem::path& path) {
     std::error_code error;
     FileStamp stamp{std::filesystem::file_size(path, error), {}};
     if (!error) stamp.modified = std::filesystem::last_write_time(path, error);
     return error ? std::nullopt : std::optional(stamp);
+}
+
+}  // namespace
+
+std::optional<FileStamp> StampOf(const std::filesystem::path& path) {
+    if (t_round.depth == 0) return ReadStamp(path);
+    auto found = t_round.stamps.find(path);
+    if (found == t_round.stamps.end()) found = t_round.stamps.emplace(path, ReadStamp(path)).first;
+    return found->second;
+}
+
+StampRound::StampRound() {
+    ++t_round.depth;
+}
+
+StampRound::~StampRound() {
+    if (--t_round.depth == 0) t_round.stamps.clear();
+}
+
+bool StampRound::Seen(const std::filesystem::path& path) {
+    return t_round.depth > 0 && t_round.stamps.count(path) != 0;
 }
 
 std::optional<std::string> ReadWholeFile(const std::wstring& path) {

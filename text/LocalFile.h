@@ -25,7 +25,22 @@ struct FileStamp {
     std::filesystem::file_time_type modified;
     bool operator==(const FileStamp&) const = default;
 };
+// Within a stamp round open on this thread, each file's stamp is read once.
 std::optional<FileStamp> StampOf(const std::filesystem::path& path);
+
+// One call into the plug-in (an export, a window message, a user action): its windows ask for the
+// same theme images and language file many times over, and a file changed meanwhile is seen at
+// the next call. Rounds nest; the outermost one's end forgets the stamps.
+class StampRound {
+  public:
+    StampRound();
+    ~StampRound();
+    StampRound(const StampRound&) = delete;
+    StampRound& operator=(const StampRound&) = delete;
+
+    // The file's stamp has been read already in the round open on this thread.
+    static bool Seen(const std::filesystem::path& path);
+};
 
 // The whole file, or nothing when it cannot be read.
 std::optional<std::string> ReadWholeFile(const std::wstring& path);

@@ -5,6 +5,8 @@
 // waits until the outermost guarded call returns.
 #include <functional>
 
+#include "text/LocalFile.h"
+
 namespace mdvr::ui {
 
 class CallGuard {
@@ -18,6 +20,9 @@ class CallGuard {
     static bool Nested();
     // Runs work at once when no guarded call is on the stack, else when the outermost returns.
     static void WhenOutermostReturns(std::function<void()> work);
+
+  private:
+    StampRound m_round;  // files' stamps are read once per call
 };
 
 }  // namespace mdvr::ui

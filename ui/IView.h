@@ -61,6 +61,9 @@ class IView {
     // --- text (edits, statics, buttons, check boxes) ---
     virtual std::wstring GetText(int id) const = 0;
     virtual void SetText(int id, std::wstring_view text) = 0;
+    // Edits: program text inserted at character position at (-1: the end), the rest kept; a long
+    // log gains an entry without being rewritten whole.
+    virtual void InsertText(int id, int at, std::wstring_view text) = 0;
     virtual void SetTextLimit(int id, int limit) = 0;
     virtual void SetReadOnly(int id, bool readOnly) = 0;  // edits
     // Edits: the user changed the text since the program last set it.

@@ -393,6 +393,52 @@ void TestViewOutlivesItsWindow(HWND host) {
     CHECK_TEXT(child.View().GetText(kPlain), L"");
 }
 
+// A page hidden and shown by its frame: the focus leaves with it, and shown it is painted at the
+// next paint.
+void TestChildShownAndHidden(HWND host) {
+    RecordingDialog page(ui::DialogDecl{601, {}, 300, 200, kControls});
+    CHECK(page.CreateInNative(host));
+    HWND hwnd = static_cast<HWND>(page.View().NativeHandle());
+    page.View().SetFocus(kPlain);
+    page.View().ShowWindow(false);
+    CHECK(!IsWindowVisible(hwnd));
+    CHECK(GetFocus() != GetDlgItem(hwnd, kPlain));
+    page.View().ShowWindow(true);
+    CHECK(IsWindowVisible(hwnd) && GetUpdateRect(GetDlgItem(hwnd, kPlain), nullptr, FALSE));
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    CHECK(!GetUpdateRect(GetDlgItem(hwnd, kPlain), nullptr, FALSE));
+}
+
+BOOL CALLBACK CountTooltips(HWND hwnd, LPARAM count) {
+    wchar_t name[32] = {};
+    GetClassNameW(hwnd, name, 32);
+    if (_wcsicmp(name, TOOLTIPS_CLASSW) == 0) ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+int Tooltips() {
+    int count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountTooltips, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+// The dialogs of one top-level window share its hover tooltip, which goes with the last of them.
+void TestPagesShareOneTooltip(HWND host) {
+    const int before = Tooltips();
+    {
+        RecordingDialog first(ui::DialogDecl{602, {}, 300, 200, kControls});
+        RecordingDialog second(ui::DialogDecl{603, {}, 300, 200, kControls});
+        CHECK(first.CreateInNative(host) && second.CreateInNative(host));
+        first.View().SetToolTip(kButton, L"one");
+        second.View().SetToolTip(kButton, L"two");
+        CHECK(Tooltips() == before + 1);
+        first.Destroy();
+        CHECK(Tooltips() == before + 1);
+    }
+    CHECK(Tooltips() == before);
+    DestroyWindow(host);
+}
+
 // An off-screen bitmap to paint into and read back, white at first.
 class Canvas {
   public:
@@ -661,6 +707,8 @@ int main() {
     TestSubclassChain();
     TestPopupHitTest(dialog);
     TestModalRuns(dialog);
+    TestChildShownAndHidden(host);
+    TestPagesShareOneTooltip(CreateHostWindow(L"MdvrBackendHost"));
     TestViewOutlivesItsWindow(CreateHostWindow(L"MdvrBackendHost"));
     dialog.Destroy();
     DestroyWindow(host);

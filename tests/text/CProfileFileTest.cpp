@@ -7,6 +7,7 @@
 
 #include "TempDir.h"
 #include "text/CodePage.h"
+#include "text/LocalFile.h"
 
 namespace mdvr {
 namespace {
@@ -115,6 +116,25 @@ TEST(CProfileFileTest, EditedFileIsReadAgain) {
     EXPECT_EQ(CProfileFile::ReadInt(path, L"S", L"k", 0), 2);
     std::filesystem::remove(ToFsPath(path));
     EXPECT_EQ(CProfileFile::ReadInt(path, L"S", L"k", 0), 0);
+}
+
+// One call into the plug-in looks at a file once; the next call sees what changed meanwhile.
+TEST(CProfileFileTest, EditDuringOneRoundIsSeenInTheNext) {
+    test::TempDir dir;
+    std::wstring path = dir.Write("b.ini", "[S]\nk=1\n");
+    {
+        const StampRound round;
+        EXPECT_EQ(CProfileFile::ReadInt(path, L"S", L"k", 0), 1);
+        dir.Write("b.ini", "[S]\nk=22\n");
+        EXPECT_EQ(CProfileFile::ReadInt(path, L"S", L"k", 0), 1);
+        {
+            const StampRound nested;  // a message handled inside the call
+            EXPECT_EQ(CProfileFile::ReadInt(path, L"S", L"k", 0), 1);
+        }
+        EXPECT_EQ(CProfileFile::ReadInt(path, L"S", L"k", 0), 1);
+    }
+    const StampRound next;
+    EXPECT_EQ(CProfileFile::ReadInt(path, L"S", L"k", 0), 22);
 }
 
 }  // namespace

@@ -107,6 +107,25 @@ TEST_F(HeadlessTest, ProgramSettersNotifyOnlyEditText) {
     EXPECT_EQ(m_driver.Text(kCombo), L"a");
 }
 
+TEST_F(HeadlessTest, InsertedProgramTextKeepsTheRest) {
+    struct Case {
+        int at;
+        const wchar_t* expected;
+    };
+    const Case cases[] = {{0, L"NEWab"}, {1, L"aNEWb"}, {-1, L"abNEW"}, {9, L"abNEW"}};
+    for (const Case& c : cases) {
+        m_dialog.View().SetText(kEdit, L"ab");
+        m_dialog.m_heard.clear();
+        m_dialog.View().InsertText(kEdit, c.at, L"NEW");
+        EXPECT_EQ(m_driver.Text(kEdit), c.expected) << c.at;
+        ASSERT_EQ(m_dialog.m_heard.size(), 1u);
+        EXPECT_EQ(m_dialog.m_heard[0].event, Event::TextChange);
+    }
+    m_dialog.View().SetText(kStatic, L"y");
+    m_dialog.View().InsertText(kStatic, 0, L"x");
+    EXPECT_EQ(m_driver.Text(kStatic), L"y");  // edits only
+}
+
 TEST_F(HeadlessTest, ProgramTextIgnoresLimitButTypingHonoursIt) {
     m_dialog.View().SetText(kLimited, L"abcdef");
     EXPECT_EQ(m_driver.Text(kLimited), L"abcdef");

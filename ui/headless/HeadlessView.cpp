@@ -178,6 +178,14 @@ void HeadlessView::SetText(int id, std::wstring_view text) {
     m_backend.Deliver(*this, n);  // last: the handler may destroy this dialog
 }
 
+void HeadlessView::InsertText(int id, int at, std::wstring_view text) {
+    const HeadlessControl* c = FindKind(id, ControlKind::Edit);
+    if (c == nullptr) return;
+    std::wstring whole = c->edit.Text();
+    const size_t place = at < 0 ? whole.size() : std::min(static_cast<size_t>(at), whole.size());
+    SetText(id, whole.insert(place, text));
+}
+
 void HeadlessView::SetTextLimit(int id, int limit) {
     if (HeadlessControl* c = FindKind(id, ControlKind::Edit)) c->edit.SetLimit(limit);
 }

@@ -79,6 +79,7 @@ class HeadlessView : public IView {
 
     std::wstring GetText(int id) const override;
     void SetText(int id, std::wstring_view text) override;
+    void InsertText(int id, int at, std::wstring_view text) override;
     void SetTextLimit(int id, int limit) override;
     void SetReadOnly(int id, bool readOnly) override;
     bool IsModified(int id) const override;

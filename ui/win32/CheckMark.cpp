@@ -8,6 +8,13 @@ namespace {
 
 constexpr int kMarkInset = 3;  // inside the box's own frame
 
+// Asking the platform is a round trip to the window server under wine; the size follows only the
+// screen's DPI, which a module sees fixed.
+int BoxSize() {
+    static const int size = GetSystemMetrics(SM_CXMENUCHECK);
+    return size;
+}
+
 }  // namespace
 
 LRESULT DrawCheckMark(const NMCUSTOMDRAW& draw, COLORREF colour) {
@@ -15,7 +22,7 @@ LRESULT DrawCheckMark(const NMCUSTOMDRAW& draw, COLORREF colour) {
     if (draw.dwDrawStage != CDDS_POSTPAINT) return CDRF_DODEFAULT;
     if (SendMessageW(draw.hdr.hwndFrom, BM_GETCHECK, 0, 0) != BST_CHECKED) return CDRF_DODEFAULT;
     // The box sits at the left, centred vertically, as large as a menu check mark.
-    const int box = GetSystemMetrics(SM_CXMENUCHECK);
+    const int box = BoxSize();
     const LONG top = draw.rc.top + (draw.rc.bottom - draw.rc.top - box) / 2;
     const RECT mark{draw.rc.left + kMarkInset, top + kMarkInset, draw.rc.left + box - kMarkInset,
                     top + box - kMarkInset};

@@ -33,7 +33,9 @@ void GroupBoxSkin::SetColours(const GroupColours& colours) {
 }
 
 bool GroupBoxSkin::Encloses(HWND control) const {
-    if (m_box == nullptr || control == m_box || !IsWindowVisible(m_box)) return false;
+    if (m_box == nullptr || control == m_box) return false;
+    // The frame's own visibility: a hidden dialog hides frame and control alike.
+    if ((GetWindowLongPtrW(m_box, GWL_STYLE) & WS_VISIBLE) == 0) return false;
     RECT frame{};
     RECT item{};
     GetWindowRect(m_box, &frame);

@@ -2,7 +2,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <array>
+#include <map>
 
 #include "ui/win32/SubclassChain.h"
 #include "ui/win32/Win32Helpers.h"
@@ -18,19 +20,32 @@ constexpr int kTipWidth = 320;
 
 constexpr std::array<WPARAM, 4> kIcons{TTI_NONE, TTI_INFO, TTI_WARNING, TTI_ERROR};
 
+// A tooltip is a top-level window of its own, costly to make under wine: the dialogs of one
+// top-level window (the frame and each of its pages) share one hover tooltip.
+struct SharedTip {
+    HWND tip = nullptr;
+    int users = 0;
+};
+
+// By top-level window; the UI thread's.
+std::map<HWND, SharedTip>& SharedTips() {
+    static std::map<HWND, SharedTip> tips;
+    return tips;
+}
+
 }  // namespace
 
 TipWindows::TipWindows(HWND owner) : m_owner(owner) {}
 
 TipWindows::~TipWindows() {
     if (m_balloon != nullptr) DestroyWindow(m_balloon);
-    if (m_tips != nullptr) DestroyWindow(m_tips);
+    ReleaseHoverTip();
 }
 
-HWND TipWindows::CreateTip(DWORD style) const {
+HWND TipWindows::CreateTip(DWORD style, HWND owner) const {
     HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP | style, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_owner, nullptr,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
                                ThisModule(), nullptr);
     if (tip != nullptr) SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
     return tip;
@@ -51,7 +66,7 @@ void TipWindows::ShowBalloon(HWND control, std::wstring_view title, std::wstring
                              BalloonIcon icon) {
     if (control == nullptr) return;
     HideBalloon();
-    if (m_balloon == nullptr) m_balloon = CreateTip(TTS_BALLOON);
+    if (m_balloon == nullptr) m_balloon = CreateTip(TTS_BALLOON, m_owner);
     if (m_balloon == nullptr) return;
     std::wstring body(text);
     std::wstring heading(title);
@@ -80,13 +95,39 @@ void TipWindows::HideBalloon() {
 
 void TipWindows::SetToolTip(HWND control, std::wstring_view text) {
     if (control == nullptr) return;
-    if (m_tips == nullptr) m_tips = CreateTip(0);
+    if (m_tips == nullptr) m_tips = AcquireHoverTip();
     if (m_tips == nullptr) return;
     std::wstring body(text);
     TOOLINFOW tool = ToolFor(control, 0, body);
     SendMessageW(m_tips, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     SendMessageW(m_tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (std::find(m_tools.begin(), m_tools.end(), control) == m_tools.end())
+        m_tools.push_back(control);
     SubclassChain::Attach(control, RelayProc, kRelayId, reinterpret_cast<DWORD_PTR>(m_tips));
+}
+
+// A tooltip left by a destroyed top-level window (its owner took it along) is made anew.
+HWND TipWindows::AcquireHoverTip() {
+    m_root = GetAncestor(m_owner, GA_ROOT);
+    SharedTip& shared = SharedTips()[m_root];
+    if (shared.tip == nullptr || !IsWindow(shared.tip)) shared = {CreateTip(0, m_root), 0};
+    if (shared.tip != nullptr) ++shared.users;
+    return shared.tip;
+}
+
+// The dialog's tools leave the shared tooltip; the last dialog takes the tooltip with it.
+void TipWindows::ReleaseHoverTip() {
+    if (m_tips == nullptr) return;
+    std::wstring none;
+    for (HWND control : m_tools) {
+        TOOLINFOW tool = ToolFor(control, 0, none);
+        SendMessageW(m_tips, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    auto shared = SharedTips().find(m_root);
+    if (shared == SharedTips().end() || shared->second.tip != m_tips) return;
+    if (--shared->second.users > 0) return;
+    DestroyWindow(m_tips);
+    SharedTips().erase(shared);
 }
 
 LRESULT CALLBACK TipWindows::RelayProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,

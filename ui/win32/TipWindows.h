@@ -1,12 +1,14 @@
 #pragma once
 // A dialog's tooltip windows: one balloon anchored under a control (warnings on edits; the edit's
-// own balloon tip is missing under wine) and one hover tooltip shared by its controls.
+// own balloon tip is missing under wine) and the hover tooltip its controls share with every
+// dialog in the same top-level window.
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/Types.h"
 
@@ -31,13 +33,17 @@ class TipWindows {
     // Hands a tool's mouse input to the hover tooltip, as the platform's own subclass would.
     static LRESULT CALLBACK RelayProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                       UINT_PTR id, DWORD_PTR tips);
-    HWND CreateTip(DWORD style) const;
+    HWND CreateTip(DWORD style, HWND owner) const;
+    HWND AcquireHoverTip();
+    void ReleaseHoverTip();
     TOOLINFOW ToolFor(HWND control, DWORD flags, std::wstring& text) const;
 
     HWND m_owner;
     HWND m_balloon = nullptr;
     HWND m_balloonControl = nullptr;
     HWND m_tips = nullptr;
+    HWND m_root = nullptr;       // the top-level window whose hover tooltip m_tips is
+    std::vector<HWND> m_tools;  // this dialog's controls with a hover tip
 };
 
 }  // namespace mdvr::ui::win32

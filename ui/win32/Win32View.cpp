@@ -45,13 +45,14 @@ constexpr std::array<ZoneRow, 10> kZones{{
     {HitZone::BottomRight, HTBOTTOMRIGHT},
 }};
 
-// A visible control with scroll bars redraws them at once on every change of text or size, which
-// is slow where they are drawn from the visual style. Such a change is made with drawing off and
-// the control painted once, with everything else, at the next paint.
+// A control on screen with scroll bars redraws them at once on every change of text or size,
+// which is slow where they are drawn from the visual style. Such a change is made with drawing off
+// and the control painted once, with everything else, at the next paint. Out of sight (its dialog
+// still hidden) nothing is drawn, and turning drawing off and on would only cost round trips.
 template <class Fn>
 void ChangeQuietly(HWND control, Fn&& change) {
     const auto style = GetWindowLongPtrW(control, GWL_STYLE);
-    const bool quiet = (style & WS_VISIBLE) && (style & (WS_VSCROLL | WS_HSCROLL));
+    const bool quiet = (style & (WS_VSCROLL | WS_HSCROLL)) && IsWindowVisible(control);
     if (quiet) SendMessageW(control, WM_SETREDRAW, FALSE, 0);
     change();
     if (!quiet) return;
@@ -149,6 +150,7 @@ bool Win32View::CreateControl(const ControlDecl& decl) {
         ListView(control).Configure(ListExStyleFor(decl.style),
                                     (decl.style & kStyleListHeaderCheckBox) != 0);
     }
+    m_frameOf.clear();
     ControlState& state = m_controls[decl.id];
     state = ControlState{};
     state.hwnd = control;
@@ -340,11 +342,20 @@ HBRUSH Win32View::OnCtlColor(HDC dc, HWND control) {
     return m_background != nullptr ? m_background : GetSysColorBrush(COLOR_BTNFACE);
 }
 
+// Asked for every control at every paint; the answer changes only when controls move, show,
+// hide, come or go.
 const GroupBoxSkin* Win32View::FrameAround(HWND control) const {
+    auto known = m_frameOf.find(control);
+    if (known != m_frameOf.end()) return known->second;
+    const GroupBoxSkin* frame = nullptr;
     for (const auto& [id, state] : m_controls) {
-        if (state.group && state.group->Encloses(control)) return state.group.get();
+        if (state.group && state.group->Encloses(control)) {
+            frame = state.group.get();
+            break;
+        }
     }
-    return nullptr;
+    m_frameOf.emplace(control, frame);
+    return frame;
 }
 
 void Win32View::OnDrawItem(const DRAWITEMSTRUCT& item) {
@@ -418,8 +429,36 @@ void Win32View::OnNcDestroy() {
 // ---- the dialog itself --------------------------------------------------------------------
 
 void Win32View::ShowWindow(bool show) {
-    if (m_hwnd != nullptr) ::ShowWindow(m_hwnd, show ? SW_SHOW : SW_HIDE);
-    if (m_shadow) m_shadow->Follow();
+    if (m_hwnd == nullptr) return;
+    if (m_popup) {
+        ::ShowWindow(m_hwnd, show ? SW_SHOW : SW_HIDE);
+        if (m_shadow) m_shadow->Follow();
+        return;
+    }
+    const bool visible = (GetWindowLongPtrW(m_hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
+    if (visible != show) ShowQuietly(show);
+}
+
+// A child dialog shown or hidden the platform's way has every control erased at once and painted
+// again at the next paint; here the shown dialog, or the place the hidden one leaves, is only
+// invalidated and painted once, with everything else.
+void Win32View::ShowQuietly(bool show) {
+    constexpr UINT kQuiet =
+        SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW;
+    if (show) {
+        SetWindowPos(m_hwnd, nullptr, 0, 0, 0, 0, kQuiet | SWP_SHOWWINDOW);
+        RedrawWindow(m_hwnd, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+        return;
+    }
+    HWND parent = GetParent(m_hwnd);
+    // As the platform's hiding does: the focus does not stay in a hidden window.
+    HWND focus = GetFocus();
+    if (focus != nullptr && (focus == m_hwnd || IsChild(m_hwnd, focus))) ::SetFocus(parent);
+    const RECT place = ToRECT(WindowRect());
+    SetWindowPos(m_hwnd, nullptr, 0, 0, 0, 0, kQuiet | SWP_HIDEWINDOW);
+    if (parent != nullptr)
+        RedrawWindow(parent, &place, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 bool Win32View::IsWindowVisible() const {
@@ -544,6 +583,7 @@ void Win32View::RemoveControl(int id) {
     HWND control = Item(id);
     if (control != nullptr) DestroyWindow(control);
     m_controls.erase(id);
+    m_frameOf.clear();
 }
 
 void Win32View::Enable(int id, bool enable) {
@@ -558,7 +598,9 @@ bool Win32View::IsEnabled(int id) const {
 
 void Win32View::Show(int id, bool show) {
     HWND control = Item(id);
-    if (control != nullptr) ::ShowWindow(control, show ? SW_SHOW : SW_HIDE);
+    if (control == nullptr) return;
+    ::ShowWindow(control, show ? SW_SHOW : SW_HIDE);
+    m_frameOf.clear();
 }
 
 // The control's own visibility, whatever its dialog's.
@@ -584,6 +626,7 @@ void Win32View::Move(int id, const Rect& rect) {
     HWND control = Item(id);
     if (control == nullptr || GetRect(id) == rect) return;
     const PhaseClock::Scope phase(Phase::kLayout);
+    m_frameOf.clear();
     const RECT place = ToRECT(rect);
     ChangeQuietly(control, [&] {
         ::MoveWindow(control, place.left, place.top, place.right - place.left,
@@ -640,6 +683,19 @@ void Win32View::SetText(int id, std::wstring_view text) {
     if (state != nullptr && state->kind == ControlKind::Edit) {
         SendMessageW(control, EM_SETMODIFY, FALSE, 0);  // program text is not the user's
     }
+}
+
+void Win32View::InsertText(int id, int at, std::wstring_view text) {
+    const ControlState* state = StateOf(id);
+    HWND control = Item(id);
+    if (control == nullptr || state->kind != ControlKind::Edit) return;
+    const int place = at < 0 ? GetWindowTextLengthW(control) : at;
+    ChangeQuietly(control, [&] {
+        SendMessageW(control, EM_SETSEL, static_cast<WPARAM>(place), place);
+        SendMessageW(control, EM_REPLACESEL, FALSE,
+                     reinterpret_cast<LPARAM>(std::wstring(text).c_str()));
+    });
+    SendMessageW(control, EM_SETMODIFY, FALSE, 0);  // program text is not the user's
 }
 
 void Win32View::SetTextLimit(int id, int limit) {
@@ -704,6 +760,7 @@ void Win32View::SetCheckMarkColour(int id, uint32_t colour) {
 void Win32View::SetGroupColours(int id, const GroupColours& colours) {
     ControlState* state = StateOf(id, ControlKind::GroupBox);
     if (state == nullptr) return;
+    m_frameOf.clear();
     if (state->group) {
         state->group->SetColours(colours);
     } else {

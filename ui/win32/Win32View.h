@@ -64,6 +64,7 @@ class Win32View final : public IView {
 
     std::wstring GetText(int id) const override;
     void SetText(int id, std::wstring_view text) override;
+    void InsertText(int id, int at, std::wstring_view text) override;
     void SetTextLimit(int id, int limit) override;
     void SetReadOnly(int id, bool readOnly) override;
     bool IsModified(int id) const override;
@@ -135,6 +136,7 @@ class Win32View final : public IView {
     void OnCommand(WPARAM wParam, LPARAM lParam);
     bool OnCustomDraw(NMHDR& header, const ControlState& state, LRESULT* result);
     void OnSize();
+    void ShowQuietly(bool show);
     LRESULT HitTest(LPARAM lParam) const;
     HBRUSH OnCtlColor(HDC dc, HWND control);
     const GroupBoxSkin* FrameAround(HWND control) const;
@@ -159,6 +161,7 @@ class Win32View final : public IView {
     HWND m_hwnd = nullptr;
     bool m_popup = false;
     std::map<int, ControlState> m_controls;
+    mutable std::map<HWND, const GroupBoxSkin*> m_frameOf;  // null: on the dialog's surface
     std::unique_ptr<TipWindows> m_tips;
     std::unique_ptr<ShadowWindow> m_shadow;
     HBRUSH m_background = nullptr;
