@@ -1,8 +1,13 @@
 #pragma once
 // The fixture every page test uses: one page of type Page created on the headless backend with
 // the shipped Chinese language file, a terminal list to load, recorded saves and message tips.
+#include <cstdlib>
 #include <filesystem>
 #include <initializer_list>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "pages/PageTestHost.h"
 #include "protocol/DeviceProfile.h"
@@ -11,7 +16,7 @@
 namespace mdvr::test {
 
 // One operator edit: only group checked, edit holding text; the save sends sent (empty: refused)
-// and, with a tip, shows one message tip holding it.
+// and, with a tip, shows one message tip holding it and puts the focus on the edit.
 struct EditCase {
     const char* what;
     int group;
@@ -19,6 +24,25 @@ struct EditCase {
     const wchar_t* text;
     Bytes sent;
     const wchar_t* tip;
+};
+
+// A list the terminal reports: the texts its controls then show, the buttons then checked (a
+// negative ID: clear), and what a save sends with only groups checked (none named: the boxes as
+// they are). sent empty: refused; none: the list itself, byte for byte.
+struct LoadCase {
+    const char* what;
+    Bytes list;
+    std::vector<std::pair<int, std::wstring>> shown;
+    std::vector<int> checked;
+    std::optional<Bytes> sent;
+    std::vector<int> groups;
+};
+
+// Clicks in turn, then the controls enabled (a negative ID: disabled).
+struct EnableCase {
+    const char* what;
+    std::vector<int> clicks;
+    std::vector<int> enabled;
 };
 
 template <typename Page>
@@ -50,7 +74,7 @@ class PageFixture : public PageTest {
         return TheHostRecord().sets.size() == before ? Bytes{} : TheHostRecord().sets.back();
     }
     // Unchecks every group, then checks the given ones.
-    void CheckOnly(std::initializer_list<int> groups) {
+    void CheckOnly(const std::vector<int>& groups) {
         m_page.SetAllGroups(false);
         for (int group : groups) m_driver.Click(CDlgCfgBase::kFirstGroupId + group);
     }
@@ -74,6 +98,23 @@ class PageFixture : public PageTest {
         CheckOnly({c.group});
         m_page.View().SetText(c.edit, c.text);
         ExpectSave(c.sent, c.tip);
+        EXPECT_TRUE(c.tip == nullptr || m_page.View().FocusedId() == c.edit);
+    }
+    void RunLoadCase(const LoadCase& c) {
+        SCOPED_TRACE(c.what);
+        Load(c.list);
+        for (const auto& [id, text] : c.shown) EXPECT_EQ(Text(id), text) << id;
+        ExpectChecked(c.checked);
+        if (!c.groups.empty()) CheckOnly(c.groups);
+        EXPECT_EQ(Save(), c.sent.value_or(c.list));
+    }
+    void RunEnableCase(const EnableCase& c) {
+        SCOPED_TRACE(c.what);
+        for (int id : c.clicks) m_driver.Click(id);
+        for (int id : c.enabled) EXPECT_EQ(m_driver.Enabled(std::abs(id)), id > 0) << std::abs(id);
+    }
+    void ExpectChecked(const std::vector<int>& ids) const {
+        for (int id : ids) EXPECT_EQ(m_driver.Check(std::abs(id)), id > 0 ? 1 : 0) << std::abs(id);
     }
     // Saves and expects sent on the wire; with a tip, exactly one new message tip holding it.
     void ExpectSave(const Bytes& sent, const wchar_t* tip) {
