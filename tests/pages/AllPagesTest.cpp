@@ -212,5 +212,18 @@ TEST_F(AllPages, PopupBit31ShowsAsThePageShowsTheWord) {
     }
 }
 
+// The kind code a multi-device save hands the host, for the device each page is made for.
+TEST_F(AllPages, MultiDeviceKindCodes) {
+    const uint32_t kinds[kPageCount] = {0, 0, 0, 0, 0, 0x55, 0, 0, 0, 0x55,
+                                        0x45, 0x45, 0x45, 0x45, 0x58, 0x2A, 0x58, 0, 0, 0};
+    for (const PageInfo& info : PageTable()) {
+        Make(info);
+        uint32_t kind = 0;
+        uint32_t extra = 0;
+        m_page->GetBatchKind(&kind, &extra);
+        EXPECT_EQ(kind, kinds[info.number - 1]) << info.number;
+    }
+}
+
 }  // namespace
 }  // namespace mdvr::test

@@ -32,10 +32,10 @@ struct EditCase {
 struct LoadCase {
     const char* what;
     Bytes list;
-    std::vector<std::pair<int, std::wstring>> shown;
-    std::vector<int> checked;
-    std::optional<Bytes> sent;
-    std::vector<int> groups;
+    std::vector<std::pair<int, std::wstring>> shown = {};
+    std::vector<int> checked = {};
+    std::optional<Bytes> sent = {};
+    std::vector<int> groups = {};
 };
 
 // Clicks in turn, then the controls enabled (a negative ID: disabled).
