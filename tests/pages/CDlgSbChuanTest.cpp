@@ -72,7 +72,8 @@ TEST_F(IdentityTest, TerminalValuesOfOddLengths) {
 TEST_F(IdentityTest, SavedBytesAndRefusals) {
     const std::wstring badMac = L"MAC地址：输入的值无效或超出范围";
     const EditCase cases[] = {
-        {"the MAC as shown", kMacBox, kMac0, L"00", List({Item(0xFF00, {0, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E})}), nullptr},
+        {"the MAC as shown", kMacBox, kMac0, L"00",
+         List({Item(0xFF00, {0, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E})}), nullptr},
         {"a single digit is the byte's low digit", kMacBox, kMac0, L"A",
          List({Item(0xFF00, {0x0A, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E})}), nullptr},
         {"a minus sign", kMacBox, kMac0 + 2, L"-1", {}, badMac.c_str()},
@@ -82,7 +83,8 @@ TEST_F(IdentityTest, SavedBytesAndRefusals) {
          List({Item(0xFF01, {'A', 'B', 'C', 0, 0, 0, 0})}), nullptr},
         {"an ID with a dash", kMakerBox, kMaker, L"12-45", {}, L"扩展制造商ID：输入的值无效或超出范围"},
         {"an empty model clears it", kModelBox, kModel, L"",
-         List({Item(0xFF02, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})}), nullptr},
+         List({Item(0xFF02, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})}),
+         nullptr},
         {"a full model has no terminator", kModelBox, kModel, L"ABCDEFGHIJ0123456789",
          List({Item(0xFF02, {'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H', 'I', 'J',
                              '0', '1', '2', '3', '4', '5', '6', '7', '8', '9'})}), nullptr},

@@ -46,7 +46,8 @@ TEST_F(CarPage, OperatorEditsAndTheirMessages) {
         {"an empty interval is left out, not refused", 13, 4413, L"", List({}), nullptr},
         {"a margin keeps its low 16 bits", 19, CDlgCarSetup::kFatigueMarginId, L"70000",
          List({U16(0x5C, 70000 & 0xFFFF)}), nullptr},
-        {"a margin of 0", 18, CDlgCarSetup::kOverspeedMarginId, L"0", List({U16(0x5B, 0)}), nullptr},
+        {"a margin of 0", 18, CDlgCarSetup::kOverspeedMarginId, L"0", List({U16(0x5B, 0)}),
+         nullptr},
     };
     for (const EditCase& c : cases) RunEditCase(c);
 }
