@@ -43,36 +43,23 @@ TEST_F(RegionalPage, ListReceivedAndSavedUneditedGoesBackWithThePhoneRenamed) {
 }
 
 TEST_F(RegionalPage, ValuesATerminalMaySend) {
-    struct Case {
-        const char* what;
-        int group;
-        Bytes item;
-        int shownButton;  // 0: none to check
-        Bytes sent;       // empty: refused
-    } cases[] = {
-        {"mode 0 shows and saves vibration detection", 1, Item(0xF001, {0}), Page::kModeId,
-         List({Item(0xF001, {1})})},
-        {"mode 3 likewise", 1, Item(0xF001, {3}), Page::kModeId, List({Item(0xF001, {1})})},
-        {"switch 2 shows and saves off", 6, Item(0xF006, {2}), Page::kSimControlId,
-         List({Item(0xF006, {0})})},
-        {"a 32-bit standby interval past 16 bits is refused", 3, Item(0xF003, {0, 1, 0x11, 0x70}),
-         0, {}},
-        {"an interval above 2^31 keeps its value", 2, Item(0xF002, {0xFF, 0xFF, 0xFF, 0xFE}), 0,
-         List({Item(0xF002, {0xFF, 0xFF, 0xFF, 0xFE})})},
-        {"a four-digit phone number stays text", 0, Item(0x0085, {'1', '2', '3', '4'}), 0,
-         List({Item(0xFF11, {'1', '2', '3', '4'})})},
+    const int mode = Page::kModeId, sim = Page::kSimControlId;
+    const LoadCase cases[] = {
+        {"mode 0 shows and saves vibration detection", List({Item(0xF001, {0})}), {},
+         {mode, -(mode + 1)}, List({Item(0xF001, {1})}), {1}},
+        {"mode 3 likewise", List({Item(0xF001, {3})}), {}, {mode, -(mode + 1)},
+         List({Item(0xF001, {1})}), {1}},
+        {"switch 2 shows and saves off", List({Item(0xF006, {2})}), {}, {sim, -(sim + 1)},
+         List({Item(0xF006, {0})}), {6}},
+        {"a 32-bit standby interval past 16 bits is refused",
+         List({Item(0xF003, {0, 1, 0x11, 0x70})}), {{Page::kStandbyIntervalId, L"70000"}}, {},
+         Bytes{}, {3}},
+        {"an interval above 2^31 keeps its value", List({Item(0xF002, {0xFF, 0xFF, 0xFF, 0xFE})}),
+         {}, {}, {}, {2}},
+        {"a four-digit phone number stays text", List({Item(0x0085, {'1', '2', '3', '4'})}), {},
+         {}, List({Item(0xFF11, {'1', '2', '3', '4'})}), {0}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        CheckOnly({c.group});
-        Load(List({c.item}));
-        if (c.shownButton != 0) {
-            EXPECT_EQ(m_driver.Check(c.shownButton), 1);
-            EXPECT_EQ(m_driver.Check(c.shownButton + 1), 0);
-        }
-        EXPECT_EQ(Save(), c.sent);
-    }
-    EXPECT_EQ(Text(Page::kStandbyIntervalId), L"70000");
+    for (const LoadCase& c : cases) RunLoadCase(c);
 }
 
 TEST_F(RegionalPage, OperatorEdits) {
