@@ -11,14 +11,8 @@ namespace {
 using Page = CDlgDevParamXjSetup;
 using RegionalPage = PageFixture<CDlgDevParamXjSetup>;
 
-// The phone number as GBK bytes: "13800001004".
-const Bytes kPhone = {'1', '3', '8', '0', '0', '0', '0', '1', '0', '0', '4'};
-
 Bytes PhoneItem(uint32_t id) {
-    Bytes item = Item(id, {});
-    item.back() = static_cast<uint8_t>(kPhone.size());
-    item.insert(item.end(), kPhone.begin(), kPhone.end());
-    return item;
+    return TextItem(id, "13800001004");
 }
 
 const Bytes kSettings[] = {Item(0xF001, {2}),          Item(0xF002, {0, 0, 0x0E, 0x10}),

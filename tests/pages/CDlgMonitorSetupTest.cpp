@@ -11,14 +11,6 @@ namespace {
 using Page = CDlgMonitorSetup;
 using MonitorPage = PageFixture<CDlgMonitorSetup>;
 
-Bytes TextItem(uint32_t id, const char* text) {
-    Bytes value(text, text + std::char_traits<char>::length(text));
-    Bytes out = Item(id, {});
-    out[4] = static_cast<uint8_t>(value.size());
-    out.insert(out.end(), value.begin(), value.end());
-    return out;
-}
-
 // In send order.
 const Bytes kFull = List({Item(0x45, {0, 0, 0, 1}), Item(0x46, {0, 0, 0x0E, 0x10}),
                           Item(0x47, {0xFF, 0xFF, 0xFF, 0xFF}), TextItem(0x49, "10086"),

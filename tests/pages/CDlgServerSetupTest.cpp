@@ -28,22 +28,18 @@ constexpr int kApn = P::kFirstEditId;
 constexpr int kCardServer = P::kFirstEditId + 10;
 constexpr int kBox8 = CDlgCfgBase::kFirstGroupId + P::kTcpBox;
 
-Bytes Str(uint32_t id, const std::string& bytes) {
-    Bytes out = Item(id, {});
-    out[4] = static_cast<uint8_t>(bytes.size());
-    out.insert(out.end(), bytes.begin(), bytes.end());
-    return out;
-}
-
-Bytes Port(uint32_t id, uint32_t value) {
-    return Item(id, {static_cast<uint8_t>(value >> 24), static_cast<uint8_t>(value >> 16),
-                     static_cast<uint8_t>(value >> 8), static_cast<uint8_t>(value)});
-}
-
 Bytes Items(const std::vector<Bytes>& items) {
     Bytes out{static_cast<uint8_t>(items.size())};
     for (const Bytes& item : items) out.insert(out.end(), item.begin(), item.end());
     return out;
+}
+
+// Short names: the tables below hold many items.
+Bytes Str(uint32_t id, const std::string& text) {
+    return TextItem(id, text);
+}
+Bytes Port(uint32_t id, uint32_t value) {
+    return NumberItem(id, value);
 }
 
 const std::string kName50 = "video01.fleet.guangzhoutransitgroup.example.com.cn";

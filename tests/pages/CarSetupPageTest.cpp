@@ -11,11 +11,10 @@ using CarPage = PageFixture<CDlgCarSetup>;
 constexpr int kBox0 = CDlgCfgBase::kFirstGroupId;
 
 Bytes U32(uint32_t id, uint32_t v) {
-    return Item(id, {static_cast<uint8_t>(v >> 24), static_cast<uint8_t>(v >> 16),
-                     static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v)});
+    return NumberItem(id, v);
 }
 Bytes U16(uint32_t id, uint32_t v) {
-    return Item(id, {static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v)});
+    return NumberItem(id, v, 2);
 }
 
 TEST_F(CarPage, TerminalOrderInSendOrderOut) {

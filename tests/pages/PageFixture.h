@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -137,6 +138,24 @@ inline Bytes Item(uint32_t id, std::initializer_list<uint8_t> value) {
               static_cast<uint8_t>(id >> 8), static_cast<uint8_t>(id),
               static_cast<uint8_t>(value.size())};
     out.insert(out.end(), value.begin(), value.end());
+    return out;
+}
+
+// An item of text bytes as they stand.
+inline Bytes TextItem(uint32_t id, std::string_view text) {
+    Bytes out = Item(id, {});
+    out[4] = static_cast<uint8_t>(text.size());
+    out.insert(out.end(), text.begin(), text.end());
+    return out;
+}
+
+// An item of a big-endian number in width bytes.
+inline Bytes NumberItem(uint32_t id, uint32_t value, int width = 4) {
+    Bytes out = Item(id, {});
+    out[4] = static_cast<uint8_t>(width);
+    for (int shift = 8 * (width - 1); shift >= 0; shift -= 8) {
+        out.push_back(static_cast<uint8_t>(value >> shift));
+    }
     return out;
 }
 
