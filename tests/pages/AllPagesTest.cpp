@@ -245,10 +245,7 @@ class AllPages : public PageTest {
     }
     // The item alone and short, then a foreign item whose bytes must never be read.
     Bytes Reported(uint32_t id, const Bytes& value) {
-        Bytes list = List({Item(id, {}), Item(0xEEEEEEEE, {0xEE, 0xEE, 0xEE, 0xEE})});
-        list[5] = static_cast<uint8_t>(value.size());
-        list.insert(list.begin() + 6, value.begin(), value.end());
-        return list;
+        return List({Item(id, value), Item(0xEEEEEEEE, {0xEE, 0xEE, 0xEE, 0xEE})});
     }
 
     // Reports id with the first value that comes back as sentId; what the last save sent.

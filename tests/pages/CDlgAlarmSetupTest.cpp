@@ -58,9 +58,7 @@ TEST_F(AlarmPage, PeriodBytesATerminalMaySend) {
     CheckOnly({6});
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Bytes list = {1, 0, 0, 0, 0x32, static_cast<uint8_t>(c.value.size())};
-        list.insert(list.end(), c.value.begin(), c.value.end());
-        Load(list);
+        Load(List({Item(0x32, c.value)}));
         EXPECT_EQ(Clock(Page::kPeriodStartId), c.start);
         EXPECT_EQ(Clock(Page::kPeriodEndId), c.end);
         EXPECT_EQ(Save(), List({Item(0x32, {static_cast<uint8_t>(c.start.first),

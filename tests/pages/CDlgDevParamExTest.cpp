@@ -55,11 +55,9 @@ TEST_F(DevParamExPage, ValidityBytesATerminalMaySend) {
     CheckOnly({14});
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Bytes list = {1, 0, 0, 0xFF, 0x11, static_cast<uint8_t>(c.value.size())};
-        list.insert(list.end(), c.value.begin(), c.value.end());
-        Load(list);
+        Load(List({Item(0xFF11, c.value)}));
         EXPECT_EQ(Text(Page::kValidityNoteId).empty(), c.isDate) << Text(Page::kValidityNoteId);
-        EXPECT_EQ(Save(), List({Item(0xFF11, {c.sent[0], c.sent[1], c.sent[2]})}));
+        EXPECT_EQ(Save(), List({Item(0xFF11, c.sent)}));
     }
     EXPECT_NE(Text(Page::kValidityNoteId).find(L"24 12 00"), std::wstring::npos);
     ASSERT_TRUE(m_driver.SetTime(Page::kValidityId, {2027, 1, 15}));

@@ -28,12 +28,6 @@ constexpr int kApn = P::kFirstEditId;
 constexpr int kCardServer = P::kFirstEditId + 10;
 constexpr int kBox8 = CDlgCfgBase::kFirstGroupId + P::kTcpBox;
 
-Bytes Items(const std::vector<Bytes>& items) {
-    Bytes out{static_cast<uint8_t>(items.size())};
-    for (const Bytes& item : items) out.insert(out.end(), item.begin(), item.end());
-    return out;
-}
-
 // Short names: the tables below hold many items.
 Bytes Str(uint32_t id, const std::string& text) {
     return TextItem(id, text);
@@ -64,9 +58,9 @@ TEST_F(ServerSetupPage, ListReceivedAndSavedUneditedGoesBackInBoxOrder) {
         TheDeviceProfile().protocolLevel = c.level;
         m_page.ApplyDeviceProfile();
         std::vector<Bytes> terminalOrder(c.items.rbegin(), c.items.rend());
-        Load(Items(terminalOrder));
+        Load(List(terminalOrder));
         m_page.SetAllGroups(true);
-        EXPECT_EQ(Save(), Items(c.items));
+        EXPECT_EQ(Save(), List(c.items));
         EXPECT_EQ(TheDeviceProfile().protocolLevel, c.level);
     }
 }

@@ -14,19 +14,11 @@ using Page = CDlgVideoAlarmParam;
 Bytes Wake(std::initializer_list<uint8_t> head) {
     Bytes value(head);
     value.resize(Page::kWakeBytes);
-    Bytes item{0, 0, 0, 0x7C, static_cast<uint8_t>(value.size())};
-    item.insert(item.end(), value.begin(), value.end());
-    return item;
-}
-
-Bytes OneItem(const Bytes& item) {
-    Bytes list{1};
-    list.insert(list.end(), item.begin(), item.end());
-    return list;
+    return Item(0x7C, value);
 }
 
 TEST_F(AlarmPage, RecordShowsItsFieldsAndRefusesOverlappingPeriods) {
-    Load(OneItem(Wake({0x07, 0x07, 0x7F, 0x03, 0x08, 0x00, 0x12, 0x00, 0x11, 0x30, 0x13, 0x00})));
+    Load(List({Wake({0x07, 0x07, 0x7F, 0x03, 0x08, 0x00, 0x12, 0x00, 0x11, 0x30, 0x13, 0x00})}));
     for (int box : {4033, 4034, 4035, 4032, 4036, 4037, 4208, 4214, 4215, 4216}) {
         EXPECT_EQ(m_driver.Check(box), 1) << box;
     }
@@ -50,8 +42,8 @@ TEST_F(AlarmPage, PeriodOverlapRules) {
          L"时间段1与时间段2重叠"},
         {"a later period inside an earlier one is not tested",
          Wake({0x02, 0, 0, 0x03, 0x22, 0x00, 0x02, 0x00, 0x23, 0x00, 0x23, 0x30}), L""},
-        {"identical periods", Wake({0x02, 0, 0, 0x03, 0x08, 0x00, 0x09, 0x00, 0x08, 0x00, 0x09, 0x00}),
-         L""},
+        {"identical periods",
+         Wake({0x02, 0, 0, 0x03, 0x08, 0x00, 0x09, 0x00, 0x08, 0x00, 0x09, 0x00}), L""},
         {"a disabled period takes no part",
          Wake({0x02, 0, 0, 0x01, 0x08, 0x00, 0x12, 0x00, 0x09, 0x00, 0x10, 0x00}), L""},
         {"only the last overlap is named",
@@ -62,7 +54,7 @@ TEST_F(AlarmPage, PeriodOverlapRules) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         m_tips.Clear();
-        Load(OneItem(c.wake));
+        Load(List({c.wake}));
         CheckOnly({2});
         EXPECT_EQ(Save().empty(), c.tip[0] != L'\0');
         EXPECT_EQ(LastTip(), c.tip);
@@ -70,8 +62,8 @@ TEST_F(AlarmPage, PeriodOverlapRules) {
 }
 
 TEST_F(AlarmPage, UncheckedWakeGroupSkipsTheOverlapTest) {
-    RunLoadCase({"overlapping periods", OneItem(Wake({0x02, 0, 0, 0x03, 0x08, 0x00, 0x12, 0x00,
-                                                      0x11, 0x30, 0x13, 0x00})),
+    RunLoadCase({"overlapping periods", List({Wake({0x02, 0, 0, 0x03, 0x08, 0x00, 0x12, 0x00,
+                                                      0x11, 0x30, 0x13, 0x00})}),
                  {}, {}, List({Item(0x7B, {0, 0})}), {1}});
 }
 
@@ -87,7 +79,7 @@ TEST_F(AlarmPage, TerminalBytesWithoutControlsGoBackUnchanged) {
 }
 
 TEST_F(AlarmPage, WakeUpEnablingRules) {
-    Load(OneItem(Wake({0x00})));
+    Load(List({Wake({0x00})}));
     CheckOnly({2});
     const EnableCase cases[] = {
         {"no wake mode", {}, {-4032, -4208}},

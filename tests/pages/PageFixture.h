@@ -133,7 +133,7 @@ class PageFixture : public PageTest {
 };
 
 // One item of a list: ID, then the value bytes.
-inline Bytes Item(uint32_t id, std::initializer_list<uint8_t> value) {
+inline Bytes Item(uint32_t id, const Bytes& value) {
     Bytes out{static_cast<uint8_t>(id >> 24), static_cast<uint8_t>(id >> 16),
               static_cast<uint8_t>(id >> 8), static_cast<uint8_t>(id),
               static_cast<uint8_t>(value.size())};
@@ -143,10 +143,7 @@ inline Bytes Item(uint32_t id, std::initializer_list<uint8_t> value) {
 
 // An item of text bytes as they stand.
 inline Bytes TextItem(uint32_t id, std::string_view text) {
-    Bytes out = Item(id, {});
-    out[4] = static_cast<uint8_t>(text.size());
-    out.insert(out.end(), text.begin(), text.end());
-    return out;
+    return Item(id, Bytes(text.begin(), text.end()));
 }
 
 // An item of a big-endian number in width bytes.
@@ -160,7 +157,7 @@ inline Bytes NumberItem(uint32_t id, uint32_t value, int width = 4) {
 }
 
 // A whole list: the count byte, then the items.
-inline Bytes List(std::initializer_list<Bytes> items) {
+inline Bytes List(const std::vector<Bytes>& items) {
     Bytes out{static_cast<uint8_t>(items.size())};
     for (const Bytes& item : items) out.insert(out.end(), item.begin(), item.end());
     return out;

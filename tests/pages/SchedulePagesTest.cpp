@@ -59,9 +59,7 @@ Bytes Schedule(std::initializer_list<uint8_t> head, size_t size = CDlgRegion::kR
 }
 
 Bytes ScheduleList(const Bytes& value) {
-    Bytes list{1, 0x00, 0x00, 0x10, 0x15, static_cast<uint8_t>(value.size())};
-    list.insert(list.end(), value.begin(), value.end());
-    return list;
+    return List({Item(0x1015, value)});
 }
 
 TEST_F(RegionPage, TerminalRecordsGoBackByteForByte) {
@@ -153,12 +151,7 @@ using NightPage = PageFixture<CDlgNightSetup>;
 using Night = CDlgNightSetup;
 
 Bytes NightList(const Bytes& limit, const Bytes& movement) {
-    Bytes list{2, 0x00, 0x00, 0xF0, 0x01, static_cast<uint8_t>(limit.size())};
-    list.insert(list.end(), limit.begin(), limit.end());
-    const Bytes head{0x00, 0x00, 0xF0, 0x02, static_cast<uint8_t>(movement.size())};
-    list.insert(list.end(), head.begin(), head.end());
-    list.insert(list.end(), movement.begin(), movement.end());
-    return list;
+    return List({Item(0xF001, limit), Item(0xF002, movement)});
 }
 
 TEST_F(NightPage, UntouchedPageSendsSwitchesOffAndMidnight) {
