@@ -58,8 +58,7 @@ class CDlgMainTest : public PageTest {
         TheHostRecord().fetchReply = kDeviceList;
         TheDeviceProfile() = DeviceProfile{};
         TheDeviceProfile().devType = 6;
-        CLanguage::Instance().SetFile(
-            (std::filesystem::path(MDVR_SOURCE_DIR) / "lang" / "zh-CN.ini").wstring());
+        UseShippedLanguage();
         SetHostSettings("");
     }
     void TearDown() override {

@@ -211,8 +211,7 @@ class AllPages : public PageTest {
     void SetUp() override {
         PageTest::SetUp();
         TheDeviceProfile() = {};
-        CLanguage::Instance().SetFile(
-            (std::filesystem::path(MDVR_SOURCE_DIR) / "lang" / "zh-CN.ini").wstring());
+        UseShippedLanguage();
     }
     void TearDown() override {
         if (m_page) m_page->Destroy();

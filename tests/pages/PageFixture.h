@@ -3,7 +3,6 @@
 // the shipped Chinese language file, a terminal list to load, recorded saves and message tips.
 #include <cstdlib>
 #include <filesystem>
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -53,8 +52,7 @@ class PageFixture : public PageTest {
     void SetUp() override {
         PageTest::SetUp();
         TheDeviceProfile() = {};
-        CLanguage::Instance().SetFile(
-            (std::filesystem::path(MDVR_SOURCE_DIR) / "lang" / "zh-CN.ini").wstring());
+        UseShippedLanguage();
         ASSERT_TRUE(m_page.CreateInNative(&Host()));
         m_driver = Driver(Page::kTemplateId);
     }
