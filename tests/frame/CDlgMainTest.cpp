@@ -6,11 +6,11 @@
 
 #include <string>
 
-#include "frame/PageTable.h"
-#include "pages/PageTestHost.h"
 #include "host/CHostFile.h"
+#include "pages/CDlgCarSetup.h"
+#include "pages/CDlgFirstPage.h"
+#include "pages/PageTestHost.h"
 #include "protocol/ParamExchange.h"
-#include "protocol/ParamListWriter.h"
 #include "ui/headless/HeadlessView.h"
 
 namespace mdvr::test {
@@ -19,67 +19,11 @@ namespace {
 using Visible = std::vector<int>;
 
 constexpr int kCmd = CDlgMain::kPageCommandBase;
-constexpr int kFirstPageTemplate = 4040;
+constexpr int kFirstPageTemplate = CDlgFirstPage::kTemplateId;
 constexpr int kMaxSpeedEdit = 4365;  // page 1's edit of parameter 0x0055
-constexpr int kFirstGroup = CDlgCfgBase::kFirstGroupId;
-
-// Page 2 in these tests: one group with one edit for parameter 0x0055, which page 1 shows too.
-class SpeedPage : public CDlgCfgBase {
-  public:
-    static constexpr int kTemplateId = 9002;
-    static constexpr int kEditId = 5001;
-    static constexpr uint32_t kParam = 0x0055;
-
-    SpeedPage() : CDlgCfgBase(Decl(), 1) {}
-
-    bool BuildParamList(std::span<uint8_t> list, uint32_t* length) override {
-        uint32_t pos = 1;
-        list[0] = 0;
-        if (IsGroupChecked(0)) {
-            AppendU32Item(list, pos, kParam, static_cast<uint32_t>(std::stoul(m_value)));
-            list[0] = 1;
-        }
-        *length = pos;
-        return true;
-    }
-    void ParseItem(const ParamItemView& item) override {
-        ++m_parsed;
-        if (item.Id() == kParam) {
-            m_value = ValueToText(static_cast<uint8_t>(item.Length()), item.Bytes().data(), 0, 0);
-        }
-    }
-    void GetGroupMembers(int checkBoxId, std::vector<int>& ids) override {
-        if (checkBoxId == kFirstGroup) ids.push_back(kEditId);
-    }
-    void BuildQueryList(std::span<uint8_t> list, uint32_t* length) override {
-        const uint8_t query[] = {1, 0, 0, 0, kParam};
-        std::copy(std::begin(query), std::end(query), list.begin());
-        *length = sizeof query;
-    }
-    void ApplyDeviceProfile() override { ++m_profileApplied; }
-
-    int m_parsed = 0;
-    int m_profileApplied = 0;
-
-  protected:
-    void UpdateControls() override { View().SetText(kEditId, m_value); }
-    bool OnNotify(const ui::Notification& n) override {
-        if (n.id == kEditId && n.event == ui::Event::TextChange) m_value = View().GetText(kEditId);
-        return CDlgCfgBase::OnNotify(n);
-    }
-
-  private:
-    static const ui::DialogDecl& Decl() {
-        static constexpr ui::ControlDecl controls[] = {
-            GroupDecl(0, {0, L"Speed"}, {10, 10, 150, 22}),
-            {kEditId, ui::ControlKind::Edit, {}, ui::kStyleDigitsOnly, {170, 10, 100, 22}},
-        };
-        static const ui::DialogDecl decl{kTemplateId, {}, 400, 300, controls};
-        return decl;
-    }
-
-    std::wstring m_value = L"0";
-};
+// Page 4 shows 0x0055 too.
+constexpr int kCarTemplate = CDlgCarSetup::kTemplateId;
+constexpr int kCarSpeedEdit = CDlgCarSetup::kMaxSpeedId;
 
 int g_gets = 0;
 int g_getResult = 1;
@@ -114,17 +58,11 @@ class CDlgMainTest : public PageTest {
         TheHostRecord().fetchReply = kDeviceList;
         TheDeviceProfile() = DeviceProfile{};
         TheDeviceProfile().devType = 6;
-        WriteFile("main_lang.ini",
-                  "[STRING]\n11008=请至少勾选一项参数\n11011=报警及驾驶参数\n14001=终端设置\n"
-                  "12050=：\n15001=成功\n15002=失败\n16600=获得参数\n16601=设置参数\n"
-                  "16607=设置到多个设备\n");
-        CLanguage::Instance().SetFile((Folder() / "main_lang.ini").wstring());
+        UseShippedLanguage();
         SetHostSettings("");
-        CPageFactory::Instance().Register(2, [] { return std::make_unique<SpeedPage>(); });
     }
     void TearDown() override {
         m_main.reset();
-        CPageFactory::Instance().Unregister(2);
         SetTickSource(nullptr);
         TheDeviceProfile() = DeviceProfile{};
         PageTest::TearDown();
@@ -134,7 +72,7 @@ class CDlgMainTest : public PageTest {
         CHostFile::ReloadAll();
     }
     void Open() {
-        m_main = std::make_unique<CDlgMain>();
+        m_main = std::make_unique<CDlgMain>(m_factory);
         ASSERT_TRUE(m_main->CreateInNative(&Host()));
         m_main->View().ShowWindow(true);
         m_driver = Driver(CDlgMain::kTemplateId);
@@ -146,9 +84,10 @@ class CDlgMainTest : public PageTest {
         }
         return pages;
     }
-    SpeedPage* Speed() const { return static_cast<SpeedPage*>(m_main->Page(2)); }
+    std::wstring CarSpeed() const { return Driver(kCarTemplate).Text(kCarSpeedEdit); }
     std::wstring Log() const { return m_main->Status()->Log(); }
 
+    CPageFactory m_factory;
     std::unique_ptr<CDlgMain> m_main;
     ui::DialogDriver m_driver{m_automation.Backend(), nullptr};
 };
@@ -168,29 +107,19 @@ TEST(CDlgMainPages, VisiblePagesFollowDeviceAndHostSettings) {
     const VisibleCase cases[] = {
         {"plain device", {0, 0, 6, 0, 0, 0, 0}, none, {1, 2, 3, 4, 5, 7, 8, 9}},
         {"protocol level 1", {0, 0, 6, 0, 1, 0, 0}, none, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
-        {"video variant, sub-type 23, setting 1100",
-         {0, 23, 6, 3, 0, 0, 0},
-         ext,
+        {"video variant, sub-type 23, setting 1100", {0, 23, 6, 3, 0, 0, 0}, ext,
          {1, 2, 3, 4, 5, 7, 8, 9, 11, 12, 13, 14, 15}},
-        {"video variant without the setting",
-         {0, 23, 6, 3, 0, 0, 0},
-         none,
+        {"video variant without the setting", {0, 23, 6, 3, 0, 0, 0}, none,
          {1, 2, 3, 4, 5, 7, 8, 9, 11, 12, 13, 14}},
-        {"sub-type 23 without video variant",
-         {0, 23, 6, 0, 0, 0, 0},
-         none,
+        {"sub-type 23 without video variant", {0, 23, 6, 0, 0, 0, 0}, none,
          {1, 2, 3, 4, 5, 7, 8, 9, 11, 12, 13, 17}},
-        {"sub-type 23 with setting 1100",
-         {0, 23, 6, 0, 0, 0, 0},
-         ext,
+        {"sub-type 23 with setting 1100", {0, 23, 6, 0, 0, 0, 0}, ext,
          {1, 2, 3, 4, 5, 7, 8, 9, 11, 12, 13, 15, 17}},
         {"sub-type 24", {0, 24, 6, 0, 0, 0, 0}, ext, {1, 2, 3, 4, 5, 7, 8, 9, 16}},
         {"sub-type 24 of another family", {0, 24, 5, 0, 0, 0, 0}, none, {1, 2, 3, 4, 5, 7, 8, 9}},
         {"model 10 of any family", {0, 0, 1, 0, 0, 10, 0}, none, {1, 2, 3, 4, 5, 7, 8, 9, 18}},
         {"model 7", {0, 0, 6, 0, 0, 7, 0}, none, {1, 2, 3, 4, 5, 7, 8, 9, 18}},
-        {"settings 1103 and 1108",
-         {0, 0, 6, 0, 0, 0, 0},
-         {false, true, true},
+        {"settings 1103 and 1108", {0, 0, 6, 0, 0, 0, 0}, {false, true, true},
          {1, 2, 3, 4, 5, 7, 8, 9, 19, 20}},
     };
     for (const VisibleCase& c : cases) {
@@ -215,7 +144,7 @@ TEST_F(CDlgMainTest, OpeningShowsTheDevicePagesAndLoadsPageOneOnce) {
     EXPECT_EQ(g_gets, 1);
     EXPECT_EQ(TheHostRecord().lastGetCommand, MDVR_CMD_GET_ALL);
     EXPECT_EQ(Driver(kFirstPageTemplate).Text(kMaxSpeedEdit), L"80");
-    EXPECT_EQ(m_main->Page(2), nullptr);  // made on first selection only
+    EXPECT_EQ(m_main->Page(4), nullptr);  // made on first selection only
     EXPECT_EQ(m_driver.Check(CDlgMain::kSelectAllId), 1);
 }
 
@@ -225,14 +154,15 @@ TEST_F(CDlgMainTest, RefreshHidingTheCurrentPageReloadsPageOne) {
     m_driver.Click(kCmd + 18);  // offered for this model, made on its first selection
     EXPECT_EQ(m_main->CurrentCommand(), kCmd + 18);
     EXPECT_NE(m_main->Page(18), nullptr);
-    m_driver.Click(kCmd + 2);
-    ASSERT_NE(Speed(), nullptr);
+    m_driver.Click(kCmd + 4);
 
     TheDeviceProfile().modelCode = 0;
-    m_main->RefreshPages();  // page 2 stays offered: reloaded with force, profile applied
-    EXPECT_EQ(m_main->CurrentCommand(), kCmd + 2);
+    TheDeviceProfile().devSubType = 29;
+    m_main->RefreshPages();  // page 4 stays offered: reloaded with force, profile applied
+    EXPECT_EQ(m_main->CurrentCommand(), kCmd + 4);
     EXPECT_EQ(g_gets, 2);
-    EXPECT_EQ(Speed()->m_profileApplied, 1);
+    Driver(kCarTemplate).Type(CDlgCarSetup::kOdometerId, L"1");  // sub-type 29 keeps its odometer
+    EXPECT_EQ(Driver(kCarTemplate).Text(CDlgCarSetup::kOdometerId), L"");
     EXPECT_FALSE(m_driver.Visible(kCmd + 18));
 
     TheDeviceProfile().modelCode = 10;
@@ -242,8 +172,8 @@ TEST_F(CDlgMainTest, RefreshHidingTheCurrentPageReloadsPageOne) {
     m_main->RefreshPages();
     EXPECT_EQ(m_main->CurrentCommand(), kCmd + 1);
     EXPECT_TRUE(Driver(kFirstPageTemplate).View()->IsWindowVisible());
-    EXPECT_FALSE(Driver(SpeedPage::kTemplateId).View()->IsWindowVisible());
-    EXPECT_NE(Speed(), nullptr);  // a hidden page keeps its object
+    EXPECT_FALSE(Driver(kCarTemplate).View()->IsWindowVisible());
+    EXPECT_NE(m_main->Page(4), nullptr);  // a hidden page keeps its object
 }
 
 // --- the shared cache seen from two pages ---
@@ -251,20 +181,19 @@ TEST_F(CDlgMainTest, RefreshHidingTheCurrentPageReloadsPageOne) {
 TEST_F(CDlgMainTest, SecondPageTakesTheCachedListOnceWithoutAskingTheHost) {
     Open();
     const std::wstring log = Log();
-    m_driver.Click(kCmd + 2);
-    ASSERT_NE(Speed(), nullptr);
+    m_driver.Click(kCmd + 4);
     EXPECT_EQ(g_gets, 1);
-    EXPECT_EQ(Driver(SpeedPage::kTemplateId).Text(SpeedPage::kEditId), L"80");
-    const int parsed = Speed()->m_parsed;
+    EXPECT_EQ(CarSpeed(), L"80");
     EXPECT_EQ(Log(), log) << "no entries for a load from the cache";
 
-    m_driver.Click(kCmd + 2);  // current page again: nothing new in the cache
-    EXPECT_EQ(Speed()->m_parsed, parsed);
+    Driver(kCarTemplate).View()->SetText(kCarSpeedEdit, L"70");
+    m_driver.Click(kCmd + 4);  // current page again: nothing new in the cache to read
+    EXPECT_EQ(CarSpeed(), L"70");
 
     TheHostRecord().fetchReply = {1, 0, 0, 0, 0x55, 4, 0, 0, 0, 90};
     m_driver.Click(CDlgMain::kGetId);
     EXPECT_EQ(g_gets, 2);
-    EXPECT_EQ(Driver(SpeedPage::kTemplateId).Text(SpeedPage::kEditId), L"90");
+    EXPECT_EQ(CarSpeed(), L"90");
     m_driver.Click(kCmd + 1);  // page 1 takes the newer list from the cache
     EXPECT_EQ(g_gets, 2);
     EXPECT_EQ(Driver(kFirstPageTemplate).Text(kMaxSpeedEdit), L"90");
@@ -272,43 +201,45 @@ TEST_F(CDlgMainTest, SecondPageTakesTheCachedListOnceWithoutAskingTheHost) {
 
 TEST_F(CDlgMainTest, GetThisPageAsksForThePageIdsOnly) {
     Open();
-    m_driver.Click(kCmd + 2);
+    m_driver.Click(kCmd + 4);
     TheHostRecord().fetchReply = {1, 0, 0, 0, 0x55, 4, 0, 0, 0, 60};
     m_driver.Click(CDlgMain::kGetPageId);
     EXPECT_EQ(TheHostRecord().lastGetCommand, MDVR_CMD_QUERY);
-    EXPECT_EQ(TheHostRecord().lastQuery, (Bytes{1, 0, 0, 0, 0x55}));
-    EXPECT_FALSE(Speed()->IsQuerySpecific());
-    EXPECT_EQ(Driver(SpeedPage::kTemplateId).Text(SpeedPage::kEditId), L"60");
-    EXPECT_EQ(Log().substr(Log().find(L"\r\n") + 2, 15), L"获得参数[终端设置]：成功\r\n");
+    EXPECT_EQ(TheHostRecord().lastQuery.size(), 1 + 4 * 20u);
+    EXPECT_FALSE(m_main->Page(4)->IsQuerySpecific());
+    EXPECT_EQ(CarSpeed(), L"60");
+    EXPECT_EQ(Log().substr(Log().find(L"\r\n") + 2, 15), L"获得参数[车辆设置]：成功\r\n");
 }
 
 // --- saving ---
 
 TEST_F(CDlgMainTest, SetSendsTheEditedPageByteForByte) {
     Open();
-    m_driver.Click(kCmd + 2);
-    Speed()->View().SetText(SpeedPage::kEditId, L"805");
+    m_driver.Click(kCmd + 4);
+    m_main->Page(4)->SetAllGroups(false);
+    m_main->Page(4)->SetGroupCheck(0, true);
+    Driver(kCarTemplate).View()->SetText(kCarSpeedEdit, L"261");
     m_driver.Click(CDlgMain::kSetId);
     ASSERT_EQ(TheHostRecord().sets.size(), 1u);
-    EXPECT_EQ(TheHostRecord().sets[0], (Bytes{1, 0, 0, 0, 0x55, 4, 0, 0, 0x03, 0x25}));
-    EXPECT_NE(Log().find(L"设置参数[终端设置]：成功\r\n"), std::wstring::npos);
+    EXPECT_EQ(TheHostRecord().sets[0], (Bytes{1, 0, 0, 0, 0x55, 4, 0, 0, 0x01, 0x05}));
+    EXPECT_NE(Log().find(L"设置参数[车辆设置]：成功\r\n"), std::wstring::npos);
 }
 
 TEST_F(CDlgMainTest, SelectAllUnchecksEveryGroupAndNothingIsSent) {
     Open();
-    m_driver.Click(kCmd + 2);
+    m_driver.Click(kCmd + 4);
     m_driver.Click(CDlgMain::kSelectAllId);
     EXPECT_EQ(m_driver.Check(CDlgMain::kSelectAllId), 0);
-    EXPECT_FALSE(Driver(SpeedPage::kTemplateId).Enabled(SpeedPage::kEditId));
+    EXPECT_FALSE(Driver(kCarTemplate).Enabled(kCarSpeedEdit));
     m_driver.Click(CDlgMain::kSetId);
     EXPECT_TRUE(TheHostRecord().sets.empty());
     ASSERT_FALSE(m_automation.Backend().MsgTips().empty());
-    EXPECT_EQ(m_automation.Backend().MsgTips().back().text, L"请至少勾选一项参数");
-    EXPECT_NE(Log().find(L"设置参数[终端设置]：失败\r\n"), std::wstring::npos);
+    EXPECT_EQ(m_automation.Backend().MsgTips().back().text, L"请至少勾选一项需要设置的参数");
+    EXPECT_NE(Log().find(L"设置参数[车辆设置]：失败\r\n"), std::wstring::npos);
 
     m_driver.Click(kCmd + 1);  // the box follows the page shown
     EXPECT_EQ(m_driver.Check(CDlgMain::kSelectAllId), 1);
-    m_driver.Click(kCmd + 2);
+    m_driver.Click(kCmd + 4);
     EXPECT_EQ(m_driver.Check(CDlgMain::kSelectAllId), 0);
 }
 
@@ -329,16 +260,12 @@ TEST_F(CDlgMainTest, FailedFetchAndAbsentPageReportFailure) {
     g_getResult = 0;
     Open();
     EXPECT_EQ(Log().find(L"获得参数：失败\r\n", 0), Log().find(L"\r\n") + 2);
-    // A page every device is offered but that is not built yet; none left once all are.
-    int absent = 0;
-    for (const PageInfo& page : PageTable()) {
-        if (page.make == nullptr && page.number <= 5) absent = page.number;
-    }
-    if (absent == 0) GTEST_SKIP() << "every always-offered page is built";
-    m_driver.Click(kCmd + absent);
+    m_main.reset();
+    m_factory.Unregister(2);  // a page that fails to create
+    Open();
+    m_driver.Click(kCmd + 2);
     EXPECT_FALSE(m_main->SetParams(false));
-    EXPECT_NE(Log().find(L"设置参数：失败"), std::wstring::npos)
-        << "the page has no title here, so no brackets";
+    EXPECT_NE(Log().find(L"设置参数[终端设置]：失败"), std::wstring::npos);
     EXPECT_TRUE(TheHostRecord().sets.empty());
 }
 
@@ -369,11 +296,11 @@ TEST_F(CDlgMainTest, LayoutPlacesButtonsPagesStatusHintAndRow) {
 
 TEST_F(CDlgMainTest, DestroyRemovesStatusButtonsAndPages) {
     Open();
-    m_driver.Click(kCmd + 2);
+    m_driver.Click(kCmd + 4);
     m_main->Destroy();
     EXPECT_FALSE(Driver(CDlgStatus::kTemplateId).IsValid());
     EXPECT_FALSE(Driver(kFirstPageTemplate).IsValid());
-    EXPECT_FALSE(Driver(SpeedPage::kTemplateId).IsValid());
+    EXPECT_FALSE(Driver(kCarTemplate).IsValid());
     EXPECT_EQ(m_main->Page(1), nullptr);
 }
 

@@ -137,18 +137,6 @@ TEST(RowCodecTest, FixedTextKeepsItsWidth) {
     }
 }
 
-TEST(BcdTimeTest, EncodesHourMinuteSecond) {
-    const ui::DateTime time{2024, 5, 6, 23, 59, 7};
-    uint8_t out[4] = {0xEE, 0xEE, 0xEE, 0xEE};
-    EXPECT_EQ(PutBcdTime(time, std::span(out, 2)), 2u);
-    EXPECT_EQ(out[0], 0x23);
-    EXPECT_EQ(out[1], 0x59);
-    EXPECT_EQ(out[2], 0xEE);
-    EXPECT_EQ(PutBcdTime(time, out), 3u);
-    EXPECT_EQ(out[2], 0x07);
-    EXPECT_EQ(out[3], 0xEE);
-}
-
 TEST_F(PageHelpersTest, DecodedTimesReachThePickerOnlyWhenValid) {
     const ui::DateTime base{2024, 5, 6, 1, 2, 3};
     const ui::DateTime before{2020, 1, 1, 8, 0, 0};

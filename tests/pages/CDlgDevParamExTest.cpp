@@ -7,7 +7,6 @@
 #include <sstream>
 
 #include "host/CLogFile2.h"
-#include "pagebase/CDlgAlarmMask.h"
 #include "pages/CDlgDevParamEx.h"
 #include "pages/PageFixture.h"
 
@@ -35,13 +34,6 @@ TEST_F(DevParamExPage, ListReceivedAndSavedUneditedGoesBackByteForByte) {
     const ui::DateTime validity = m_driver.Time(Page::kValidityId);
     EXPECT_EQ((std::array{validity.year, validity.month, validity.day}), (std::array{2026, 6, 30}));
     EXPECT_EQ(Save(), kFull);
-    const Bytes query = QueryList();
-    ASSERT_EQ(query.size(), 69u);
-    EXPECT_EQ(Bytes(query.begin(), query.begin() + 9), (Bytes{17, 0, 0, 0xF8, 0, 0, 0, 0xF8, 1}));
-    EXPECT_EQ(Bytes(query.end() - 8, query.end()), (Bytes{0, 0, 0xF8, 0x03, 0, 0, 0xF8, 0x04}));
-    uint32_t kind = 0, extra = 0;
-    m_page.GetBatchKind(&kind, &extra);
-    EXPECT_EQ(kind, 0x58u);
 }
 
 // A terminal's bytes that are no date stay as they are until the operator picks one.
@@ -63,11 +55,9 @@ TEST_F(DevParamExPage, ValidityBytesATerminalMaySend) {
     CheckOnly({14});
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Bytes list = {1, 0, 0, 0xFF, 0x11, static_cast<uint8_t>(c.value.size())};
-        list.insert(list.end(), c.value.begin(), c.value.end());
-        Load(list);
+        Load(List({Item(0xFF11, c.value)}));
         EXPECT_EQ(Text(Page::kValidityNoteId).empty(), c.isDate) << Text(Page::kValidityNoteId);
-        EXPECT_EQ(Save(), List({Item(0xFF11, {c.sent[0], c.sent[1], c.sent[2]})}));
+        EXPECT_EQ(Save(), List({Item(0xFF11, c.sent)}));
     }
     EXPECT_NE(Text(Page::kValidityNoteId).find(L"24 12 00"), std::wstring::npos);
     ASSERT_TRUE(m_driver.SetTime(Page::kValidityId, {2027, 1, 15}));
@@ -105,18 +95,6 @@ TEST_F(DevParamExPage, RadioValuesNoButtonStandsFor) {
     EXPECT_EQ(Save(), List({Item(0xFF06, {0}), Item(0xFF10, {1})}));
     m_driver.Click(Page::kDetectionId + 3);
     EXPECT_EQ(Save(), List({Item(0xFF06, {3}), Item(0xFF10, {1})}));
-}
-
-TEST_F(DevParamExPage, PopupBit31KeepsTheSignedForm) {
-    Enter(Page::kFirstMaskId + 2, L"0");
-    m_automation.OnNextModal([](ui::DialogDriver& popup) {
-        popup.ClickRow(CDlgAlarmMask::kListId, 28);
-        popup.Click(CDlgAlarmMask::kOkId);
-    });
-    ASSERT_TRUE(m_driver.Click(Page::kFirstMaskButtonId + 2));
-    EXPECT_EQ(Text(Page::kFirstMaskId + 2), L"-2147483648");
-    CheckOnly({2});
-    EXPECT_EQ(Save(), List({Item(0xF802, {0x80, 0, 0, 0})}));
 }
 
 TEST_F(DevParamExPage, SentListIsLoggedUnderItsCaption) {

@@ -11,14 +11,6 @@ namespace {
 using Page = CDlgMonitorSetup;
 using MonitorPage = PageFixture<CDlgMonitorSetup>;
 
-Bytes TextItem(uint32_t id, const char* text) {
-    Bytes value(text, text + std::char_traits<char>::length(text));
-    Bytes out = Item(id, {});
-    out[4] = static_cast<uint8_t>(value.size());
-    out.insert(out.end(), value.begin(), value.end());
-    return out;
-}
-
 // In send order.
 const Bytes kFull = List({Item(0x45, {0, 0, 0, 1}), Item(0x46, {0, 0, 0x0E, 0x10}),
                           Item(0x47, {0xFF, 0xFF, 0xFF, 0xFF}), TextItem(0x49, "10086"),
@@ -33,31 +25,20 @@ TEST_F(MonitorPage, ListReceivedAndSavedUneditedGoesBackInSendOrder) {
     Load(kFull);
     EXPECT_EQ(m_driver.Check(Page::kAccAnswerId), 1);
     EXPECT_EQ(Save(), kFull);
-    const Bytes query = QueryList();
-    ASSERT_EQ(query.size(), 61u);
-    EXPECT_EQ(query[4 * 4], 0x48);  // listen-in number asked before the SMS number
 }
 
 TEST_F(MonitorPage, TerminalValuesThePageCannotShow) {
-    struct Case {
-        const char* what;
-        Bytes item;
-        int group;
-        Bytes sent;
-    } cases[] = {
-        {"an unknown answer strategy goes back as it came", Item(0x45, {0, 0, 0, 2}), 0,
-         List({Item(0x45, {0, 0, 0, 2})})},
-        {"a quality outside 1 to 10 clears the selection", Item(0x70, {0, 0, 0, 11}), 5,
-         List({Item(0x70, {0, 0, 0, 0})})},
-        {"a short quality item reads as its one byte", Item(0x70, {4}), 5,
-         List({Item(0x70, {0, 0, 0, 4})})},
+    const LoadCase cases[] = {
+        {"an unknown answer strategy goes back as it came", List({Item(0x45, {0, 0, 0, 2})}), {},
+         {}, {}, {0}},
+        {"a quality outside 1 to 10 clears the selection", List({Item(0x70, {0, 0, 0, 11})}), {},
+         {}, List({Item(0x70, {0, 0, 0, 0})}), {5}},
+        {"a short quality item reads as its one byte", List({Item(0x70, {4})}), {}, {},
+         List({Item(0x70, {0, 0, 0, 4})}), {5}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const LoadCase& c : cases) {
         Load(List({Item(0x45, {0, 0, 0, 0}), Item(0x70, {0, 0, 0, 5})}));
-        Load(List({c.item}));
-        CheckOnly({c.group});
-        EXPECT_EQ(Save(), c.sent);
+        RunLoadCase(c);
     }
     EXPECT_EQ(m_driver.Check(Page::kAutoAnswerId), 1);  // strategy 2 left the radios alone
 }
@@ -79,10 +60,7 @@ TEST_F(MonitorPage, OperatorEdits) {
     };
     for (const EditCase& c : cases) {
         RunEditCase(c);
-        if (c.tip != nullptr) {
-            EXPECT_EQ(LastTip().rfind(c.tip, 0), 0u) << c.what << LastTip();  // the field first
-            EXPECT_EQ(m_page.View().FocusedId(), c.edit) << c.what;
-        }
+        EXPECT_TRUE(c.tip == nullptr || LastTip().starts_with(c.tip)) << LastTip();
     }
 }
 

@@ -2,10 +2,8 @@
 // them and an operator edits them.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <string>
-#include <vector>
 
 #include "pages/CDlgSbChuan.h"
 #include "pages/PageFixture.h"
@@ -14,7 +12,6 @@
 namespace mdvr::test {
 namespace {
 
-using IdentityPage = PageFixture<CDlgSbChuan>;
 using Mac = std::array<std::wstring, 6>;
 
 constexpr int kMac0 = CDlgSbChuan::kFirstMacId;
@@ -22,17 +19,12 @@ constexpr int kMaker = CDlgSbChuan::kManufacturerId;
 constexpr int kModel = CDlgSbChuan::kModelId;
 constexpr int kMacBox = 0, kMakerBox = 1, kModelBox = 2;
 
-class IdentityTest : public IdentityPage {
+class IdentityTest : public PageFixture<CDlgSbChuan> {
   protected:
     Mac MacShown() const {
         Mac shown;
         for (size_t i = 0; i < shown.size(); ++i) shown[i] = Text(kMac0 + static_cast<int>(i));
         return shown;
-    }
-    void SetMac(const Mac& bytes) {
-        for (size_t i = 0; i < bytes.size(); ++i) {
-            m_page.View().SetText(kMac0 + static_cast<int>(i), bytes[i]);
-        }
     }
     // Keys go where the focus is, as on a keyboard.
     void TypeAtFocus(std::wstring_view keys) {
@@ -40,165 +32,78 @@ class IdentityTest : public IdentityPage {
     }
 };
 
-TEST_F(IdentityTest, ReceivedListGoesBackUnedited) {
-    const Bytes mac = Item(0xFF00, {0x00, 0x1E, 0x4C, 0xA1, 0x00, 0x01});
-    const Bytes maker = Item(0xFF01, {'4', '4', '0', '1', '0', '3', '1'});
-    const Bytes model = Item(
-        0xFF02, {'M', 'D', 'V', 'R', '4', 'C', '1', '0', '7', '8', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-    Load(List({mac, maker, model}));
-    EXPECT_EQ(MacShown(), (Mac{L"00", L"1E", L"4C", L"A1", L"00", L"01"}));
-    EXPECT_EQ(Text(kMaker), L"4401031");  // seven bytes fill the field: no terminator needed
-    EXPECT_EQ(Text(kModel), L"MDVR4C1078");
-    const Bytes saved = Save();
-    EXPECT_EQ(saved, List({mac, maker, model}));
-    EXPECT_EQ(saved.size(), 1u + 11 + 12 + 25);
-    EXPECT_EQ(QueryList(), (Bytes{3, 0, 0, 0xFF, 0x00, 0, 0, 0xFF, 0x01, 0, 0, 0xFF, 0x02}));
-}
-
 TEST_F(IdentityTest, TerminalValuesOfOddLengths) {
     ASSERT_TRUE(SetAnsiCharset("GBK"));
-    struct Case {
-        const char* what;
-        Bytes item;
-        int edit;
-        const wchar_t* shown;
-    } cases[] = {
-        {"a short MAC fills the last bytes", Item(0xFF00, {0xAA, 0xBB, 0xCC, 0xDD}), kMac0 + 1,
-         L"00"},
-        {"... the first of them", Item(0xFF00, {0xAA, 0xBB, 0xCC, 0xDD}), kMac0 + 2, L"AA"},
-        {"a long MAC gives its first six bytes", Item(0xFF00, {1, 2, 3, 4, 5, 0xF6, 7, 8}),
-         kMac0 + 5, L"F6"},
-        {"a one-byte MAC is its last byte", Item(0xFF00, {0x7F}), kMac0 + 5, L"7F"},
+    const Bytes model = Item(
+        0xFF02, {'M', 'D', 'V', 'R', '4', 'C', '1', '0', '7', '8', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    const Bytes earlier = List({Item(0xFF00, {9, 9, 9, 9, 9, 9}), Item(0xFF01, {'7', '0', '1'})});
+    const LoadCase cases[] = {
+        {"seven bytes fill the ID: no terminator needed",
+         List({Item(0xFF00, {0x00, 0x1E, 0x4C, 0xA1, 0x00, 0x01}),
+               Item(0xFF01, {'4', '4', '0', '1', '0', '3', '1'}), model}),
+         {{kMac0 + 1, L"1E"}, {kMac0 + 3, L"A1"}, {kMaker, L"4401031"}, {kModel, L"MDVR4C1078"}}},
+        {"earlier values", earlier, {}, {}, List({Item(0xFF00, {9, 9, 9, 9, 9, 9})}), {kMacBox}},
+        {"a short MAC fills the last bytes", List({Item(0xFF00, {0xAA, 0xBB, 0xCC, 0xDD})}),
+         {{kMac0 + 1, L"00"}, {kMac0 + 2, L"AA"}, {kMac0 + 5, L"DD"}}, {},
+         List({Item(0xFF00, {0, 0, 0xAA, 0xBB, 0xCC, 0xDD})})},
+        {"a long MAC gives its first six bytes", List({Item(0xFF00, {1, 2, 3, 4, 5, 0xF6, 7, 8})}),
+         {{kMac0 + 5, L"F6"}}, {}, List({Item(0xFF00, {1, 2, 3, 4, 5, 0xF6})})},
+        {"a one-byte MAC is its last byte", List({Item(0xFF00, {0x7F})}), {{kMac0 + 5, L"7F"}},
+         {}, List({Item(0xFF00, {0, 0, 0, 0, 0, 0x7F})})},
         {"an over-long ID is cut at seven bytes",
-         Item(0xFF01, {'1', '2', '3', '4', '5', '6', '7', '8', '9'}), kMaker, L"1234567"},
-        {"a zero ends the model", Item(0xFF02, {'A', 'B', 0, 'C', 'D'}), kModel, L"AB"},
-        {"a model in GBK", Item(0xFF02, {0xB9, 0xFA, 0xB1, 0xEA, 'A', '1'}), kModel, L"国标A1"},
+         List({Item(0xFF01, {'1', '2', '3', '4', '5', '6', '7', '8', '9'})}),
+         {{kMaker, L"1234567"}}, {}, List({Item(0xFF01, {'1', '2', '3', '4', '5', '6', '7'})}),
+         {kMakerBox}},
+        {"a shorter ID replaces the whole field", List({Item(0xFF01, {'8', '8'})}),
+         {{kMaker, L"88"}}, {}, List({Item(0xFF01, {'8', '8', 0, 0, 0, 0, 0})})},
+        {"a zero ends the model", List({Item(0xFF02, {'A', 'B', 0, 'C', 'D'})}),
+         {{kModel, L"AB"}}, {}, List({Item(0xFF02, {'A', 'B', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                                    0, 0, 0, 0, 0, 0, 0})}), {kModelBox}},
+        {"a model in GBK shows, but only letters and digits go back",
+         List({Item(0xFF02, {0xB9, 0xFA, 0xB1, 0xEA, 'A', '1'})}), {{kModel, L"国标A1"}}, {},
+         Bytes{}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        Load(List(
-            {Item(0xFF00, {9, 9, 9, 9, 9, 9}), Item(0xFF01, {'7', '0', '1', '1', '1', '0', '1'})}));
-        Load(List({c.item}));
-        EXPECT_EQ(Text(c.edit), c.shown);
-    }
-    // A shorter value replaces the whole field: nothing of an earlier device's ID remains.
-    Load(List({Item(0xFF01, {'8', '8'})}));
-    EXPECT_EQ(Text(kMaker), L"88");
+    RunLoadCase(cases[0]);
+    m_page.SetAllGroups(true);
+    EXPECT_EQ(Save(), cases[0].list);
+    for (const LoadCase& c : std::span(cases).subspan(1)) RunLoadCase(c);
 }
 
 TEST_F(IdentityTest, SavedBytesAndRefusals) {
-    const Mac good{L"00", L"1A", L"2B", L"3C", L"4D", L"5E"};
-    const Bytes goodMac = Item(0xFF00, {0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E});
     const std::wstring badMac = L"MAC地址：输入的值无效或超出范围";
-    struct Case {
-        const char* what;
-        std::vector<int> boxes;
-        Mac mac;
-        const wchar_t* maker;
-        const wchar_t* model;
-        Bytes sent;  // empty: refused
-        std::wstring tip;
-        int focus;
-    } cases[] = {
-        {"the MAC alone", {kMacBox}, good, L"", L"", List({goodMac}), L"", 0},
-        {"a single digit is the byte's low digit",
-         {kMacBox},
-         {L"A", L"1A", L"2B", L"3C", L"4D", L"5E"},
-         L"",
-         L"",
-         List({Item(0xFF00, {0x0A, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E})}),
-         L"",
-         0},
-        {"a minus sign",
-         {kMacBox},
-         {L"00", L"1A", L"-1", L"3C", L"4D", L"5E"},
-         L"",
-         L"",
-         {},
-         badMac,
-         kMac0 + 2},
-        {"letters past F",
-         {kMacBox},
-         {L"00", L"1A", L"2B", L"ZZ", L"4D", L"5E"},
-         L"",
-         L"",
-         {},
-         badMac,
-         kMac0 + 3},
-        {"an emptied byte",
-         {kMacBox},
-         {L"00", L"1A", L"2B", L"3C", L"4D", L""},
-         L"",
-         L"",
-         {},
-         badMac,
-         kMac0 + 5},
-        {"a short ID is zero-padded",
-         {kMakerBox},
-         good,
-         L"ABC",
-         L"",
-         List({Item(0xFF01, {'A', 'B', 'C', 0, 0, 0, 0})}),
-         L"",
-         0},
-        {"an ID with a dash",
-         {kMakerBox},
-         good,
-         L"12-45",
-         L"",
-         {},
-         L"扩展制造商ID：输入的值无效或超出范围",
-         kMaker},
-        {"an empty model clears it",
-         {kModelBox},
-         good,
-         L"",
-         L"",
+    const EditCase cases[] = {
+        {"the MAC as shown", kMacBox, kMac0, L"00",
+         List({Item(0xFF00, {0, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E})}), nullptr},
+        {"a single digit is the byte's low digit", kMacBox, kMac0, L"A",
+         List({Item(0xFF00, {0x0A, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E})}), nullptr},
+        {"a minus sign", kMacBox, kMac0 + 2, L"-1", {}, badMac.c_str()},
+        {"letters past F", kMacBox, kMac0 + 3, L"ZZ", {}, badMac.c_str()},
+        {"an emptied byte", kMacBox, kMac0 + 5, L"", {}, badMac.c_str()},
+        {"a short ID is zero-padded", kMakerBox, kMaker, L"ABC",
+         List({Item(0xFF01, {'A', 'B', 'C', 0, 0, 0, 0})}), nullptr},
+        {"an ID with a dash", kMakerBox, kMaker, L"12-45", {}, L"扩展制造商ID：输入的值无效或超出范围"},
+        {"an empty model clears it", kModelBox, kModel, L"",
          List({Item(0xFF02, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})}),
-         L"",
-         0},
-        {"a full model has no terminator",
-         {kModelBox},
-         good,
-         L"",
-         L"ABCDEFGHIJ0123456789",
+         nullptr},
+        {"a full model has no terminator", kModelBox, kModel, L"ABCDEFGHIJ0123456789",
          List({Item(0xFF02, {'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H', 'I', 'J',
-                             '0', '1', '2', '3', '4', '5', '6', '7', '8', '9'})}),
-         L"",
-         0},
-        {"a model with a blank",
-         {kModelBox},
-         good,
-         L"",
-         L"MDVR 1078",
-         {},
-         L"扩展终端型号：输入的值无效或超出范围",
-         kModel},
-        {"the first failing field names itself",
-         {kMacBox, kModelBox},
-         {L"00", L"G1", L"2B", L"3C", L"4D", L"5E"},
-         L"",
-         L"国标",
-         {},
-         badMac,
-         kMac0 + 1},
-        {"no box checked", {}, good, L"1", L"A", {}, L"请至少勾选一项需要设置的参数", 0},
+                             '0', '1', '2', '3', '4', '5', '6', '7', '8', '9'})}), nullptr},
+        {"a model with a blank", kModelBox, kModel, L"MDVR 1078", {}, L"扩展终端型号：输入的值无效或超出范围"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        m_tips.Clear();
+    const Mac good{L"00", L"1A", L"2B", L"3C", L"4D", L"5E"};
+    for (const EditCase& c : cases) {
         m_page.View().SetFocus(CDlgCfgBase::kFirstGroupId);  // away from the fields
-        SetMac(c.mac);
-        m_page.View().SetText(kMaker, c.maker);
-        m_page.View().SetText(kModel, c.model);
-        m_page.SetAllGroups(false);
-        for (int box : c.boxes) m_driver.Click(CDlgCfgBase::kFirstGroupId + box);
-        EXPECT_EQ(Save(), c.sent);
-        EXPECT_EQ(LastTip(), c.tip);
-        if (c.focus != 0) {
-            EXPECT_TRUE(m_driver.Focused(c.focus));
+        for (size_t i = 0; i < good.size(); ++i) {
+            m_page.View().SetText(kMac0 + static_cast<int>(i), good[i]);
         }
+        RunEditCase(c);
     }
+    // The first failing field in box order names itself.
+    CheckOnly({kMacBox, kModelBox});
+    m_page.View().SetText(kMac0 + 1, L"G1");
+    m_page.View().SetText(kModel, L"国标");
+    ExpectSave({}, badMac.c_str());
+    EXPECT_TRUE(m_driver.Focused(kMac0 + 1));
 }
 
 TEST_F(IdentityTest, TypingTheAddress) {
@@ -217,29 +122,15 @@ TEST_F(IdentityTest, TypingTheAddress) {
     m_driver.Focus(kMac0);
     Load(List({Item(0xFF00, {1, 2, 3, 4, 5, 6})}));
     EXPECT_TRUE(m_driver.Focused(kMac0));
-    CheckOnly({kMacBox});
-    EXPECT_EQ(Save(), List({Item(0xFF00, {1, 2, 3, 4, 5, 6})}));
 }
 
 TEST_F(IdentityTest, BoxesSwitchTheirOwnFields) {
-    struct Case {
-        int box;
-        std::vector<int> members;
-    } cases[] = {
-        {kMacBox, {kMac0, kMac0 + 1, kMac0 + 2, kMac0 + 3, kMac0 + 4, kMac0 + 5}},
-        {kMakerBox, {kMaker}},
-        {kModelBox, {kModel}},
+    const EnableCase cases[] = {
+        {"MAC box", {CDlgCfgBase::kFirstGroupId + kMacBox}, {-kMac0, -(kMac0 + 5), kMaker, kModel}},
+        {"ID box", {CDlgCfgBase::kFirstGroupId + kMakerBox}, {-kMac0, -kMaker, kModel}},
+        {"model box", {CDlgCfgBase::kFirstGroupId + kModelBox}, {-kMac0, -kMaker, -kModel}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.box);
-        m_page.SetAllGroups(true);
-        m_driver.Click(CDlgCfgBase::kFirstGroupId + c.box);
-        for (int id : {kMac0, kMac0 + 5, kMaker, kModel}) {
-            const bool member =
-                std::find(c.members.begin(), c.members.end(), id) != c.members.end();
-            EXPECT_EQ(m_driver.Enabled(id), !member) << id;
-        }
-    }
+    for (const EnableCase& c : cases) RunEnableCase(c);
 }
 
 }  // namespace

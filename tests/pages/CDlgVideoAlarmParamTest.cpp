@@ -14,19 +14,11 @@ using Page = CDlgVideoAlarmParam;
 Bytes Wake(std::initializer_list<uint8_t> head) {
     Bytes value(head);
     value.resize(Page::kWakeBytes);
-    Bytes item{0, 0, 0, 0x7C, static_cast<uint8_t>(value.size())};
-    item.insert(item.end(), value.begin(), value.end());
-    return item;
-}
-
-Bytes OneItem(const Bytes& item) {
-    Bytes list{1};
-    list.insert(list.end(), item.begin(), item.end());
-    return list;
+    return Item(0x7C, value);
 }
 
 TEST_F(AlarmPage, RecordShowsItsFieldsAndRefusesOverlappingPeriods) {
-    Load(OneItem(Wake({0x07, 0x07, 0x7F, 0x03, 0x08, 0x00, 0x12, 0x00, 0x11, 0x30, 0x13, 0x00})));
+    Load(List({Wake({0x07, 0x07, 0x7F, 0x03, 0x08, 0x00, 0x12, 0x00, 0x11, 0x30, 0x13, 0x00})}));
     for (int box : {4033, 4034, 4035, 4032, 4036, 4037, 4208, 4214, 4215, 4216}) {
         EXPECT_EQ(m_driver.Check(box), 1) << box;
     }
@@ -50,8 +42,8 @@ TEST_F(AlarmPage, PeriodOverlapRules) {
          L"时间段1与时间段2重叠"},
         {"a later period inside an earlier one is not tested",
          Wake({0x02, 0, 0, 0x03, 0x22, 0x00, 0x02, 0x00, 0x23, 0x00, 0x23, 0x30}), L""},
-        {"identical periods", Wake({0x02, 0, 0, 0x03, 0x08, 0x00, 0x09, 0x00, 0x08, 0x00, 0x09, 0x00}),
-         L""},
+        {"identical periods",
+         Wake({0x02, 0, 0, 0x03, 0x08, 0x00, 0x09, 0x00, 0x08, 0x00, 0x09, 0x00}), L""},
         {"a disabled period takes no part",
          Wake({0x02, 0, 0, 0x01, 0x08, 0x00, 0x12, 0x00, 0x09, 0x00, 0x10, 0x00}), L""},
         {"only the last overlap is named",
@@ -62,7 +54,7 @@ TEST_F(AlarmPage, PeriodOverlapRules) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         m_tips.Clear();
-        Load(OneItem(c.wake));
+        Load(List({c.wake}));
         CheckOnly({2});
         EXPECT_EQ(Save().empty(), c.tip[0] != L'\0');
         EXPECT_EQ(LastTip(), c.tip);
@@ -70,9 +62,9 @@ TEST_F(AlarmPage, PeriodOverlapRules) {
 }
 
 TEST_F(AlarmPage, UncheckedWakeGroupSkipsTheOverlapTest) {
-    Load(OneItem(Wake({0x02, 0, 0, 0x03, 0x08, 0x00, 0x12, 0x00, 0x11, 0x30, 0x13, 0x00})));
-    CheckOnly({1});
-    EXPECT_EQ(Save(), List({Item(0x7B, {0, 0})}));
+    RunLoadCase({"overlapping periods", List({Wake({0x02, 0, 0, 0x03, 0x08, 0x00, 0x12, 0x00,
+                                                      0x11, 0x30, 0x13, 0x00})}),
+                 {}, {}, List({Item(0x7B, {0, 0})}), {1}});
 }
 
 TEST_F(AlarmPage, TerminalBytesWithoutControlsGoBackUnchanged) {
@@ -87,26 +79,20 @@ TEST_F(AlarmPage, TerminalBytesWithoutControlsGoBackUnchanged) {
 }
 
 TEST_F(AlarmPage, WakeUpEnablingRules) {
-    Load(OneItem(Wake({0x00})));
+    Load(List({Wake({0x00})}));
     CheckOnly({2});
-    EXPECT_FALSE(m_driver.Enabled(4032));
-    EXPECT_FALSE(m_driver.Enabled(4208));
-    m_driver.Click(Page::kConditionWakeId);
-    EXPECT_TRUE(m_driver.Enabled(4032));
-    m_driver.Click(Page::kTimedWakeId);
-    EXPECT_TRUE(m_driver.Enabled(4208));
-    EXPECT_FALSE(m_driver.Enabled(Page::kFirstStartId));
-    m_driver.Click(Page::kFirstPeriodId);
-    EXPECT_TRUE(m_driver.Enabled(Page::kFirstStartId));
-    m_driver.Click(Page::kEveryDayId);
-    m_driver.Click(Page::kEveryDayId);  // every day cleared: the days lock
-    EXPECT_FALSE(m_driver.Enabled(4208));
-    m_driver.Click(CDlgCfgBase::kFirstGroupId + 2);
-    EXPECT_FALSE(m_driver.Enabled(4032));
-    EXPECT_FALSE(m_driver.Enabled(Page::kFirstStartId));
+    const EnableCase cases[] = {
+        {"no wake mode", {}, {-4032, -4208}},
+        {"condition wake-up", {Page::kConditionWakeId}, {4032}},
+        {"timed wake-up", {Page::kTimedWakeId}, {4208, -Page::kFirstStartId}},
+        {"first period", {Page::kFirstPeriodId}, {Page::kFirstStartId}},
+        {"every day cleared: the days lock", {Page::kEveryDayId, Page::kEveryDayId}, {-4208}},
+        {"group off", {CDlgCfgBase::kFirstGroupId + 2}, {-4032, -Page::kFirstStartId}},
+    };
+    for (const EnableCase& c : cases) RunEnableCase(c);
 }
 
-TEST_F(AlarmPage, OperatorEditsAndQuery) {
+TEST_F(AlarmPage, OperatorEdits) {
     CheckOnly({0, 1, 2});
     Enter(Page::kMaskId, L"4294967295");
     Enter(Page::kPassengersId, L"300");
@@ -117,15 +103,10 @@ TEST_F(AlarmPage, OperatorEditsAndQuery) {
     m_driver.SetTime(Page::kFirstEndId, {2026, 1, 1, 18, 45, 0});
     Bytes wake = Wake({0x02, 0, 0, 0x01, 0x07, 0x05, 0x18, 0x45});
     EXPECT_EQ(Save(), List({Item(0x7A, {0xFF, 0xFF, 0xFF, 0xFF}), Item(0x7B, {44, 0}), wake}));
-    EXPECT_EQ(QueryList(), (Bytes{3, 0, 0, 0, 0x7A, 0, 0, 0, 0x7B, 0, 0, 0, 0x7C}));
-    uint32_t kind = 0;
+    uint32_t kind = 7;
     uint32_t extra = 0;
     m_page.GetBatchKind(&kind, &extra);
-    EXPECT_EQ(kind, 0u);
-    TheDeviceProfile().protocolType = 3;
-    TheDeviceProfile().devType = 6;
-    m_page.GetBatchKind(&kind, &extra);
-    EXPECT_EQ(kind, 0x45u);
+    EXPECT_EQ(kind, 7u);  // no kind but on the JT/T 1078 variant
 }
 
 TEST_F(AlarmPage, MaskPopupFollowsTheGroupAndWritesBack) {

@@ -11,11 +11,10 @@ using CarPage = PageFixture<CDlgCarSetup>;
 constexpr int kBox0 = CDlgCfgBase::kFirstGroupId;
 
 Bytes U32(uint32_t id, uint32_t v) {
-    return Item(id, {static_cast<uint8_t>(v >> 24), static_cast<uint8_t>(v >> 16),
-                     static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v)});
+    return NumberItem(id, v);
 }
 Bytes U16(uint32_t id, uint32_t v) {
-    return Item(id, {static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v)});
+    return NumberItem(id, v, 2);
 }
 
 TEST_F(CarPage, TerminalOrderInSendOrderOut) {
@@ -34,64 +33,35 @@ TEST_F(CarPage, TerminalOrderInSendOrderOut) {
     Load(received);
     EXPECT_EQ(m_page.View().GetCheck(CDlgCarSetup::kStrategyId + 2), 1);
     EXPECT_EQ(Save(), sent);
-
-    Bytes query{20};
-    for (uint8_t id : std::initializer_list<uint8_t>{0x55, 0x56, 0x80, 0x57, 0x58, 0x59, 0x20, 0x21, 0x5A, 0x27,
-                        0x28, 0x29, 0x22, 0x5B, 0x5C, 0x2C, 0x2D, 0x2E, 0x2F, 0x30}) {
-        query.insert(query.end(), {0, 0, 0, id});
-    }
-    EXPECT_EQ(QueryList(), query);
 }
 
 TEST_F(CarPage, OperatorEditsAndTheirMessages) {
-    struct Case {
-        int box;
-        int edit;
-        const wchar_t* typed;
-        Bytes sent;  // nothing: refused
-        const wchar_t* tip;
-    } cases[] = {
-        {0, CDlgCarSetup::kMaxSpeedId, L"300", List({U32(0x55, 300)}), L""},
-        {0, CDlgCarSetup::kMaxSpeedId, L"301", {}, L"最高速度：输入的值无效或超出范围"},
-        {17, CDlgCarSetup::kAngleId, L"179", List({U32(0x30, 179)}), L""},
-        {17, CDlgCarSetup::kAngleId, L"180", {}, L"拐点补传角度：输入的值无效或超出范围"},
-        {13, 4413, L"", List({}), L""},  // an empty interval is left out, not refused
-        {19, CDlgCarSetup::kFatigueMarginId, L"70000", List({U16(0x5C, 70000 & 0xFFFF)}), L""},
-        {18, CDlgCarSetup::kOverspeedMarginId, L"0", List({U16(0x5B, 0)}), L""},
+    const EditCase cases[] = {
+        {"top speed 300", 0, CDlgCarSetup::kMaxSpeedId, L"300", List({U32(0x55, 300)}), nullptr},
+        {"top speed 301", 0, CDlgCarSetup::kMaxSpeedId, L"301", {},
+         L"最高速度：输入的值无效或超出范围"},
+        {"angle 179", 17, CDlgCarSetup::kAngleId, L"179", List({U32(0x30, 179)}), nullptr},
+        {"angle 180", 17, CDlgCarSetup::kAngleId, L"180", {}, L"拐点补传角度：输入的值无效或超出范围"},
+        {"an empty interval is left out, not refused", 13, 4413, L"", List({}), nullptr},
+        {"a margin keeps its low 16 bits", 19, CDlgCarSetup::kFatigueMarginId, L"70000",
+         List({U16(0x5C, 70000 & 0xFFFF)}), nullptr},
+        {"a margin of 0", 18, CDlgCarSetup::kOverspeedMarginId, L"0", List({U16(0x5B, 0)}),
+         nullptr},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(std::wstring(c.typed)));
-        m_tips.Clear();
-        TheHostRecord().sets.clear();
-        CheckOnly({c.box});
-        Enter(c.edit, c.typed);
-        EXPECT_EQ(Save(), c.sent);
-        EXPECT_EQ(LastTip(), c.tip);
-        if (*c.tip != L'\0') {
-            EXPECT_TRUE(m_driver.Focused(c.edit));
-        }
-    }
+    for (const EditCase& c : cases) RunEditCase(c);
 }
 
 TEST_F(CarPage, ReportingRadiosSendAllOnesWithoutAButton) {
-    struct Case {
-        const char* what;
-        Bytes list;
-        Bytes sent;
-    } cases[] = {
-        {"never reported", List({}), List({U32(0x20, 0xFFFFFFFF), U32(0x21, 0xFFFFFFFF)})},
-        {"reported", List({U32(0x20, 1), U32(0x21, 0)}), List({U32(0x20, 1), U32(0x21, 0)})},
-        {"a later load without them keeps them", List({U32(0x55, 80)}),
-         List({U32(0x20, 1), U32(0x21, 0)})},
-        {"a value no button stands for", List({U32(0x20, 7), Item(0x21, {1})}),
-         List({U32(0x20, 0xFFFFFFFF), U32(0x21, 1)})},
+    const LoadCase cases[] = {
+        {"never reported", List({}), {}, {}, List({U32(0x20, 0xFFFFFFFF), U32(0x21, 0xFFFFFFFF)}),
+         {7, 8}},
+        {"reported", List({U32(0x20, 1), U32(0x21, 0)}), {}, {}, {}, {7, 8}},
+        {"a later load without them keeps them", List({U32(0x55, 80)}), {}, {},
+         List({U32(0x20, 1), U32(0x21, 0)}), {7, 8}},
+        {"a value no button stands for", List({U32(0x20, 7), Item(0x21, {1})}), {}, {},
+         List({U32(0x20, 0xFFFFFFFF), U32(0x21, 1)}), {7, 8}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        Load(c.list);
-        CheckOnly({7, 8});
-        EXPECT_EQ(Save(), c.sent);
-    }
+    for (const LoadCase& c : cases) RunLoadCase(c);
 }
 
 TEST_F(CarPage, MarginBoxesFollowOnlyTheFirstLoad) {

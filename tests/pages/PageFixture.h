@@ -1,8 +1,13 @@
 #pragma once
 // The fixture every page test uses: one page of type Page created on the headless backend with
 // the shipped Chinese language file, a terminal list to load, recorded saves and message tips.
+#include <cstdlib>
 #include <filesystem>
-#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "pages/PageTestHost.h"
 #include "protocol/DeviceProfile.h"
@@ -11,7 +16,8 @@
 namespace mdvr::test {
 
 // One operator edit: only group checked, edit holding text; the save sends sent (empty: refused)
-// and, with a tip, shows one message tip holding it.
+// and, with a tip, shows one message tip holding it and puts the focus on the edit (without,
+// no tip at all).
 struct EditCase {
     const char* what;
     int group;
@@ -21,14 +27,32 @@ struct EditCase {
     const wchar_t* tip;
 };
 
+// A list the terminal reports: the texts its controls then show, the buttons then checked (a
+// negative ID: clear), and what a save sends with only groups checked (none named: the boxes as
+// they are). sent empty: refused; none: the list itself, byte for byte.
+struct LoadCase {
+    const char* what;
+    Bytes list;
+    std::vector<std::pair<int, std::wstring>> shown = {};
+    std::vector<int> checked = {};
+    std::optional<Bytes> sent = {};
+    std::vector<int> groups = {};
+};
+
+// Clicks in turn, then the controls enabled (a negative ID: disabled).
+struct EnableCase {
+    const char* what;
+    std::vector<int> clicks;
+    std::vector<int> enabled;
+};
+
 template <typename Page>
 class PageFixture : public PageTest {
   protected:
     void SetUp() override {
         PageTest::SetUp();
         TheDeviceProfile() = {};
-        CLanguage::Instance().SetFile(
-            (std::filesystem::path(MDVR_SOURCE_DIR) / "lang" / "zh-CN.ini").wstring());
+        UseShippedLanguage();
         ASSERT_TRUE(m_page.CreateInNative(&Host()));
         m_driver = Driver(Page::kTemplateId);
     }
@@ -50,7 +74,7 @@ class PageFixture : public PageTest {
         return TheHostRecord().sets.size() == before ? Bytes{} : TheHostRecord().sets.back();
     }
     // Unchecks every group, then checks the given ones.
-    void CheckOnly(std::initializer_list<int> groups) {
+    void CheckOnly(const std::vector<int>& groups) {
         m_page.SetAllGroups(false);
         for (int group : groups) m_driver.Click(CDlgCfgBase::kFirstGroupId + group);
     }
@@ -74,14 +98,31 @@ class PageFixture : public PageTest {
         CheckOnly({c.group});
         m_page.View().SetText(c.edit, c.text);
         ExpectSave(c.sent, c.tip);
+        EXPECT_TRUE(c.tip == nullptr || m_page.View().FocusedId() == c.edit);
     }
-    // Saves and expects sent on the wire; with a tip, exactly one new message tip holding it.
+    void RunLoadCase(const LoadCase& c) {
+        SCOPED_TRACE(c.what);
+        Load(c.list);
+        for (const auto& [id, text] : c.shown) EXPECT_EQ(Text(id), text) << id;
+        ExpectChecked(c.checked);
+        if (!c.groups.empty()) CheckOnly(c.groups);
+        EXPECT_EQ(Save(), c.sent.value_or(c.list));
+    }
+    void RunEnableCase(const EnableCase& c) {
+        SCOPED_TRACE(c.what);
+        for (int id : c.clicks) m_driver.Click(id);
+        for (int id : c.enabled) EXPECT_EQ(m_driver.Enabled(std::abs(id)), id > 0) << std::abs(id);
+    }
+    void ExpectChecked(const std::vector<int>& ids) const {
+        for (int id : ids) EXPECT_EQ(m_driver.Check(std::abs(id)), id > 0 ? 1 : 0) << std::abs(id);
+    }
+    // Saves and expects sent on the wire; with a tip, exactly one new message tip holding it,
+    // without, none.
     void ExpectSave(const Bytes& sent, const wchar_t* tip) {
         const size_t tips = m_tips.Tips().size();
         EXPECT_EQ(Save(), sent);
-        if (tip == nullptr) return;
-        ASSERT_EQ(m_tips.Tips().size(), tips + 1);
-        EXPECT_NE(LastTip().find(tip), std::wstring::npos) << LastTip();
+        ASSERT_EQ(m_tips.Tips().size(), tips + (tip == nullptr ? 0 : 1));
+        EXPECT_TRUE(tip == nullptr || LastTip().find(tip) != std::wstring::npos) << LastTip();
     }
 
     Page m_page;
@@ -91,7 +132,7 @@ class PageFixture : public PageTest {
 };
 
 // One item of a list: ID, then the value bytes.
-inline Bytes Item(uint32_t id, std::initializer_list<uint8_t> value) {
+inline Bytes Item(uint32_t id, const Bytes& value) {
     Bytes out{static_cast<uint8_t>(id >> 24), static_cast<uint8_t>(id >> 16),
               static_cast<uint8_t>(id >> 8), static_cast<uint8_t>(id),
               static_cast<uint8_t>(value.size())};
@@ -99,8 +140,23 @@ inline Bytes Item(uint32_t id, std::initializer_list<uint8_t> value) {
     return out;
 }
 
+// An item of text bytes as they stand.
+inline Bytes TextItem(uint32_t id, std::string_view text) {
+    return Item(id, Bytes(text.begin(), text.end()));
+}
+
+// An item of a big-endian number in width bytes.
+inline Bytes NumberItem(uint32_t id, uint32_t value, int width = 4) {
+    Bytes out = Item(id, {});
+    out[4] = static_cast<uint8_t>(width);
+    for (int shift = 8 * (width - 1); shift >= 0; shift -= 8) {
+        out.push_back(static_cast<uint8_t>(value >> shift));
+    }
+    return out;
+}
+
 // A whole list: the count byte, then the items.
-inline Bytes List(std::initializer_list<Bytes> items) {
+inline Bytes List(const std::vector<Bytes>& items) {
     Bytes out{static_cast<uint8_t>(items.size())};
     for (const Bytes& item : items) out.insert(out.end(), item.begin(), item.end());
     return out;

@@ -79,6 +79,11 @@ class PageTest : public ::testing::Test {
     static void WriteFile(const char* name, const std::string& text) {
         WriteFileText(Folder() / name, text);
     }
+    // The Chinese language file the plug-in ships.
+    static void UseShippedLanguage() {
+        CLanguage::Instance().SetFile(
+            (std::filesystem::path(MDVR_SOURCE_DIR) / "lang" / "zh-CN.ini").wstring());
+    }
     // HostAlarmNames.ini contents; empty keeps the standard names.
     static void SetAlarmNames(const std::string& text) {
         WriteFile("HostAlarmNames.ini", text);
