@@ -18,7 +18,6 @@ namespace {
 
 using ui::Caption;
 using Page = CDlgVideoPararmAlone;
-using Layout = VideoParamRecord::Layout;
 
 constexpr uint32_t kChannels = 0x0077;
 constexpr uint32_t kSpecial = 0x0079;
@@ -103,7 +102,7 @@ CDlgVideoPararmAlone::CDlgVideoPararmAlone()
     : CDlgTablePage(kModel), m_paging({kCountId, kPreviousId, kNextId, kPageLabelId}, *this) {}
 
 size_t CDlgVideoPararmAlone::RecordSize() const {
-    return 1 + VideoParamRecord::Size(IsStandardVideoLayout() ? Layout::kChannel : Layout::kShort);
+    return IsStandardVideoLayout() ? CDlgVideoParam::kStandardSize : 1 + CDlgVideoParam::kShortSize;
 }
 
 size_t CDlgVideoPararmAlone::SpecialSize() const {
@@ -193,7 +192,7 @@ void CDlgVideoPararmAlone::EditRecord(int row) {
     CDlgPopupContain::ShortRecord shortRecord{};
     CDlgPopupContain::StandardRecord standardRecord{};
     if (standard) {
-        std::copy_n(record.begin() + 1, VideoParamRecord::kStandardSize - 1,
+        std::copy_n(record.begin() + 1, CDlgVideoParam::kStandardSize - 1,
                     standardRecord.begin());
     } else {
         std::copy_n(record.begin() + 1, shortRecord.size(), shortRecord.begin());
@@ -203,7 +202,7 @@ void CDlgVideoPararmAlone::EditRecord(int row) {
     if (popup.DoModal(this) != CDlgPopupContain::kResultOk) return;
     popup.GetData(shortRecord, standardRecord);
     if (standard) {
-        std::copy_n(standardRecord.begin(), VideoParamRecord::kStandardSize - 1,
+        std::copy_n(standardRecord.begin(), CDlgVideoParam::kStandardSize - 1,
                     record.begin() + 1);
     } else {
         std::copy_n(shortRecord.begin(), shortRecord.size(), record.begin() + 1);

@@ -8,7 +8,7 @@
 
 #include "pagebase/CDlgTablePage.h"
 #include "pages/CPagedRows.h"
-#include "pages/VideoParamRecord.h"
+#include "pages/CDlgVideoParam.h"
 
 namespace mdvr {
 
@@ -51,7 +51,7 @@ class CDlgVideoPararmAlone : public CDlgTablePage, private CPagedRows::IOwner {
 
   private:
     // Channel number in byte 0, then the channel's video parameters.
-    using ChannelRecord = std::array<uint8_t, 1 + VideoParamRecord::kStandardSize - 1>;
+    using ChannelRecord = std::array<uint8_t, CDlgVideoParam::kStandardSize>;
 
     void StoreRows() override;
     void ShowRows() override;
