@@ -238,6 +238,7 @@ void CDlgTablePage::GetGroupMembers(int checkBoxId, std::vector<int>& ids) {
         } else if (row.control != 0) {
             ids.push_back(row.control);
         }
+        if (row.spin != 0) ids.push_back(row.spin);
         if (row.maskButton != 0 && row.maskInGroup) ids.push_back(row.maskButton);
     }
 }

@@ -134,7 +134,9 @@ struct ParamRow {
     constexpr ParamRow CheckOnReceipt() const { return With(&ParamRow::checkOnReceipt, true); }
     constexpr ParamRow FieldName(ui::Caption name) const { return With(&ParamRow::fieldName, name); }
     constexpr ParamRow Message(const wchar_t* text) const { return With(&ParamRow::message, text); }
-    constexpr ParamRow MessageId(int stringId) const { return With(&ParamRow::messageId, stringId); }
+    constexpr ParamRow MessageId(int stringId) const {
+        return With(&ParamRow::messageId, stringId);
+    }
     constexpr ParamRow Empty(EmptySends what) const { return With(&ParamRow::empty, what); }
     constexpr ParamRow EmptyAsZero() const { return Empty(EmptySends::kZero); }
     constexpr ParamRow Bits(int from, int count) const {

@@ -112,8 +112,9 @@ constexpr std::array<ParamRow, kRowCount> MakeRows() {
         const StreamTexts& t = kStreamTexts[s];
         const int at = s * kStreamSize;
         rows[n++] = Heading(t.frame, t.title);
-        rows[n++] = WithCustom(Chosen(at, ids.encode, t.texts[0], t.labels[0]).Choices(kEncodeModes),
-                               ids.customEncode, ids.customEncodeSpin, ids.customEncodeHint);
+        const ParamRow encode = Chosen(at, ids.encode, t.texts[0], t.labels[0]);
+        rows[n++] = WithCustom(encode.Choices(kEncodeModes), ids.customEncode,
+                               ids.customEncodeSpin, ids.customEncodeHint);
         rows[n++] = WithCustom(Chosen(at + 1, ids.resolution, t.texts[1], t.labels[1]),
                                ids.customResolution, ids.customResolutionSpin,
                                ids.customResolutionHint);
