@@ -284,16 +284,11 @@ bool CDlgTablePage::PassesRule(const ParamRow& row, const std::wstring& text) co
 }
 
 void CDlgTablePage::ShowRowMessage(const ParamRow& row) {
-    CLanguage& language = CLanguage::Instance();
-    std::wstring text;
-    if (row.messageId != 0) {
-        text = language.GetText(row.messageId);
-    } else if (row.message != nullptr) {
-        text = row.message;
-    } else {
-        text = FormatChineseColon(ui::CaptionText(OwnOr(row.fieldName, row.caption)),
-                                  language.GetText(row.ruleTextId));
-    }
+    const bool fixed = row.message.stringId != 0 || row.message.literal != nullptr;
+    const std::wstring text =
+        fixed ? ui::CaptionText(row.message)
+              : FormatChineseColon(ui::CaptionText(OwnOr(row.fieldName, row.caption)),
+                                   CLanguage::Instance().GetText(row.ruleTextId));
     ShowMsgTipEx(text, L"", kMsgTipNotice);
     int focus = IsCustomChosen(row) ? row.customEdit : row.control;
     if (row.kind == RowKind::kRadio && !row.choices.empty()) focus = row.choices.front().controlId;

@@ -85,8 +85,7 @@ struct ParamRow {
     Rule rule = Rule::kNone;
     int ruleTextId = 15000;      // rule text after the caption: 15000 numbers, 15016 hosts
     bool ruleBelowLevel1 = false;  // the rule holds only for terminals below protocol level 1
-    const wchar_t* message = nullptr;  // a fixed message instead of caption + rule text
-    int messageId = 0;                 // ... or the language text of this ID
+    ui::Caption message;  // a fixed message instead of caption + rule text
     ui::Caption fieldName;  // the field's name in its message when it is not the caption
     EmptySends empty = EmptySends::kNothing;
     bool checkOnReceipt = false;  // the page's first load checks the group when the item arrives
@@ -133,10 +132,7 @@ struct ParamRow {
     constexpr ParamRow RuleBelowLevel1() const { return With(&ParamRow::ruleBelowLevel1, true); }
     constexpr ParamRow CheckOnReceipt() const { return With(&ParamRow::checkOnReceipt, true); }
     constexpr ParamRow FieldName(ui::Caption name) const { return With(&ParamRow::fieldName, name); }
-    constexpr ParamRow Message(const wchar_t* text) const { return With(&ParamRow::message, text); }
-    constexpr ParamRow MessageId(int stringId) const {
-        return With(&ParamRow::messageId, stringId);
-    }
+    constexpr ParamRow Message(ui::Caption text) const { return With(&ParamRow::message, text); }
     constexpr ParamRow Empty(EmptySends what) const { return With(&ParamRow::empty, what); }
     constexpr ParamRow EmptyAsZero() const { return Empty(EmptySends::kZero); }
     constexpr ParamRow Bits(int from, int count) const {

@@ -57,7 +57,7 @@ constexpr ParamRow Chosen(int offset, int list, Caption caption, int label) {
     return Field(kVideoParams, Wire::kU8, offset, RowKind::kCombo, list, -1, caption)
         .Label(label)
         .Check(Rule::kChosen)
-        .MessageId(kStrInvalid);
+        .Message({kStrInvalid});
 }
 constexpr ParamRow WithCustom(ParamRow list, int edit, int spin, int hint) {
     return list.CustomEntry(Page::kCustomValue, edit)
@@ -121,7 +121,7 @@ constexpr std::array<ParamRow, kRowCount> MakeRows() {
         rows[n++] = Number(Wire::kU16, at + 2, ids.keyFrame, t.texts[2], t.labels[2], 4)
                         .Range(kKeyFrameLow, kKeyFrameHigh)
                         .Check(Rule::kDigits)
-                        .MessageId(kStrInvalid)
+                        .Message({kStrInvalid})
                         .Spin(ids.keyFrameSpin);
         rows[n++] = Chosen(at + 4, ids.frameRate, t.texts[3], t.labels[3]).Width(kNumberWidth);
         rows[n++] = Number(Wire::kU32, at + 5, ids.bitRate, t.texts[4], t.labels[4], 9);

@@ -40,7 +40,7 @@ constexpr ParamRow Minutes(int offset, int id, int label, Caption caption, int h
         .Hint(hint, hintText)
         .Range(0, kMaxMinutes)
         .Check(Rule::kDigits)
-        .MessageId(kStrInvalid)
+        .Message({kStrInvalid})
         .Variant(kStandardVideoFields);
 }
 
@@ -54,7 +54,7 @@ constexpr std::array<ParamRow, kRowCount> MakeRows() {
                                    {18125})
                                .Label(4109)
                                .Check(Rule::kChosen)
-                               .MessageId(kStrInvalid);
+                               .Message({kStrInvalid});
     for (const ParamRow& row : CPagedRows::CountLine(count, kPaging)) rows[n++] = row;
     for (int r = 0; r < Page::kRows; ++r) {
         rows[n++] = Shown(RowKind::kEdit, Page::kChannelIds[r], {18130})
