@@ -1,8 +1,8 @@
 #pragma once
 // One row of a table-driven page: a parameter (a bit range of one, or a field of a record value)
 // bound to a control, with everything the five page operations and the layout need to know
-// about it. Rows are built with the constexpr helpers at the bottom and refined with the chained
-// setters:
+// about it. Rows are built with the constexpr helpers at the bottom and refined with the
+// chained setters:
 //   Num32(0x0055, 4365, 5, {16500}).Range(0, 300).Unit(4403, {0, L"(0-300)(km/h)"})
 #include <cstdint>
 #include <span>
@@ -239,13 +239,13 @@ constexpr ParamRow MakeRow(uint32_t id, Wire wire, RowKind kind, int control, in
     r.caption = caption;
     return r;
 }
-// Numeric edits take at most 10 characters unless limited further.
 // A numeric field of a record: the value's bytes from offset, at the wire's width. The bytes no
 // field covers go back as received.
 constexpr ParamRow Field(uint32_t id, Wire wire, int offset, RowKind kind, int control, int group,
                          ui::Caption caption) {
     return MakeRow(id, wire, kind, control, group, caption).At(offset);
 }
+// Numeric edits take at most 10 characters unless limited further.
 constexpr ParamRow Num32(uint32_t id, int edit, int group, ui::Caption caption) {
     return MakeRow(id, Wire::kU32, RowKind::kEdit, edit, group, caption).Limit(10);
 }
