@@ -15,6 +15,11 @@ bool IsAsciiDigit(wchar_t ch) {
 
 }  // namespace
 
+std::wstring HexByte(uint8_t value) {
+    constexpr std::wstring_view kDigits = L"0123456789ABCDEF";
+    return {kDigits[static_cast<size_t>(value >> 4)], kDigits[static_cast<size_t>(value & 0x0F)]};
+}
+
 int64_t ReadEditInt64(std::wstring_view text) {
     size_t pos = 0;
     while (pos < text.size() && std::iswspace(static_cast<wint_t>(text[pos]))) ++pos;

@@ -1,6 +1,7 @@
 #pragma once
 // How the range-checked edits read their text and which range is in force.
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace mdvr {
@@ -14,6 +15,9 @@ enum class BoundsKind { kNone, k32, k64 };
 
 // The 32-bit range wins when it is a real range, then the 64-bit one; an empty range checks off.
 BoundsKind ActiveBounds(int32_t min, int32_t max, int64_t min64, int64_t max64);
+
+// A byte as two upper-case hexadecimal digits.
+std::wstring HexByte(uint8_t value);
 
 // Length of the leading run of printable, non-blank ASCII (0x21..0x7E).
 size_t PrintableAsciiPrefix(std::wstring_view text);

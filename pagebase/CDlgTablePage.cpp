@@ -7,6 +7,7 @@
 #include "pagebase/BcdTime.h"
 #include "pagebase/CDlgAlarmMask.h"
 #include "pagebase/ComboData.h"
+#include "pagebase/EditRange.h"
 #include "pagebase/PageLayout.h"
 #include "pagebase/RowCodec.h"
 #include "protocol/DeviceProfile.h"
@@ -88,7 +89,11 @@ void CDlgTablePage::InitRow(const ParamRow& row) {
     if (row.kind == RowKind::kTime && row.timeFormat != nullptr) {
         View().SetTimeFormat(row.control, row.timeFormat);
     }
+    if (row.spin != 0 && row.hasRange) {
+        View().SetSpinRange(row.spin, static_cast<int>(row.low), static_cast<int>(row.high));
+    }
     if (row.hasInitial) SetRowNumber(row, row.initial);
+    ApplyCustomEntry(row);
 }
 
 // --- decode ---
@@ -101,8 +106,14 @@ bool CDlgTablePage::LoadParams(bool force) {
 }
 
 void CDlgTablePage::ParseItem(const ParamItemView& item) {
+    bool kept = false;
     for (const ParamRow& row : m_model.rows) {
         if (!row.IsParam() || ReadId(row) != item.Id()) continue;
+        if (row.IsField() && !kept) {
+            m_records[row.id].assign(item.Bytes().begin(), item.Bytes().end());
+            kept = true;
+        }
+        if (!IsInForce(row)) continue;
         if (row.checkOnReceipt && m_firstLoad && row.group >= 0) SetGroupCheck(row.group, true);
         if (!DecodeRow(row, item)) DecodeDefault(row, item);
     }
@@ -136,7 +147,7 @@ void CDlgTablePage::SetRowNumber(const ParamRow& row, int64_t value) {
             View().SetText(row.control, std::to_wstring(value));
             return;
         case RowKind::kCombo:
-            FindComboData(View(), row.control, static_cast<uint32_t>(value), true);
+            ShowChoice(row, static_cast<uint32_t>(value));
             return;
         case RowKind::kRadio:
             // A value no button stands for leaves the whole row unchecked.
@@ -152,6 +163,70 @@ void CDlgTablePage::SetRowNumber(const ParamRow& row, int64_t value) {
     }
 }
 
+// A value no entry stands for goes to the custom entry's edit; without one, a row that must be
+// chosen shows no selection rather than a stale entry, so a save asks the user to pick one.
+void CDlgTablePage::ShowChoice(const ParamRow& row, uint32_t value) {
+    const bool custom = row.customEdit != 0 && value == row.customValue;
+    if (custom || FindComboData(View(), row.control, value, true) < 0) {
+        if (row.customEdit != 0 && FindComboData(View(), row.control, row.customValue, true) >= 0) {
+            View().SetText(row.customEdit, std::to_wstring(value));
+        } else if (row.rule == Rule::kChosen) {
+            View().SetSel(row.control, -1);
+        }
+    }
+    ApplyCustomEntry(row);
+}
+
+bool CDlgTablePage::IsCustomChosen(const ParamRow& row) const {
+    return row.customEdit != 0 && IsCreated() && View().GetSel(row.control) >= 0 &&
+           SelectedComboData(View(), row.control) == row.customValue;
+}
+
+// The custom edit, its spin and hint take input only while the custom entry is chosen; choosing
+// it from the keyboard moves on into the edit.
+void CDlgTablePage::ApplyCustomEntry(const ParamRow& row) {
+    if (row.customEdit == 0 || !IsCreated()) return;
+    const bool custom = IsCustomChosen(row);
+    for (int id : {row.customEdit, row.spin, row.hintId}) {
+        if (id != 0) View().Enable(id, custom);
+    }
+    if (custom && View().FocusedId() == row.control) View().SetFocus(row.customEdit);
+}
+
+// --- records ---
+
+bool CDlgTablePage::IsInForce(const ParamRow& row) const {
+    return row.variant == 0 || row.variant == RowVariant();
+}
+
+void CDlgTablePage::ShowRecords() {
+    for (const ParamRow& row : m_model.rows) {
+        if (!row.IsField() || !IsInForce(row)) continue;
+        const ParamItemView view(row.id, m_records[row.id]);
+        if (!DecodeRow(row, view)) DecodeDefault(row, view);
+    }
+}
+
+void CDlgTablePage::SetRecord(uint32_t id, std::span<const uint8_t> bytes) {
+    m_records[id].assign(bytes.begin(), bytes.end());
+    ShowRecords();
+}
+
+std::vector<uint8_t> CDlgTablePage::RecordFromControls(uint32_t id) {
+    TakeSnapshot();
+    return BuildRecord(id);
+}
+
+std::vector<uint8_t> CDlgTablePage::BuildRecord(uint32_t id) {
+    std::vector<uint8_t> record = m_records[id];
+    for (const ParamRow& row : m_model.rows) {
+        if (row.IsField() && row.id == id && IsInForce(row)) {
+            PutRowField(record, row, SnapshotNumber(row));
+        }
+    }
+    return record;
+}
+
 // --- groups, validation ---
 
 void CDlgTablePage::GetGroupMembers(int checkBoxId, std::vector<int>& ids) {
@@ -163,6 +238,7 @@ void CDlgTablePage::GetGroupMembers(int checkBoxId, std::vector<int>& ids) {
         } else if (row.control != 0) {
             ids.push_back(row.control);
         }
+        if (row.spin != 0) ids.push_back(row.spin);
         if (row.maskButton != 0 && row.maskInGroup) ids.push_back(row.maskButton);
     }
 }
@@ -174,48 +250,48 @@ bool CDlgTablePage::IsRowGroupChecked(const ParamRow& row) const {
 // A page without groups sends its rows whenever they pass: the base rule would refuse it always.
 bool CDlgTablePage::ValidateInput() {
     if (m_model.groupCount > 0 && !CDlgCfgBase::ValidateInput()) return false;
-    for (size_t i = 0; i < m_model.rows.size(); ++i) m_snapshot[i] = ReadControl(m_model.rows[i]);
+    TakeSnapshot();
     for (const ParamRow& row : m_model.rows) {
-        if (!row.IsParam() || !IsRowGroupChecked(row)) continue;
+        if (!row.IsParam() || !IsRowGroupChecked(row) || !IsInForce(row)) continue;
         if (!CheckRule(row) || !ValidateRow(row)) return false;
     }
     return true;
 }
 
+void CDlgTablePage::TakeSnapshot() {
+    for (size_t i = 0; i < m_model.rows.size(); ++i) m_snapshot[i] = ReadControl(m_model.rows[i]);
+}
+
 bool CDlgTablePage::CheckRule(const ParamRow& row) {
     if (row.ruleBelowLevel1 && TheDeviceProfile().protocolLevel >= 1) return true;
     const std::wstring& text = Snapshot(row);
-    bool ok = true;
-    switch (row.rule) {
-        case Rule::kDigits:
-            ok = IsAllDigits(text) && InRange(row, ReadEditInt64(text));
-            break;
-        case Rule::kHost:
-            ok = IsHostText(text);
-            break;
-        case Rule::kRange:
-            ok = InRange(row, ReadEditInt64(text));
-            break;
-        case Rule::kAlphanumeric:
-            ok = IsAlphanumeric(text);
-            break;
-        case Rule::kNone:
-            break;
-    }
+    const bool ok =
+        IsCustomChosen(row) ? IsTextInRange(text, row.low, row.high) : PassesRule(row, text);
     if (!ok) ShowRowMessage(row);
     return ok;
 }
 
+bool CDlgTablePage::PassesRule(const ParamRow& row, const std::wstring& text) const {
+    switch (row.rule) {
+        case Rule::kDigits: return IsAllDigits(text) && InRange(row, ReadEditInt64(text));
+        case Rule::kHost: return IsHostText(text);
+        case Rule::kRange: return InRange(row, ReadEditInt64(text));
+        case Rule::kAlphanumeric: return IsAlphanumeric(text);
+        case Rule::kChosen: return !text.empty();
+        case Rule::kNone: return true;
+    }
+    return true;
+}
+
 void CDlgTablePage::ShowRowMessage(const ParamRow& row) {
+    const bool fixed = row.message.stringId != 0 || row.message.literal != nullptr;
     const std::wstring text =
-        row.message != nullptr
-            ? std::wstring(row.message)
-            : FormatChineseColon(ui::CaptionText(OwnOr(row.fieldName, row.caption)),
-                                 CLanguage::Instance().GetText(row.ruleTextId));
+        fixed ? ui::CaptionText(row.message)
+              : FormatChineseColon(ui::CaptionText(OwnOr(row.fieldName, row.caption)),
+                                   CLanguage::Instance().GetText(row.ruleTextId));
     ShowMsgTipEx(text, L"", kMsgTipNotice);
-    const int focus = row.kind == RowKind::kRadio && !row.choices.empty()
-                          ? row.choices.front().controlId
-                          : row.control;
+    int focus = IsCustomChosen(row) ? row.customEdit : row.control;
+    if (row.kind == RowKind::kRadio && !row.choices.empty()) focus = row.choices.front().controlId;
     if (Has(focus)) View().SetFocus(focus);
 }
 
@@ -225,6 +301,8 @@ std::wstring CDlgTablePage::ReadControl(const ParamRow& row) const {
         case RowKind::kEdit:
             return View().GetText(row.control);
         case RowKind::kCombo:
+            if (View().GetSel(row.control) < 0) return {};
+            if (IsCustomChosen(row)) return View().GetText(row.customEdit);
             return std::to_wstring(SelectedComboData(View(), row.control));
         case RowKind::kRadio:
             for (const Choice& choice : row.choices) {
@@ -284,6 +362,7 @@ bool CDlgTablePage::BuildParamList(std::span<uint8_t> list, uint32_t* length) {
 
 bool CDlgTablePage::EncodeItem(size_t index, ParamListWriter& writer) {
     const ParamRow& row = m_model.rows[index];
+    if (row.IsField()) return writer.AppendBytes(WriteId(row), BuildRecord(row.id));
     if (row.IsPacked()) return EncodePacked(index, writer);
     const uint32_t id = WriteId(row);
     if (row.kind == RowKind::kTime) {
@@ -360,11 +439,23 @@ bool CDlgTablePage::OnNotify(const ui::Notification& n) {
             if (row.maskButton == n.id && n.id != 0) return OpenMask(row);
         }
     }
+    if (n.event == ui::Event::Spin && OnSpin(n)) return true;
     const bool changed = n.event == ui::Event::SelChange || n.event == ui::Event::Click;
     if (const ParamRow* row = changed ? RowOfControl(n.id) : nullptr) {
+        ApplyCustomEntry(*row);
         if (row->kind != RowKind::kEdit) OnRowChanged(*row);
     }
     return CDlgCfgBase::OnNotify(n);
+}
+
+// A spin steps its edit within the row's range.
+bool CDlgTablePage::OnSpin(const ui::Notification& n) {
+    for (const ParamRow& row : m_model.rows) {
+        if (row.spin != n.id || n.id == 0 || !row.hasRange) continue;
+        ClampEdit(View(), row.SpunEdit(), n.delta, row.low, row.high);
+        return true;
+    }
+    return false;
 }
 
 bool CDlgTablePage::OpenMask(const ParamRow& row) {

@@ -4,6 +4,7 @@
 // table; a page overrides the hooks below only for what a table cannot say.
 #include <cstdint>
 #include <deque>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,8 @@ class CDlgTablePage : public CDlgCfgBase {
     virtual bool ValidateRow(const ParamRow& /*row*/) { return true; }
     // The user changed a row's combo, radio or check box.
     virtual void OnRowChanged(const ParamRow& /*row*/) {}
+    // The record layout in force: fields of another Variant are neither shown, checked nor sent.
+    virtual uint8_t RowVariant() const { return 0; }
 
     // --- what hooks use ---
     // The value the row had when validation read the controls: edit text, or the number of a
@@ -66,12 +69,27 @@ class CDlgTablePage : public CDlgCfgBase {
     bool IsRowGroupChecked(const ParamRow& row) const;
     bool Has(int controlId) const { return IsCreated() && View().Has(controlId); }
 
+    // --- records: values whose fields are rows; bytes no field covers travel back unchanged ---
+    // Shows every record's fields from the bytes last received or set (none: zeros).
+    void ShowRecords();
+    void SetRecord(uint32_t id, std::span<const uint8_t> bytes);
+    // The record with the controls' values written into its fields.
+    std::vector<uint8_t> RecordFromControls(uint32_t id);
+
   private:
     size_t IndexOf(const ParamRow& row) const;
+    bool IsInForce(const ParamRow& row) const;
+    void TakeSnapshot();
+    void ShowChoice(const ParamRow& row, uint32_t value);
+    bool IsCustomChosen(const ParamRow& row) const;
+    void ApplyCustomEntry(const ParamRow& row);
+    std::vector<uint8_t> BuildRecord(uint32_t id);
+    bool OnSpin(const ui::Notification& n);
     void AttachEdits();
     void InitRow(const ParamRow& row);
     void DecodeDefault(const ParamRow& row, const ParamItemView& item);
     bool CheckRule(const ParamRow& row);
+    bool PassesRule(const ParamRow& row, const std::wstring& text) const;
     std::wstring ReadControl(const ParamRow& row) const;
     bool IsItemHead(size_t index) const;
     bool EncodeItem(size_t index, ParamListWriter& writer);
@@ -83,6 +101,7 @@ class CDlgTablePage : public CDlgCfgBase {
     std::deque<CEditBounds> m_bounds;
     std::deque<CEditCheck> m_asciiEdits;
     std::vector<std::wstring> m_snapshot;
+    std::map<uint32_t, std::vector<uint8_t>> m_records;
     bool m_firstLoad = true;  // CheckOnReceipt rows mark their groups only then
 };
 

@@ -23,6 +23,7 @@ constexpr int kChoiceWidth = 90;
 constexpr int kStaticDrop = 3;
 constexpr int kButtonWidth = 30;
 constexpr int kSpinWidth = 18;
+constexpr int kCustomWidth = 50;  // a combo's custom value: a few digits
 
 bool HasText(const Caption& c) {
     return c.stringId != 0 || (c.literal != nullptr && c.literal[0] != L'\0');
@@ -55,15 +56,29 @@ class Layouter {
     int ColumnCount() const { return m_model.columnCount > 1 ? m_model.columnCount : 1; }
     int Left() const { return kMargin + m_column * (m_columnWidth + kMargin) + m_indent; }
 
+    // A control bound again (a field of another record layout) is placed by its first row.
+    bool IsBoundBefore(size_t index) const {
+        const int control = m_model.rows[index].control;
+        for (size_t i = 0; i < index && control != 0; ++i) {
+            if (m_model.rows[i].control == control) return true;
+        }
+        return false;
+    }
+
     void PlaceRow(size_t index) {
         const ParamRow& row = m_model.rows[index];
+        if (IsBoundBefore(index)) return;
         if (row.kind == RowKind::kHeading) return OpenFrame(row);
         if (!row.sameLine) NewLine();
         if (row.kind == RowKind::kLabel) return PlaceNote(row);
         PlaceCaption(index, row);
         PlaceControl(row);
+        if (row.customEdit != 0) {
+            Cell({row.customEdit, ControlKind::Edit, {}, ui::kStyleDigitsOnly, {}, row.limit},
+                 kCustomWidth);
+        }
         if (row.spin != 0) {
-            Cell({row.spin, ControlKind::UpDown, {}, ui::kStyleNone, {}, 0, row.control},
+            Cell({row.spin, ControlKind::UpDown, {}, ui::kStyleNone, {}, 0, row.SpunEdit()},
                  kSpinWidth);
         }
         if (row.unitId != 0) Cell(Static(row.unitId, row.unit), m_model.columns.unit);

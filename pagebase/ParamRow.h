@@ -1,7 +1,8 @@
 #pragma once
-// One row of a table-driven page: a parameter (or a bit range of one) bound to a control, with
-// everything the five page operations and the layout need to know about it. Rows are built
-// with the constexpr helpers at the bottom and refined with the chained setters:
+// One row of a table-driven page: a parameter (a bit range of one, or a field of a record value)
+// bound to a control, with everything the five page operations and the layout need to know
+// about it. Rows are built with the constexpr helpers at the bottom and refined with the
+// chained setters:
 //   Num32(0x0055, 4365, 5, {16500}).Range(0, 300).Unit(4403, {0, L"(0-300)(km/h)"})
 #include <cstdint>
 #include <span>
@@ -48,6 +49,7 @@ enum class Rule : uint8_t {
     kHost,      // IsHostText (a host name or dotted address)
     kRange,     // the number (signed, empty = 0) within the range; no digit test
     kAlphanumeric,  // IsAlphanumeric: ASCII letters and digits only (empty passes)
+    kChosen,    // combos: an entry is selected (an unknown value received selects none)
 };
 
 // An entry of a combo or a radio row: the value it stands for and its caption. Radio buttons
@@ -83,7 +85,7 @@ struct ParamRow {
     Rule rule = Rule::kNone;
     int ruleTextId = 15000;      // rule text after the caption: 15000 numbers, 15016 hosts
     bool ruleBelowLevel1 = false;  // the rule holds only for terminals below protocol level 1
-    const wchar_t* message = nullptr;  // a fixed message instead of caption + rule text
+    ui::Caption message;  // a fixed message instead of caption + rule text
     ui::Caption fieldName;  // the field's name in its message when it is not the caption
     EmptySends empty = EmptySends::kNothing;
     bool checkOnReceipt = false;  // the page's first load checks the group when the item arrives
@@ -91,6 +93,10 @@ struct ParamRow {
     uint8_t bits = 0;
     bool atWidth = false;   // decoded from the wire width's bytes whatever the item's length
     bool isSigned = false;  // ... and sign-extended
+    int16_t at = -1;  // a field of a record: its byte offset in the value, at its wire width
+    uint8_t variant = 0;  // fields of one record layout only: 0 = every layout (RowVariant)
+    int customEdit = 0;   // combos: the edit holding a value no entry stands for
+    uint32_t customValue = 0;  // ... chosen through the entry of this value
     uint32_t noneValue = 0;  // radio rows: the value sent when no button is checked
     ui::Caption unit;
     int unitId = 0;
@@ -126,7 +132,7 @@ struct ParamRow {
     constexpr ParamRow RuleBelowLevel1() const { return With(&ParamRow::ruleBelowLevel1, true); }
     constexpr ParamRow CheckOnReceipt() const { return With(&ParamRow::checkOnReceipt, true); }
     constexpr ParamRow FieldName(ui::Caption name) const { return With(&ParamRow::fieldName, name); }
-    constexpr ParamRow Message(const wchar_t* text) const { return With(&ParamRow::message, text); }
+    constexpr ParamRow Message(ui::Caption text) const { return With(&ParamRow::message, text); }
     constexpr ParamRow Empty(EmptySends what) const { return With(&ParamRow::empty, what); }
     constexpr ParamRow EmptyAsZero() const { return Empty(EmptySends::kZero); }
     constexpr ParamRow Bits(int from, int count) const {
@@ -137,6 +143,16 @@ struct ParamRow {
     }
     constexpr ParamRow AtWidth() const { return With(&ParamRow::atWidth, true); }
     constexpr ParamRow Signed() const { return AtWidth().With(&ParamRow::isSigned, true); }
+    constexpr ParamRow At(int offset) const {
+        return With(&ParamRow::at, static_cast<int16_t>(offset));
+    }
+    constexpr ParamRow Variant(uint8_t layout) const { return With(&ParamRow::variant, layout); }
+    // The custom entry: its edit takes the value (within Range, stepped by Spin, Hint beside it).
+    constexpr ParamRow CustomEntry(uint32_t value, int edit) const {
+        ParamRow r = With(&ParamRow::customValue, value);
+        r.customEdit = edit;
+        return r;
+    }
     constexpr ParamRow NoneValue(uint32_t value) const { return With(&ParamRow::noneValue, value); }
     constexpr ParamRow Unit(int id, ui::Caption text) const {
         ParamRow r = *this;
@@ -182,6 +198,9 @@ struct ParamRow {
     // --- what the operations ask ---
     constexpr bool IsParam() const { return wire != Wire::kNone; }
     constexpr bool IsPacked() const { return bits != 0; }
+    constexpr bool IsField() const { return at >= 0; }
+    // The edit a spin steps: a combo's custom edit, else the row's own.
+    constexpr int SpunEdit() const { return customEdit != 0 ? customEdit : control; }
     constexpr bool IsNumber() const {
         return wire == Wire::kU8 || wire == Wire::kU16 || wire == Wire::kU32;
     }
@@ -219,6 +238,12 @@ constexpr ParamRow MakeRow(uint32_t id, Wire wire, RowKind kind, int control, in
     r.group = group;
     r.caption = caption;
     return r;
+}
+// A numeric field of a record: the value's bytes from offset, at the wire's width. The bytes no
+// field covers go back as received.
+constexpr ParamRow Field(uint32_t id, Wire wire, int offset, RowKind kind, int control, int group,
+                         ui::Caption caption) {
+    return MakeRow(id, wire, kind, control, group, caption).At(offset);
 }
 // Numeric edits take at most 10 characters unless limited further.
 constexpr ParamRow Num32(uint32_t id, int edit, int group, ui::Caption caption) {

@@ -14,6 +14,7 @@ namespace mdvr {
 namespace {
 
 int64_t WholeNumber(const ParamRow& row, const ParamItemView& item) {
+    if (row.IsField()) return item.BigEndian(static_cast<size_t>(row.at), row.WireWidth());
     if (!row.atWidth) {
         return ReadEditInt64(ValueToText(static_cast<uint8_t>(item.Length()), item.Bytes().data(),
                                          0, 0));
@@ -45,7 +46,7 @@ int64_t ReadRowNumber(const ParamRow& row, const ParamItemView& item) {
 
 std::wstring ReadRowText(const ParamRow& row, const ParamItemView& item) {
     if (row.IsNumber()) {
-        if (!row.atWidth && !row.IsPacked()) {
+        if (!row.atWidth && !row.IsPacked() && !row.IsField()) {
             return ValueToText(static_cast<uint8_t>(item.Length()), item.Bytes().data(), 0, 0);
         }
         return std::to_wstring(ReadRowNumber(row, item));
@@ -60,6 +61,17 @@ uint32_t PackRowBits(uint32_t value, const ParamRow& row, int64_t part) {
     const uint32_t mask = BitMask(row) << row.shift;
     const uint32_t bits = (static_cast<uint32_t>(part) << row.shift) & mask;
     return (value & ~mask) | bits;
+}
+
+void PutRowField(std::vector<uint8_t>& record, const ParamRow& row, int64_t value) {
+    const size_t at = static_cast<size_t>(row.at);
+    const size_t width = row.WireWidth();
+    if (record.size() < at + width) record.resize(at + width);
+    uint32_t word = ParamItemView(0, record).BigEndian(at, width);
+    word = row.IsPacked() ? PackRowBits(word, row, value) : static_cast<uint32_t>(value);
+    for (size_t i = 0; i < width; ++i) {
+        record[at + i] = static_cast<uint8_t>(word >> (8 * (width - 1 - i)));
+    }
 }
 
 bool AppendRowNumber(ParamListWriter& writer, uint32_t id, const ParamRow& row, int64_t value) {

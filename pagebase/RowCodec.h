@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "pagebase/ParamRow.h"
 #include "protocol/ParamItem.h"
@@ -13,7 +14,8 @@
 namespace mdvr {
 
 // The row's number: read as the item's length says (lengths 1, 2 and 4 as unsigned numbers,
-// other lengths as decimal text), or from the wire width for AtWidth rows; then its bit range.
+// other lengths as decimal text), from the wire width for AtWidth rows, or from the field's
+// bytes of a record; then its bit range.
 int64_t ReadRowNumber(const ParamRow& row, const ParamItemView& item);
 
 // What an edit of the row shows for the item: the number in decimal, or the text.
@@ -21,6 +23,10 @@ std::wstring ReadRowText(const ParamRow& row, const ParamItemView& item);
 
 // The value with the row's bit range replaced by the low bits of part.
 uint32_t PackRowBits(uint32_t value, const ParamRow& row, int64_t part);
+
+// Writes the row's field into a record, growing it to hold the field; a bit range keeps the
+// field's other bits.
+void PutRowField(std::vector<uint8_t>& record, const ParamRow& row, int64_t value);
 
 // Appends a whole number of the row's width (low bits of value).
 bool AppendRowNumber(ParamListWriter& writer, uint32_t id, const ParamRow& row, int64_t value);

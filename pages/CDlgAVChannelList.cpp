@@ -24,13 +24,6 @@ constexpr size_t kRecordBytes = 4;
 constexpr int kStrRepeatedPhysical = 18149;
 constexpr int kStrRepeatedLogical = 18150;
 
-constexpr Choice kCounts[] = {
-    {0, {0, L"0"}},   {1, {0, L"1"}},   {2, {0, L"2"}},   {3, {0, L"3"}},   {4, {0, L"4"}},
-    {5, {0, L"5"}},   {6, {0, L"6"}},   {7, {0, L"7"}},   {8, {0, L"8"}},   {9, {0, L"9"}},
-    {10, {0, L"10"}}, {11, {0, L"11"}}, {12, {0, L"12"}}, {13, {0, L"13"}}, {14, {0, L"14"}},
-    {15, {0, L"15"}}, {16, {0, L"16"}},
-};
-
 // Section captions: frame, count label and flag box. The first section's frame and count
 // label change with the layout (ApplyDeviceProfile).
 struct SectionTexts {
@@ -47,6 +40,10 @@ constexpr SectionTexts kTexts[Page::kSections] = {
 // Row labels carry IDs of their own so that a row can sit on one line.
 constexpr int kFirstRowLabelId = 4400;
 
+constexpr CPagedRows::Ids PagingOf(const Page::SectionIds& ids) {
+    return {ids.count, ids.previous, ids.next, ids.pageLabel};
+}
+
 constexpr ParamRow Control(RowKind kind, int id, Caption caption) {
     return MakeRow(0, Wire::kNone, kind, id, -1, caption);
 }
@@ -60,11 +57,9 @@ constexpr std::array<ParamRow, kRowsPerSection * Page::kSections> MakeRows() {
         const Page::SectionIds& ids = Page::kSectionIds[s];
         const SectionTexts& texts = kTexts[s];
         rows[n++] = Heading(ids.frame, texts.frame);
-        rows[n++] = Control(RowKind::kCombo, ids.count, texts.count).Label(ids.countLabel)
-                        .Choices(kCounts).Initial(0).Width(60);
-        rows[n++] = Button(ids.previous, {18103}).Width(70).SameLine();
-        rows[n++] = Note(ids.pageLabel, {0, L"1/0"}).Width(40).SameLine();
-        rows[n++] = Button(ids.next, {18104}).Width(70).SameLine();
+        const ParamRow count =
+            Control(RowKind::kCombo, ids.count, texts.count).Label(ids.countLabel);
+        for (const ParamRow& row : CPagedRows::CountLine(count, PagingOf(ids))) rows[n++] = row;
         for (int r = 0; r < Page::kRows; ++r) {
             const int label = kFirstRowLabelId + 2 * (s * Page::kRows + r);
             rows[n++] = Control(RowKind::kEdit, ids.physical[r], {18129}).Label(label).Limit(2)
@@ -94,7 +89,7 @@ CDlgAVChannelList::Section::Section(CDlgAVChannelList& page, int type)
     : m_page(page),
       m_ids(kSectionIds[type]),
       m_type(type),
-      m_paging({m_ids.count, m_ids.previous, m_ids.next, m_ids.pageLabel}, *this) {}
+      m_paging(PagingOf(m_ids), *this) {}
 
 bool CDlgAVChannelList::Section::IsUsed() const {
     return m_type != 2 || IsStandardVideoLayout();

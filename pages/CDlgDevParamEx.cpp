@@ -1,6 +1,6 @@
 #include "pages/CDlgDevParamEx.h"
 
-#include <cwchar>
+#include "controls/EditNumber.h"
 
 #include "pagebase/BcdTime.h"
 #include "pagebase/RowCodec.h"
@@ -30,7 +30,7 @@ constexpr ParamRow Choose(uint32_t id, int group, const wchar_t* caption,
 // A number checked against the byte width it travels in.
 constexpr ParamRow Amount(ParamRow row, int64_t high, const wchar_t* message, int hintId,
                           const wchar_t* hint) {
-    return row.Range(0, high).Check(Rule::kDigits).Message(message).EmptyAsZero()
+    return row.Range(0, high).Check(Rule::kDigits).Message({0, message}).EmptyAsZero()
         .Unit(hintId, {0, hint});
 }
 
@@ -134,11 +134,9 @@ void CDlgDevParamEx::DecodeValidity(const ParamRow& row, const ParamItemView& it
 
 // The operator sees the bytes the terminal holds and that a save leaves them alone.
 void CDlgDevParamEx::ShowKeptDate() {
-    wchar_t bytes[16] = {};
-    const std::array<uint8_t, 3>& kept = *m_keptDate;
-    std::swprintf(bytes, 16, L" %02X %02X %02X", unsigned{kept[0]}, unsigned{kept[1]},
-                  unsigned{kept[2]});
-    View().SetText(kValidityNoteId, CLanguage::Instance().GetText(kStrKeptDate) + bytes);
+    std::wstring text = CLanguage::Instance().GetText(kStrKeptDate);
+    for (uint8_t byte : *m_keptDate) text += L" " + HexByte(byte);
+    View().SetText(kValidityNoteId, text);
 }
 
 bool CDlgDevParamEx::EncodeRow(const ParamRow& row, ParamListWriter& writer) {

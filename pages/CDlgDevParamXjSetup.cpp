@@ -33,7 +33,7 @@ constexpr ParamRow Choose(uint32_t id, int group, const wchar_t* caption,
 // Intervals in seconds, refused beyond what their width carries.
 constexpr ParamRow Seconds(ParamRow row, int64_t high, const wchar_t* message, int hintId,
                            const wchar_t* hint) {
-    return row.Range(0, high).Check(Rule::kDigits).Message(message).EmptyAsZero()
+    return row.Range(0, high).Check(Rule::kDigits).Message({0, message}).EmptyAsZero()
         .Unit(hintId, {0, hint});
 }
 

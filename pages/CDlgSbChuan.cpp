@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "controls/EditNumber.h"
+
 namespace mdvr {
 
 namespace {
@@ -78,11 +80,6 @@ int ParseHexByte(std::wstring_view text) {
         value = value * 16 + digit;
     }
     return value;
-}
-
-std::wstring HexByte(uint8_t value) {
-    constexpr std::wstring_view kDigits = L"0123456789ABCDEF";
-    return {kDigits[static_cast<size_t>(value >> 4)], kDigits[static_cast<size_t>(value & 0x0F)]};
 }
 
 // A short address fills the last bytes, as a shorter big-endian number would; the bytes in

@@ -2,15 +2,10 @@
 
 #include <algorithm>
 
-#include "controls/EditNumber.h"
-#include "host/IMsgTipPresenter.h"
 #include "pagebase/ComboData.h"
-#include "pagebase/EditRange.h"
 #include "pages/CfgMessages.h"
 #include "pages/VideoLayout.h"
 #include "protocol/DeviceProfile.h"
-#include "protocol/ParamListWriter.h"
-#include "protocol/QueryListWriter.h"
 #include "text/CLanguage.h"
 
 namespace mdvr {
@@ -19,15 +14,19 @@ namespace {
 
 using ui::Caption;
 using Page = CDlgVideoParam;
-using Layout = VideoParamRecord::Layout;
 
 constexpr uint32_t kVideoParams = 0x0075;
 constexpr int kStrInvalid = 18124;
 constexpr int kStrCustom = 18120;
 constexpr int kStrChannel = 18130;
 constexpr int kOsdWidth = 140;
-constexpr int kCustomWidth = 50;
 constexpr int kNumberWidth = 90;
+constexpr int kCustomLow = 100;
+constexpr int kCustomHigh = 127;
+constexpr int kKeyFrameLow = 1;
+constexpr int kKeyFrameHigh = 1000;
+constexpr int kStreamSize = 9;
+constexpr int kOsdAt = 2 * kStreamSize;
 constexpr int kMargin = 12;  // below the last line of the embedded editor
 constexpr Caption kCustomRange{0, L"(100-127)"};
 
@@ -51,30 +50,44 @@ constexpr int kShortMaxFrameRate = 30;
 constexpr int kShortOsdCaptions[] = {18105, 18106, 18107, 18108, 18109, 18110, 18111};
 constexpr int kStandardOsdCaptions[] = {0, 18107, kStrChannel, 18108, 18109, 18110, 18111};
 constexpr int kVisibleOsdBits = 7;
+constexpr int kShortOsdBits = 8;
 
-constexpr ParamRow Edit(int id, Caption caption, int label, int limit) {
-    return Shown(RowKind::kEdit, id, caption)
+// Every list must have a selection and every check says the same message.
+constexpr ParamRow Chosen(int offset, int list, Caption caption, int label) {
+    return Field(kVideoParams, Wire::kU8, offset, RowKind::kCombo, list, -1, caption)
+        .Label(label)
+        .Check(Rule::kChosen)
+        .Message({kStrInvalid});
+}
+constexpr ParamRow WithCustom(ParamRow list, int edit, int spin, int hint) {
+    return list.CustomEntry(Page::kCustomValue, edit)
+        .Limit(3)
+        .Range(kCustomLow, kCustomHigh)
+        .Spin(spin)
+        .Hint(hint, kCustomRange);
+}
+constexpr ParamRow Number(Wire wire, int offset, int edit, Caption caption, int label, int limit) {
+    return Field(kVideoParams, wire, offset, RowKind::kEdit, edit, -1, caption)
         .Label(label)
         .Limit(limit)
-        .Style(ui::kStyleDigitsOnly)
         .Width(kNumberWidth);
 }
-constexpr ParamRow Custom(int id, int spin, int hint) {
-    return Shown(RowKind::kEdit, id, {})
-        .Limit(3)
-        .Style(ui::kStyleDigitsOnly)
-        .Width(kCustomWidth)
-        .Spin(spin)
-        .Hint(hint, kCustomRange)
-        .SameLine();
-}
+// The standard layouts carry 16 OSD bits big-endian in bytes 18 and 19, the short one 8 bits
+// in byte 18; the bits no user sees stay in hidden boxes.
 constexpr ParamRow Osd(int bit, bool sameLine) {
     const bool hidden = bit >= kVisibleOsdBits;
-    ParamRow r = Shown(RowKind::kCheck, Page::kOsdBoxIds[bit],
-                       hidden ? Caption{} : Caption{kShortOsdCaptions[bit]})
+    ParamRow r = Field(kVideoParams, Wire::kU16, kOsdAt, RowKind::kCheck, Page::kOsdBoxIds[bit],
+                       -1, hidden ? Caption{} : Caption{kShortOsdCaptions[bit]})
+                     .Bits(bit, 1)
+                     .Variant(kStandardVideoFields)
                      .Width(hidden ? 1 : kOsdWidth);
     if (hidden) r = r.Style(ui::kStyleHidden);
     return sameLine ? r.SameLine() : r;
+}
+constexpr ParamRow ShortOsd(int bit) {
+    return Field(kVideoParams, Wire::kU8, kOsdAt, RowKind::kCheck, Page::kOsdBoxIds[bit], -1, {})
+        .Bits(bit, 1)
+        .Variant(kShortVideoFields);
 }
 
 struct StreamTexts {
@@ -88,8 +101,8 @@ constexpr StreamTexts kStreamTexts[2] = {
     {4172, {18119}, {4080, 4082, 4083, 4085, 4086}, {{18136}, {18137}, {18138}, {18139}, {18140}}},
 };
 
-constexpr size_t kStreamRows = 8;
-constexpr size_t kRowCount = 2 * kStreamRows + 1 + Page::kOsdBits + 2 + 2;
+constexpr size_t kStreamRows = 6;
+constexpr size_t kRowCount = 2 * kStreamRows + 1 + Page::kOsdBits + kShortOsdBits + 2 + 2;
 
 constexpr std::array<ParamRow, kRowCount> MakeRows() {
     std::array<ParamRow, kRowCount> rows{};
@@ -97,23 +110,30 @@ constexpr std::array<ParamRow, kRowCount> MakeRows() {
     for (int s = 0; s < 2; ++s) {
         const Page::StreamIds& ids = Page::kStreams[s];
         const StreamTexts& t = kStreamTexts[s];
+        const int at = s * kStreamSize;
         rows[n++] = Heading(t.frame, t.title);
-        rows[n++] =
-            Shown(RowKind::kCombo, ids.encode, t.texts[0]).Label(t.labels[0]).Choices(kEncodeModes);
-        rows[n++] = Custom(ids.customEncode, ids.customEncodeSpin, ids.customEncodeHint);
-        rows[n++] = Shown(RowKind::kCombo, ids.resolution, t.texts[1]).Label(t.labels[1]);
-        rows[n++] =
-            Custom(ids.customResolution, ids.customResolutionSpin, ids.customResolutionHint);
-        rows[n++] = Edit(ids.keyFrame, t.texts[2], t.labels[2], 4).Spin(ids.keyFrameSpin);
-        rows[n++] = Shown(RowKind::kCombo, ids.frameRate, t.texts[3])
-                        .Label(t.labels[3])
-                        .Width(kNumberWidth);
-        rows[n++] = Edit(ids.bitRate, t.texts[4], t.labels[4], 9);
+        const ParamRow encode = Chosen(at, ids.encode, t.texts[0], t.labels[0]);
+        rows[n++] = WithCustom(encode.Choices(kEncodeModes), ids.customEncode,
+                               ids.customEncodeSpin, ids.customEncodeHint);
+        rows[n++] = WithCustom(Chosen(at + 1, ids.resolution, t.texts[1], t.labels[1]),
+                               ids.customResolution, ids.customResolutionSpin,
+                               ids.customResolutionHint);
+        rows[n++] = Number(Wire::kU16, at + 2, ids.keyFrame, t.texts[2], t.labels[2], 4)
+                        .Range(kKeyFrameLow, kKeyFrameHigh)
+                        .Check(Rule::kDigits)
+                        .Message({kStrInvalid})
+                        .Spin(ids.keyFrameSpin);
+        rows[n++] = Chosen(at + 4, ids.frameRate, t.texts[3], t.labels[3]).Width(kNumberWidth);
+        rows[n++] = Number(Wire::kU32, at + 5, ids.bitRate, t.texts[4], t.labels[4], 9);
     }
     rows[n++] = Heading(4171, {18117});
     for (int bit = 0; bit < Page::kOsdBits; ++bit) rows[n++] = Osd(bit, bit % 4 != 0 || bit > 4);
+    for (int bit = 0; bit < kShortOsdBits; ++bit) rows[n++] = ShortOsd(bit);
     rows[n++] = Heading(Page::kAudioFrameId, {18132});
-    rows[n++] = Shown(RowKind::kCheck, Page::kAudioId, {18132}).Width(kOsdWidth);
+    rows[n++] = Field(kVideoParams, Wire::kU8, kOsdAt + 2, RowKind::kCheck, Page::kAudioId, -1,
+                      {18132})
+                    .Variant(kStandardVideoFields)
+                    .Width(kOsdWidth);
     rows[n++] = Button(Page::kSaveId, {11002}).Width(kNumberWidth);
     rows[n++] = Button(Page::kExitId, {11003}).Width(kNumberWidth).SameLine();
     return rows;
@@ -130,23 +150,14 @@ constexpr PageModel kModel{.templateId = Page::kTemplateId,
 
 CDlgVideoParam::CDlgVideoParam() : CDlgTablePage(kModel) {}
 
-Layout CDlgVideoParam::LayoutInForce() const {
-    return IsStandardVideoLayout() ? Layout::kStandard : Layout::kShort;
-}
-
-std::vector<uint8_t>& CDlgVideoParam::Record() {
-    return LayoutInForce() == Layout::kStandard ? m_standard : m_short;
+uint8_t CDlgVideoParam::RowVariant() const {
+    return VideoFieldVariant();
 }
 
 // --- initialisation and the device's layout ---
 
 bool CDlgVideoParam::OnInitDialog() {
     CDlgTablePage::OnInitDialog();
-    for (const StreamIds& ids : kStreams) {
-        View().SetSpinRange(ids.customEncodeSpin, kCustomLow, kCustomHigh);
-        View().SetSpinRange(ids.customResolutionSpin, kCustomLow, kCustomHigh);
-        View().SetSpinRange(ids.keyFrameSpin, kKeyFrameLow, kKeyFrameHigh);
-    }
     ApplyDeviceProfile();
     for (int id : {kSaveId, kExitId}) View().Show(id, IsEmbedded());
     if (IsEmbedded()) {
@@ -227,149 +238,23 @@ void CDlgVideoParam::ApplyEmbeddedLayout() {
     View().MoveWindow(window);
 }
 
-// --- record and controls ---
-
 void CDlgVideoParam::ShowRecord() {
     if (!IsCreated()) return;
-    const Layout layout = LayoutInForce();
-    const VideoParamRecord record = VideoParamRecord::Read(Record(), layout);
-    for (int s = 0; s < 2; ++s) ShowStream(kStreams[s], s == 0 ? record.realTime : record.storage);
-    for (int bit = 0; bit < kOsdBits; ++bit)
-        View().SetCheck(kOsdBoxIds[bit], (record.osd >> bit) & 1);
-    if (layout == Layout::kStandard) View().SetCheck(kAudioId, record.audioOutput != 0 ? 1 : 0);
-    ApplyCustomRules();
-    m_shown = ReadControls();
-}
-
-void CDlgVideoParam::ShowStream(const StreamIds& ids, const StreamBlock& block) {
-    ShowChoice(ids.encode, ids.customEncode, block.encodeMode);
-    ShowChoice(ids.resolution, ids.customResolution, block.resolution);
-    const int rate = block.frameRate;
-    View().SetSel(ids.frameRate,
-                  rate >= 1 && rate <= View().EntryCount(ids.frameRate) ? rate - 1 : -1);
-    View().SetText(ids.keyFrame, std::to_wstring(block.keyFrameInterval));
-    View().SetText(ids.bitRate, std::to_wstring(block.bitRate));
-}
-
-// A value no entry stands for goes to the custom entry's edit; without a custom entry the list
-// is left without a selection, so a save asks the user to pick one.
-void CDlgVideoParam::ShowChoice(int listId, int customId, uint32_t value) {
-    const int index = value == kCustomValue ? -1 : FindComboData(View(), listId, value, true);
-    if (index >= 0) return;
-    if (FindComboData(View(), listId, kCustomValue, true) >= 0) {
-        View().SetText(customId, std::to_wstring(value));
-    } else {
-        View().SetSel(listId, -1);
+    ShowRecords();
+    // The short layout has no bits 8 to 15: their boxes read clear, not as last shown.
+    if (!IsStandardVideoLayout()) {
+        for (int bit = kShortOsdBits; bit < kOsdBits; ++bit) View().SetCheck(kOsdBoxIds[bit], 0);
     }
-}
-
-VideoParamRecord CDlgVideoParam::ReadControls() const {
-    VideoParamRecord record;
-    record.realTime = ReadStream(kStreams[0]);
-    record.storage = ReadStream(kStreams[1]);
-    const int bits = VideoParamRecord::HasWideOsd(LayoutInForce()) ? kOsdBits : 8;
-    for (int bit = 0; bit < bits; ++bit) {
-        if (View().GetCheck(kOsdBoxIds[bit]) != 0) record.osd |= static_cast<uint16_t>(1u << bit);
-    }
-    record.audioOutput = View().GetCheck(kAudioId) != 0 ? 1 : 0;
-    return record;
-}
-
-StreamBlock CDlgVideoParam::ReadStream(const StreamIds& ids) const {
-    StreamBlock block;
-    block.encodeMode = ReadChoice(ids.encode, ids.customEncode);
-    block.resolution = ReadChoice(ids.resolution, ids.customResolution);
-    block.frameRate = static_cast<uint8_t>(View().GetSel(ids.frameRate) + 1);
-    block.keyFrameInterval = static_cast<uint16_t>(ReadEditInt64(View().GetText(ids.keyFrame)));
-    block.bitRate = static_cast<uint32_t>(ReadEditInt64(View().GetText(ids.bitRate)));
-    return block;
-}
-
-uint8_t CDlgVideoParam::ReadChoice(int listId, int customId) const {
-    const uint32_t value = SelectedComboData(View(), listId);
-    if (value != kCustomValue) return static_cast<uint8_t>(value);
-    return static_cast<uint8_t>(ReadEditInt64(View().GetText(customId)));
-}
-
-void CDlgVideoParam::ApplyCustomRule(int listId, int customId, int spinId, int hintId) {
-    const bool custom =
-        View().GetSel(listId) >= 0 && SelectedComboData(View(), listId) == kCustomValue;
-    for (int id : {customId, spinId, hintId}) View().Enable(id, custom);
-    if (custom && View().FocusedId() == listId) View().SetFocus(customId);
-}
-
-void CDlgVideoParam::ApplyCustomRules() {
-    for (const StreamIds& ids : kStreams) {
-        ApplyCustomRule(ids.encode, ids.customEncode, ids.customEncodeSpin, ids.customEncodeHint);
-        ApplyCustomRule(ids.resolution, ids.customResolution, ids.customResolutionSpin,
-                        ids.customResolutionHint);
-    }
+    m_shown = RecordFromControls(kVideoParams);
 }
 
 // --- page operations ---
 
-void CDlgVideoParam::BuildQueryList(std::span<uint8_t> list, uint32_t* length) {
-    QueryListWriter writer(list);
-    writer.Append(kVideoParams);
-    *length = writer.Finish();
-}
-
-// A value longer than the layout keeps its extra bytes; a shorter one reads zeros past its end.
-void CDlgVideoParam::ParseItem(const ParamItemView& item) {
-    if (item.Id() != kVideoParams) return;
-    std::vector<uint8_t>& record = Record();
-    const auto bytes = item.Bytes();
-    record.assign(bytes.begin(), bytes.end());
-    record.resize(std::max(record.size(), VideoParamRecord::Size(LayoutInForce())));
-}
-
+// The controls show the record also when the fetch failed.
 bool CDlgVideoParam::LoadParams(bool force) {
     const bool loaded = CDlgTablePage::LoadParams(force);
     ShowRecord();
     return loaded;
-}
-
-bool CDlgVideoParam::BuildParamList(std::span<uint8_t> list, uint32_t* length) {
-    ParamListWriter writer(list);
-    writer.AppendBytes(kVideoParams, Record());
-    *length = writer.Finish();
-    return !writer.Failed();
-}
-
-bool CDlgVideoParam::Refuse(int focusId) {
-    if (focusId != 0) View().SetFocus(focusId);
-    ShowMsgTipEx(CLanguage::Instance().GetText(kStrInvalid), L"", kMsgTipNotice);
-    return false;
-}
-
-bool CDlgVideoParam::CheckLists() {
-    for (const StreamIds& ids : kStreams) {
-        for (int id : {ids.encode, ids.resolution, ids.frameRate}) {
-            if (View().GetSel(id) < 0) return false;
-        }
-    }
-    return true;
-}
-
-bool CDlgVideoParam::CheckCustom(int listId, int customId) {
-    if (SelectedComboData(View(), listId) != kCustomValue) return true;
-    return CheckEditRange(View(), customId, kCustomLow, kCustomHigh);
-}
-
-bool CDlgVideoParam::ValidateInput() {
-    if (!IsCreated()) return false;
-    if (!CheckLists()) return Refuse(0);
-    for (const StreamIds& ids : kStreams) {
-        if (!CheckEditRange(View(), ids.keyFrame, kKeyFrameLow, kKeyFrameHigh)) return Refuse(0);
-    }
-    for (const StreamIds& ids : kStreams) {
-        if (!CheckCustom(ids.encode, ids.customEncode) ||
-            !CheckCustom(ids.resolution, ids.customResolution)) {
-            return Refuse(0);
-        }
-    }
-    ReadControls().Write(Record(), LayoutInForce());
-    return true;
 }
 
 void CDlgVideoParam::GetBatchKind(uint32_t* kind, uint32_t* /*extra*/) {
@@ -380,54 +265,30 @@ void CDlgVideoParam::GetBatchKind(uint32_t* kind, uint32_t* /*extra*/) {
 
 void CDlgVideoParam::SetRecords(const ShortRecord& shortRecord, const StandardRecord& standard,
                                 int channel) {
-    m_short.assign(shortRecord.begin(), shortRecord.end());
-    m_standard.assign(standard.begin(), standard.end());
     m_title = CLanguage::Instance().GetText(kStrChannel) + L"=" + std::to_wstring(channel);
+    if (IsStandardVideoLayout()) {
+        SetRecord(kVideoParams, standard);
+    } else {
+        SetRecord(kVideoParams, shortRecord);
+    }
     if (!IsCreated()) return;
     ShowRecord();
     View().SetTitle(m_title);
 }
 
 void CDlgVideoParam::GetRecords(ShortRecord& shortRecord, StandardRecord& standard) {
-    if (IsCreated()) ReadControls().Write(Record(), LayoutInForce());
-    std::copy_n(m_short.begin(), shortRecord.size(), shortRecord.begin());
-    std::copy_n(m_standard.begin(), standard.size(), standard.begin());
+    if (!IsCreated()) return;
+    const std::vector<uint8_t> record = RecordFromControls(kVideoParams);
+    const std::span<uint8_t> out =
+        IsStandardVideoLayout() ? std::span<uint8_t>(standard) : std::span<uint8_t>(shortRecord);
+    std::copy_n(record.begin(), std::min(record.size(), out.size()), out.begin());
 }
 
-bool CDlgVideoParam::IsEdited() const {
-    return IsCreated() && !(ReadControls() == m_shown);
-}
-
-bool CDlgVideoParam::OnSpin(const ui::Notification& n) {
-    for (const StreamIds& ids : kStreams) {
-        const struct {
-            int spin, edit, low, high;
-        } spins[] = {{ids.customEncodeSpin, ids.customEncode, kCustomLow, kCustomHigh},
-                     {ids.customResolutionSpin, ids.customResolution, kCustomLow, kCustomHigh},
-                     {ids.keyFrameSpin, ids.keyFrame, kKeyFrameLow, kKeyFrameHigh}};
-        for (const auto& s : spins) {
-            if (s.spin != n.id) continue;
-            ClampEdit(View(), s.edit, n.delta, s.low, s.high);
-            return true;
-        }
-    }
-    return false;
+bool CDlgVideoParam::IsEdited() {
+    return IsCreated() && RecordFromControls(kVideoParams) != m_shown;
 }
 
 bool CDlgVideoParam::OnNotify(const ui::Notification& n) {
-    if (n.event == ui::Event::Spin && OnSpin(n)) return true;
-    if (n.event == ui::Event::SelChange) {
-        for (const StreamIds& ids : kStreams) {
-            if (n.id == ids.encode) {
-                ApplyCustomRule(ids.encode, ids.customEncode, ids.customEncodeSpin,
-                                ids.customEncodeHint);
-            }
-            if (n.id == ids.resolution) {
-                ApplyCustomRule(ids.resolution, ids.customResolution, ids.customResolutionSpin,
-                                ids.customResolutionHint);
-            }
-        }
-    }
     if (n.event == ui::Event::Click && IsEmbedded() && (n.id == kSaveId || n.id == kExitId)) {
         const bool save = n.id == kSaveId;
         if (save && !ValidateInput()) return true;

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "pagebase/CDlgTablePage.h"
-#include "pages/VideoParamRecord.h"
 
 namespace mdvr {
 
@@ -16,10 +15,6 @@ class CDlgVideoParam : public CDlgTablePage {
   public:
     static constexpr int kTemplateId = 4002;
     static constexpr uint32_t kCustomValue = 127;  // the list entry that takes a custom value
-    static constexpr int kCustomLow = 100;
-    static constexpr int kCustomHigh = 127;
-    static constexpr int kKeyFrameLow = 1;
-    static constexpr int kKeyFrameHigh = 1000;
     static constexpr int kSaveId = 4141;
     static constexpr int kExitId = 4142;
     static constexpr int kAudioFrameId = 4174;
@@ -28,6 +23,10 @@ class CDlgVideoParam : public CDlgTablePage {
     // OSD bit i is shown by box kOsdBoxIds[i]; bits 7 to 15 are kept in hidden boxes.
     static constexpr int kOsdBoxIds[kOsdBits] = {4088, 4089, 4090, 4091, 4092, 4093, 4094, 4095,
                                                  4096, 4101, 4102, 4103, 4104, 4105, 4106, 4107};
+    // Record sizes: two 9-byte stream blocks, the OSD mask (16 bits standard, 8 short), and in
+    // the standard layout the audio switch.
+    static constexpr size_t kStandardSize = 21;
+    static constexpr size_t kShortSize = 19;
 
     // Controls of one stream's settings.
     struct StreamIds {
@@ -49,16 +48,12 @@ class CDlgVideoParam : public CDlgTablePage {
         {4081, 4140, 4098, 4192, 1015, 4144, 4100, 4189, 1011, 4084, 1016, 1017},  // storage
     };
 
-    using ShortRecord = std::array<uint8_t, VideoParamRecord::kShortSize>;
-    using StandardRecord = std::array<uint8_t, VideoParamRecord::kStandardSize>;
+    using ShortRecord = std::array<uint8_t, kShortSize>;
+    using StandardRecord = std::array<uint8_t, kStandardSize>;
 
     CDlgVideoParam();
 
-    void ParseItem(const ParamItemView& item) override;
-    bool BuildParamList(std::span<uint8_t> list, uint32_t* length) override;
-    void BuildQueryList(std::span<uint8_t> list, uint32_t* length) override;
     bool LoadParams(bool force) override;
-    bool ValidateInput() override;
     void ApplyDeviceProfile() override;
     void GetBatchKind(uint32_t* kind, uint32_t* extra) override;
 
@@ -68,39 +63,25 @@ class CDlgVideoParam : public CDlgTablePage {
     void SetEmbedded(ui::Dialog* owner) { m_owner = owner; }
     bool IsEmbedded() const { return m_owner != nullptr; }
     void SetRecords(const ShortRecord& shortRecord, const StandardRecord& standard, int channel);
-    // The controls written into the record of the layout in force; the other comes back as given.
+    // The controls written into the record of the layout in force; the other is left as it is.
     void GetRecords(ShortRecord& shortRecord, StandardRecord& standard);
-    // Whether the controls hold something other than the records last set or received.
-    bool IsEdited() const;
+    // Whether the controls hold something other than the record last shown.
+    bool IsEdited();
     const std::wstring& Title() const { return m_title; }
 
   protected:
     bool OnInitDialog() override;
     bool OnNotify(const ui::Notification& n) override;
+    uint8_t RowVariant() const override;
 
   private:
-    std::vector<uint8_t>& Record();
-    VideoParamRecord::Layout LayoutInForce() const;
     void FillLists();
     void SetOsdCaptions();
     void ApplyEmbeddedLayout();
     void FitAudioFrame();
     void ShowRecord();
-    void ShowStream(const StreamIds& ids, const StreamBlock& block);
-    void ShowChoice(int listId, int customId, uint32_t value);
-    VideoParamRecord ReadControls() const;
-    StreamBlock ReadStream(const StreamIds& ids) const;
-    uint8_t ReadChoice(int listId, int customId) const;
-    void ApplyCustomRule(int listId, int customId, int spinId, int hintId);
-    void ApplyCustomRules();
-    bool CheckLists();
-    bool CheckCustom(int listId, int customId);
-    bool Refuse(int focusId);
-    bool OnSpin(const ui::Notification& n);
 
-    std::vector<uint8_t> m_standard = std::vector<uint8_t>(VideoParamRecord::kStandardSize);
-    std::vector<uint8_t> m_short = std::vector<uint8_t>(VideoParamRecord::kShortSize);
-    VideoParamRecord m_shown;  // what the controls showed after the record was last shown
+    std::vector<uint8_t> m_shown;  // the record as the controls held it when last shown
     ui::Dialog* m_owner = nullptr;
     std::wstring m_title;
 };

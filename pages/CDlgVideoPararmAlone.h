@@ -8,7 +8,7 @@
 
 #include "pagebase/CDlgTablePage.h"
 #include "pages/CPagedRows.h"
-#include "pages/VideoParamRecord.h"
+#include "pages/CDlgVideoParam.h"
 
 namespace mdvr {
 
@@ -36,9 +36,6 @@ class CDlgVideoPararmAlone : public CDlgTablePage, private CPagedRows::IOwner {
 
     CDlgVideoPararmAlone();
 
-    void ParseItem(const ParamItemView& item) override;
-    bool BuildParamList(std::span<uint8_t> list, uint32_t* length) override;
-    void BuildQueryList(std::span<uint8_t> list, uint32_t* length) override;
     bool LoadParams(bool force) override;
     bool ValidateInput() override;
     void GetGroupMembers(int checkBoxId, std::vector<int>& ids) override;
@@ -48,29 +45,28 @@ class CDlgVideoPararmAlone : public CDlgTablePage, private CPagedRows::IOwner {
   protected:
     bool OnInitDialog() override;
     bool OnNotify(const ui::Notification& n) override;
+    bool DecodeRow(const ParamRow& row, const ParamItemView& item) override;
+    bool EncodeRow(const ParamRow& row, ParamListWriter& writer) override;
+    bool ValidateRow(const ParamRow& row) override;
+    void OnRowChanged(const ParamRow& row) override;
+    uint8_t RowVariant() const override;
 
   private:
     // Channel number in byte 0, then the channel's video parameters.
-    using ChannelRecord = std::array<uint8_t, 1 + VideoParamRecord::kStandardSize - 1>;
+    using ChannelRecord = std::array<uint8_t, CDlgVideoParam::kStandardSize>;
 
     void StoreRows() override;
     void ShowRows() override;
     void EnableRow(int row, bool enable) override;
     void Refresh();
     size_t RecordSize() const;
-    size_t SpecialSize() const;
     void ParseChannels(const ParamItemView& item);
-    void ParseSpecial(const ParamItemView& item);
-    void AppendChannels(ParamListWriter& writer) const;
-    void AppendSpecial(ParamListWriter& writer);
+    bool AppendChannels(ParamListWriter& writer, size_t count) const;
     void EditRecord(int row);
-    bool Refuse(int stringId, int focusId);
 
     std::array<ChannelRecord, CPagedRows::kMaxRecords> m_records{};
-    int m_count = 0;
-    int m_receivedCount = -1;
-    std::vector<uint8_t> m_tail;     // bytes after the received records, kept with them
-    std::vector<uint8_t> m_special;  // threshold, duration, start, and what a terminal adds
+    size_t m_receivedCount = 0;
+    std::vector<uint8_t> m_tail;  // bytes after the received records, kept with them
     CPagedRows m_paging;
 };
 

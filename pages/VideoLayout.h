@@ -7,8 +7,12 @@
 namespace mdvr {
 
 inline constexpr uint32_t kVideoBatchKind = 0x45;
+// Row variants of the record fields that differ between the layouts.
+inline constexpr uint8_t kStandardVideoFields = 1;
+inline constexpr uint8_t kShortVideoFields = 2;
 
 bool IsStandardVideoLayout();
+uint8_t VideoFieldVariant();
 
 // Writes the video kind for the standard layout; leaves kind alone otherwise.
 void GetVideoBatchKind(uint32_t* kind);

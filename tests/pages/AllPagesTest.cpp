@@ -63,8 +63,10 @@ void AddRows(std::set<int>& ids, const PageModel& model) {
         AddCaption(ids, row.hint);
         AddCaption(ids, row.maskTitle);
         AddCaption(ids, row.fieldName);
+        AddCaption(ids, row.message);
         for (const Choice& choice : row.choices) AddCaption(ids, choice.text);
-        if (row.rule != Rule::kNone && row.message == nullptr) ids.insert(row.ruleTextId);
+        const bool fixedMessage = row.message.stringId != 0 || row.message.literal != nullptr;
+        if (row.rule != Rule::kNone && !fixedMessage) ids.insert(row.ruleTextId);
     }
 }
 

@@ -175,6 +175,7 @@ TEST_F(AloneVideoPage, GroupOffDisablesRowsAndPaging) {
     EXPECT_EQ(Save(), List({ItemOf(0x79, {0})}));
     CheckOnly({0});
     EXPECT_TRUE(m_driver.Enabled(Page::kEditIds[3]));
+    EXPECT_FALSE(m_driver.Enabled(Page::kThresholdSpinId));  // the spin follows its edit
 }
 
 TEST_F(AloneVideoPage, TerminalListsThatDoNotAddUp) {
