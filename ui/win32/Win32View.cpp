@@ -428,10 +428,14 @@ void Win32View::OnNcDestroy() {
 
 // ---- the dialog itself --------------------------------------------------------------------
 
+constexpr UINT kRedrawAll = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN;
+
 void Win32View::ShowWindow(bool show) {
     if (m_hwnd == nullptr) return;
     if (m_popup) {
         ::ShowWindow(m_hwnd, show ? SW_SHOW : SW_HIDE);
+        // The platform's show leaves the borders of controls in a child dialog unpainted.
+        if (show) RedrawWindow(m_hwnd, nullptr, nullptr, kRedrawAll);
         if (m_shadow) m_shadow->Follow();
         return;
     }
@@ -447,8 +451,7 @@ void Win32View::ShowQuietly(bool show) {
         SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW;
     if (show) {
         SetWindowPos(m_hwnd, nullptr, 0, 0, 0, 0, kQuiet | SWP_SHOWWINDOW);
-        RedrawWindow(m_hwnd, nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+        RedrawWindow(m_hwnd, nullptr, nullptr, kRedrawAll);
         return;
     }
     HWND parent = GetParent(m_hwnd);

@@ -33,6 +33,7 @@ constexpr int kSetButton = 1003;
 constexpr int kFirstPageButton = 3001;
 constexpr int kChannelPage = 13;
 constexpr int kFirstChannelEditor = 4145;  // the first channel record's editor button
+constexpr int kEditorKeyFrameEdit = 1010;  // the real-time stream's key-frame interval
 constexpr int kPages = 20;
 // Between them the demo devices offer every page.
 constexpr int kDevices[] = {1001, 1002, 1003};
@@ -133,6 +134,18 @@ HWND FindChannelEditor(HWND top) {
     return search.found;
 }
 
+// The edit's left edge stands out from what lies beside it: its frame was painted.
+bool HasBorder(HWND popup, int id) {
+    RECT edit{};
+    GetWindowRect(mdvr::wintest::Control(popup, id), &edit);
+    MapWindowPoints(nullptr, popup, reinterpret_cast<POINT*>(&edit), 2);
+    HDC dc = GetDC(popup);
+    const int y = (edit.top + edit.bottom) / 2;
+    const bool drawn = GetPixel(dc, edit.left, y) != GetPixel(dc, edit.left - 3, y);
+    ReleaseDC(popup, dc);
+    return drawn;
+}
+
 // Opens the first channel record in its editor; a helper thread pictures the pop-up while the
 // modal loop runs and leaves it with Escape, which closes it at once as nothing was edited.
 void ShootChannelEditor(HWND top, const fs::path& folder) {
@@ -146,6 +159,7 @@ void ShootChannelEditor(HWND top, const fs::path& folder) {
             if (popup == nullptr) continue;
             Sleep(500);  // let it paint
             mdvr::wintest::SaveBitmap(popup, (folder / L"page-13-editor.bmp").wstring());
+            CHECK(HasBorder(popup, kEditorKeyFrameEdit));
             pictured = true;
             PostMessageW(popup, WM_COMMAND, IDCANCEL, 0);
         }
