@@ -38,6 +38,7 @@ enum Id : int {
     kList,
     kSkinned,
     kUpper,
+    kRadioTwo,
 };
 constexpr uint32_t kPrivateMessage = 0x1400;
 
@@ -393,6 +394,27 @@ void TestViewOutlivesItsWindow(HWND host) {
     CHECK_TEXT(child.View().GetText(kPlain), L"");
 }
 
+// A radio set by the program changes alone (its row sets the others) and stays an automatic radio
+// with the tab stop of a checked one: a click still clears the rest of its group.
+void TestRadioChecks(HWND host) {
+    constexpr std::array<ui::ControlDecl, 2> kRadios{{
+        {kRadio, ControlKind::Radio, {0, L"One"}, ui::kStyleGroupStart, {10, 10, 80, 20}},
+        {kRadioTwo, ControlKind::Radio, {0, L"Two"}, 0, {100, 10, 80, 20}},
+    }};
+    RecordingDialog page(ui::DialogDecl{604, {}, 300, 100, kRadios});
+    CHECK(page.CreateInNative(host));
+    ui::IView& view = page.View();
+    HWND one = GetDlgItem(static_cast<HWND>(view.NativeHandle()), kRadio);
+    view.SetCheck(kRadioTwo, 1);
+    view.SetCheck(kRadio, 1);
+    CHECK(view.GetCheck(kRadio) == 1 && view.GetCheck(kRadioTwo) == 1);
+    const auto style = GetWindowLongPtrW(one, GWL_STYLE);
+    CHECK((style & BS_TYPEMASK) == BS_AUTORADIOBUTTON && (style & WS_TABSTOP) != 0);
+    view.SetCheck(kRadio, 0);
+    SendMessageW(one, BM_CLICK, 0, 0);
+    CHECK(view.GetCheck(kRadio) == 1 && view.GetCheck(kRadioTwo) == 0);
+}
+
 // A page hidden and shown by its frame: the focus leaves with it, and shown it is painted at the
 // next paint.
 void TestChildShownAndHidden(HWND host) {
@@ -707,6 +729,7 @@ int main() {
     TestSubclassChain();
     TestPopupHitTest(dialog);
     TestModalRuns(dialog);
+    TestRadioChecks(host);
     TestChildShownAndHidden(host);
     TestPagesShareOneTooltip(CreateHostWindow(L"MdvrBackendHost"));
     TestViewOutlivesItsWindow(CreateHostWindow(L"MdvrBackendHost"));

@@ -730,8 +730,21 @@ int Win32View::GetCheck(int id) const {
     return static_cast<int>(SendTo(id, BM_GETCHECK, 0, 0));
 }
 
+// Checking an automatic radio makes the platform look for its group by walking the dialog's
+// controls several times over (under wine a round trip to the window server a step). A set
+// changes this button alone, as everywhere else; its row sets the others. The check is made while
+// the button is a plain radio, and it keeps the tab stop a checked radio gets.
 void Win32View::SetCheck(int id, int state) {
-    SendTo(id, BM_SETCHECK, static_cast<WPARAM>(state), 0);
+    const ControlState* control = StateOf(id);
+    if (control == nullptr || control->hwnd == nullptr) return;
+    if (control->kind != ControlKind::Radio || state != BST_CHECKED) {
+        SendMessageW(control->hwnd, BM_SETCHECK, static_cast<WPARAM>(state), 0);
+        return;
+    }
+    const auto style = GetWindowLongPtrW(control->hwnd, GWL_STYLE);
+    SetWindowLongPtrW(control->hwnd, GWL_STYLE, (style & ~LONG_PTR{BS_TYPEMASK}) | BS_RADIOBUTTON);
+    SendMessageW(control->hwnd, BM_SETCHECK, BST_CHECKED, 0);
+    SetWindowLongPtrW(control->hwnd, GWL_STYLE, style | WS_TABSTOP);
 }
 
 void Win32View::SetButtonImages(int id, std::wstring_view normal, std::wstring_view hover,
