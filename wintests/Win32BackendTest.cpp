@@ -102,6 +102,8 @@ void TestSetTextNotifies(RecordingDialog& dialog, HWND hwnd) {
     SendMessageW(GetDlgItem(hwnd, kPlain), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"abc"));
     CHECK(EventsOf(dialog, kPlain) == std::vector<Event>{Event::TextChange});
     CHECK_TEXT(dialog.View().GetText(kPlain), L"abc");
+    dialog.View().SetText(kPlain, L"abc");  // the same text set again is still a change
+    CHECK(EventsOf(dialog, kPlain) == std::vector<Event>{Event::TextChange});
     dialog.View().SetText(kLabel, L"Changed");  // statics report nothing
     CHECK(EventsOf(dialog, kLabel).empty());
 }

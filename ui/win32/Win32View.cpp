@@ -675,14 +675,16 @@ std::wstring Win32View::GetText(int id) const {
     return WindowText(Item(id));
 }
 
+// A caption (static, button, frame) repaints on every set, and pages set many to what they
+// already show; an edit is always set, as its change notice belongs to every set.
 void Win32View::SetText(int id, std::wstring_view text) {
+    const ControlState* state = StateOf(id);
     HWND control = Item(id);
     if (control == nullptr) return;
+    const bool edit = state->kind == ControlKind::Edit;
+    if (!edit && state->kind != ControlKind::ComboBox && WindowText(control) == text) return;
     ChangeQuietly(control, [&] { SetWindowTextW(control, std::wstring(text).c_str()); });
-    const ControlState* state = StateOf(id);
-    if (state != nullptr && state->kind == ControlKind::Edit) {
-        SendMessageW(control, EM_SETMODIFY, FALSE, 0);  // program text is not the user's
-    }
+    if (edit) SendMessageW(control, EM_SETMODIFY, FALSE, 0);  // program text is not the user's
 }
 
 void Win32View::InsertText(int id, int at, std::wstring_view text) {
