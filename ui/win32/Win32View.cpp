@@ -586,9 +586,12 @@ void Win32View::RemoveControl(int id) {
     m_frameOf.clear();
 }
 
+// Rules enable and disable whole rows over and over; a control already so is left alone (the
+// platform would still cancel its modes and, under wine, ask the window server).
 void Win32View::Enable(int id, bool enable) {
     HWND control = Item(id);
-    if (control != nullptr) EnableWindow(control, enable ? TRUE : FALSE);
+    if (control != nullptr && (IsWindowEnabled(control) != FALSE) != enable)
+        EnableWindow(control, enable ? TRUE : FALSE);
 }
 
 bool Win32View::IsEnabled(int id) const {
