@@ -62,11 +62,13 @@ constexpr std::array<ParamRow, kRowsPerSection * Page::kSections> MakeRows() {
         for (const ParamRow& row : CPagedRows::CountLine(count, PagingOf(ids))) rows[n++] = row;
         for (int r = 0; r < Page::kRows; ++r) {
             const int label = kFirstRowLabelId + 2 * (s * Page::kRows + r);
+            constexpr uint32_t kDigits = ui::kStyleDigitsOnly | CPagedRows::kNoCountStyle;
             rows[n++] = Control(RowKind::kEdit, ids.physical[r], {18129}).Label(label).Limit(2)
-                            .Width(50).Style(ui::kStyleDigitsOnly);
+                            .Width(50).Style(kDigits);
             rows[n++] = Control(RowKind::kEdit, ids.logical[r], {18130}).Label(label + 1)
-                            .Limit(2).Width(50).Style(ui::kStyleDigitsOnly).SameLine();
-            rows[n++] = Control(RowKind::kCheck, ids.flag[r], texts.flag).Width(150).SameLine();
+                            .Limit(2).Width(50).Style(kDigits).SameLine();
+            rows[n++] = Control(RowKind::kCheck, ids.flag[r], texts.flag).Width(150).SameLine()
+                            .Style(CPagedRows::kNoCountStyle);
         }
     }
     return rows;

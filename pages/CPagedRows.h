@@ -31,6 +31,10 @@ class CPagedRows {
         int label;
     };
 
+    // Rows and page buttons are made as the initial count of 0 leaves them, disabled: disabling
+    // them afterwards costs a round trip each on Windows.
+    static constexpr uint32_t kNoCountStyle = ui::kStyleDisabled;
+
     // The count list's entries, "0" to "16".
     static constexpr Choice kCounts[] = {
         {0, {0, L"0"}},   {1, {0, L"1"}},   {2, {0, L"2"}},   {3, {0, L"3"}},   {4, {0, L"4"}},
@@ -41,9 +45,9 @@ class CPagedRows {
     // The line over the rows: the page's count row, then previous, the page label and next.
     static constexpr std::array<ParamRow, 4> CountLine(const ParamRow& count, Ids ids) {
         return {count.Choices(kCounts).Initial(0).Width(60),
-                Button(ids.previous, {18103}).Width(70).SameLine(),
+                Button(ids.previous, {18103}).Width(70).SameLine().Style(kNoCountStyle),
                 Note(ids.label, {0, L"1/0"}).Width(40).SameLine(),
-                Button(ids.next, {18104}).Width(70).SameLine()};
+                Button(ids.next, {18104}).Width(70).SameLine().Style(kNoCountStyle)};
     }
 
     CPagedRows(Ids ids, IOwner& owner) : m_ids(ids), m_owner(owner) {}

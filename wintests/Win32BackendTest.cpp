@@ -38,6 +38,7 @@ enum Id : int {
     kList,
     kSkinned,
     kUpper,
+    kRadioTwo,
 };
 constexpr uint32_t kPrivateMessage = 0x1400;
 
@@ -101,6 +102,8 @@ void TestSetTextNotifies(RecordingDialog& dialog, HWND hwnd) {
     SendMessageW(GetDlgItem(hwnd, kPlain), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"abc"));
     CHECK(EventsOf(dialog, kPlain) == std::vector<Event>{Event::TextChange});
     CHECK_TEXT(dialog.View().GetText(kPlain), L"abc");
+    dialog.View().SetText(kPlain, L"abc");  // the same text set again is still a change
+    CHECK(EventsOf(dialog, kPlain) == std::vector<Event>{Event::TextChange});
     dialog.View().SetText(kLabel, L"Changed");  // statics report nothing
     CHECK(EventsOf(dialog, kLabel).empty());
 }
@@ -391,6 +394,27 @@ void TestViewOutlivesItsWindow(HWND host) {
     CHECK(!child.View().Has(kPlain));
     child.View().SetText(kPlain, L"ignored");
     CHECK_TEXT(child.View().GetText(kPlain), L"");
+}
+
+// A radio set by the program changes alone (its row sets the others) and stays an automatic radio
+// with the tab stop of a checked one: a click still clears the rest of its group.
+void TestRadioChecks(HWND host) {
+    constexpr std::array<ui::ControlDecl, 2> kRadios{{
+        {kRadio, ControlKind::Radio, {0, L"One"}, ui::kStyleGroupStart, {10, 10, 80, 20}},
+        {kRadioTwo, ControlKind::Radio, {0, L"Two"}, 0, {100, 10, 80, 20}},
+    }};
+    RecordingDialog page(ui::DialogDecl{604, {}, 300, 100, kRadios});
+    CHECK(page.CreateInNative(host));
+    ui::IView& view = page.View();
+    HWND one = GetDlgItem(static_cast<HWND>(view.NativeHandle()), kRadio);
+    view.SetCheck(kRadioTwo, 1);
+    view.SetCheck(kRadio, 1);
+    CHECK(view.GetCheck(kRadio) == 1 && view.GetCheck(kRadioTwo) == 1);
+    const auto style = GetWindowLongPtrW(one, GWL_STYLE);
+    CHECK((style & BS_TYPEMASK) == BS_AUTORADIOBUTTON && (style & WS_TABSTOP) != 0);
+    view.SetCheck(kRadio, 0);
+    SendMessageW(one, BM_CLICK, 0, 0);
+    CHECK(view.GetCheck(kRadio) == 1 && view.GetCheck(kRadioTwo) == 0);
 }
 
 // A page hidden and shown by its frame: the focus leaves with it, and shown it is painted at the
@@ -707,6 +731,7 @@ int main() {
     TestSubclassChain();
     TestPopupHitTest(dialog);
     TestModalRuns(dialog);
+    TestRadioChecks(host);
     TestChildShownAndHidden(host);
     TestPagesShareOneTooltip(CreateHostWindow(L"MdvrBackendHost"));
     TestViewOutlivesItsWindow(CreateHostWindow(L"MdvrBackendHost"));

@@ -589,9 +589,12 @@ void Win32View::RemoveControl(int id) {
     m_frameOf.clear();
 }
 
+// Rules enable and disable whole rows over and over; a control already so is left alone (the
+// platform would still cancel its modes and, under wine, ask the window server).
 void Win32View::Enable(int id, bool enable) {
     HWND control = Item(id);
-    if (control != nullptr) EnableWindow(control, enable ? TRUE : FALSE);
+    if (control != nullptr && (IsWindowEnabled(control) != FALSE) != enable)
+        EnableWindow(control, enable ? TRUE : FALSE);
 }
 
 bool Win32View::IsEnabled(int id) const {
@@ -678,14 +681,16 @@ std::wstring Win32View::GetText(int id) const {
     return WindowText(Item(id));
 }
 
+// A caption (static, button, frame) repaints on every set, and pages set many to what they
+// already show; an edit is always set, as its change notice belongs to every set.
 void Win32View::SetText(int id, std::wstring_view text) {
+    const ControlState* state = StateOf(id);
     HWND control = Item(id);
     if (control == nullptr) return;
+    const bool edit = state->kind == ControlKind::Edit;
+    if (!edit && state->kind != ControlKind::ComboBox && WindowText(control) == text) return;
     ChangeQuietly(control, [&] { SetWindowTextW(control, std::wstring(text).c_str()); });
-    const ControlState* state = StateOf(id);
-    if (state != nullptr && state->kind == ControlKind::Edit) {
-        SendMessageW(control, EM_SETMODIFY, FALSE, 0);  // program text is not the user's
-    }
+    if (edit) SendMessageW(control, EM_SETMODIFY, FALSE, 0);  // program text is not the user's
 }
 
 void Win32View::InsertText(int id, int at, std::wstring_view text) {
@@ -733,8 +738,21 @@ int Win32View::GetCheck(int id) const {
     return static_cast<int>(SendTo(id, BM_GETCHECK, 0, 0));
 }
 
+// Checking an automatic radio makes the platform look for its group by walking the dialog's
+// controls several times over (under wine a round trip to the window server a step). A set
+// changes this button alone, as everywhere else; its row sets the others. The check is made while
+// the button is a plain radio, and it keeps the tab stop a checked radio gets.
 void Win32View::SetCheck(int id, int state) {
-    SendTo(id, BM_SETCHECK, static_cast<WPARAM>(state), 0);
+    const ControlState* control = StateOf(id);
+    if (control == nullptr || control->hwnd == nullptr) return;
+    if (control->kind != ControlKind::Radio || state != BST_CHECKED) {
+        SendMessageW(control->hwnd, BM_SETCHECK, static_cast<WPARAM>(state), 0);
+        return;
+    }
+    const auto style = GetWindowLongPtrW(control->hwnd, GWL_STYLE);
+    SetWindowLongPtrW(control->hwnd, GWL_STYLE, (style & ~LONG_PTR{BS_TYPEMASK}) | BS_RADIOBUTTON);
+    SendMessageW(control->hwnd, BM_SETCHECK, BST_CHECKED, 0);
+    SetWindowLongPtrW(control->hwnd, GWL_STYLE, style | WS_TABSTOP);
 }
 
 void Win32View::SetButtonImages(int id, std::wstring_view normal, std::wstring_view hover,
