@@ -1,7 +1,10 @@
 #pragma once
 // A group box painted in its own colours: the fill inside the frame, the frame line, and the
-// caption on a gap in the top line. The strip above the frame takes the dialog's colours.
+// caption on a gap in the top line. The strip above the frame takes the colours of what the frame
+// stands on.
 #include <windows.h>
+
+#include <string_view>
 
 #include "ui/Types.h"
 
@@ -9,25 +12,18 @@ namespace mdvr::ui::win32 {
 
 class GroupBoxSkin {
   public:
-    GroupBoxSkin(HWND box, const GroupColours& colours);
-    ~GroupBoxSkin();
-    GroupBoxSkin(const GroupBoxSkin&) = delete;
-    GroupBoxSkin& operator=(const GroupBoxSkin&) = delete;
+    explicit GroupBoxSkin(const GroupColours& colours) : m_colours(colours) {}
 
-    void SetColours(const GroupColours& colours);
+    // True when the colours changed.
+    bool SetColours(const GroupColours& colours);
 
-    // Whether control lies inside the frame, and the fill it then sits on (a shared brush).
-    bool Encloses(HWND control) const;
+    // The fill a control inside the frame sits on (a shared brush).
     COLORREF Back() const { return m_colours.back; }
     HBRUSH BackBrush() const;
 
-  private:
-    static LRESULT CALLBACK BoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                    DWORD_PTR self);
-    void Paint(HDC dc) const;
-    void FillAboveFrame(HDC dc, const RECT& strip) const;
+    void Paint(HDC dc, const RECT& box, std::wstring_view caption, HFONT font, HBRUSH above) const;
 
-    HWND m_box;
+  private:
     GroupColours m_colours;
 };
 

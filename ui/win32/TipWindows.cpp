@@ -62,6 +62,15 @@ TOOLINFOW TipWindows::ToolFor(HWND control, DWORD flags, std::wstring& text) con
     return tool;
 }
 
+TOOLINFOW TipWindows::AreaToolFor(int id, std::wstring& text) const {
+    TOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = m_owner;
+    tool.uId = static_cast<UINT_PTR>(id);
+    tool.lpszText = text.data();
+    return tool;
+}
+
 void TipWindows::ShowBalloon(HWND control, std::wstring_view title, std::wstring_view text,
                              BalloonIcon icon) {
     if (control == nullptr) return;
@@ -106,6 +115,29 @@ void TipWindows::SetToolTip(HWND control, std::wstring_view text) {
     SubclassChain::Attach(control, RelayProc, kRelayId, reinterpret_cast<DWORD_PTR>(m_tips));
 }
 
+void TipWindows::SetAreaTip(int id, const RECT& area, std::wstring_view text) {
+    if (m_tips == nullptr) m_tips = AcquireHoverTip();
+    if (m_tips == nullptr) return;
+    std::wstring body(text);
+    TOOLINFOW tool = AreaToolFor(id, body);
+    tool.rect = area;
+    SendMessageW(m_tips, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(m_tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (std::find(m_areas.begin(), m_areas.end(), id) == m_areas.end()) m_areas.push_back(id);
+}
+
+void TipWindows::MoveAreaTip(int id, const RECT& area) {
+    if (m_tips == nullptr || std::find(m_areas.begin(), m_areas.end(), id) == m_areas.end()) return;
+    std::wstring none;
+    TOOLINFOW tool = AreaToolFor(id, none);
+    tool.rect = area;
+    SendMessageW(m_tips, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TipWindows::RelayOwnerMouse(UINT msg, WPARAM wParam, LPARAM lParam) const {
+    if (m_tips != nullptr && !m_areas.empty()) Relay(m_tips, m_owner, msg, wParam, lParam);
+}
+
 // A tooltip left by a destroyed top-level window (its owner took it along) is made anew.
 HWND TipWindows::AcquireHoverTip() {
     m_root = GetAncestor(m_owner, GA_ROOT);
@@ -121,6 +153,10 @@ void TipWindows::ReleaseHoverTip() {
     std::wstring none;
     for (HWND control : m_tools) {
         TOOLINFOW tool = ToolFor(control, 0, none);
+        SendMessageW(m_tips, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    for (int id : m_areas) {
+        TOOLINFOW tool = AreaToolFor(id, none);
         SendMessageW(m_tips, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
     auto shared = SharedTips().find(m_root);
@@ -139,16 +175,18 @@ LRESULT CALLBACK TipWindows::RelayProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
         case WM_MBUTTONDOWN:
         case WM_MBUTTONUP:
         case WM_RBUTTONDOWN:
-        case WM_RBUTTONUP: {
-            MSG relayed{hwnd, msg, wParam, lParam, 0, {}};
-            SendMessageW(reinterpret_cast<HWND>(tips), TTM_RELAYEVENT, 0,
-                         reinterpret_cast<LPARAM>(&relayed));
+        case WM_RBUTTONUP:
+            Relay(reinterpret_cast<HWND>(tips), hwnd, msg, wParam, lParam);
             break;
-        }
         default:
             break;
     }
     return SubclassChain::CallNext(hwnd, msg, wParam, lParam);
+}
+
+void TipWindows::Relay(HWND tip, HWND from, UINT msg, WPARAM wParam, LPARAM lParam) {
+    MSG relayed{from, msg, wParam, lParam, 0, {}};
+    SendMessageW(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 void TipWindows::CloseToolTip() {

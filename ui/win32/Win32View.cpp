@@ -130,8 +130,12 @@ void Win32View::PlaceWindow(HWND owner) {
 
 bool Win32View::CreateControl(const ControlDecl& decl) {
     const WindowClassStyle cls = ClassFor(decl);
-    if (m_hwnd == nullptr || cls.className == nullptr || Item(decl.id) != nullptr) return false;
+    if (m_hwnd == nullptr || cls.className == nullptr || Has(decl.id)) return false;
     const PhaseClock::Scope phase(Phase::kControls);
+    if (DrawnCaptions::IsCaption(decl.kind)) {
+        m_frameOf.clear();
+        return m_captions.Add(decl, ToScreen(decl.place), m_font);
+    }
     ActivationContext::Scope scope(m_context);
     const RECT place = ToScreen(decl.place);
     const int dropHeight = decl.kind == ControlKind::ComboBox ? ToScreen(kComboDropHeight) : 0;
@@ -158,10 +162,7 @@ bool Win32View::CreateControl(const ControlDecl& decl) {
     state.style = decl.style;
     if (decl.style & kStyleSkinned) state.skin = std::make_unique<ButtonSkin>();
     if (decl.kind == ControlKind::ListView) state.list = std::make_unique<ListLook>(control);
-    // Statics and frames take no keys, focus or clicks: the translator would only cost every
-    // message they get a detour.
-    if (decl.kind != ControlKind::Static && decl.kind != ControlKind::GroupBox)
-        m_input.Subclass(control, decl.kind);
+    m_input.Subclass(control, decl.kind);
     return true;
 }
 
@@ -183,6 +184,10 @@ ListView Win32View::ListOf(int id) const {
     const ControlState* state = StateOf(id);
     const bool isList = state != nullptr && state->kind == ControlKind::ListView;
     return ListView(isList ? Item(id) : nullptr);
+}
+
+const DrawnCaptions::Caption* Win32View::Caption(int id) const {
+    return m_hwnd != nullptr ? m_captions.Find(id) : nullptr;
 }
 
 const Win32View::ControlState* Win32View::StateOf(int id) const {
@@ -262,8 +267,15 @@ bool Win32View::OnInputMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* 
         case WM_LBUTTONDOWN:
         case WM_MOUSEMOVE:
         case WM_LBUTTONUP:
+            if (m_tips) m_tips->RelayOwnerMouse(msg, wParam, lParam);
             m_input.OnDialogMouse(m_hwnd, msg, lParam);
             return true;
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONUP:
+            if (m_tips) m_tips->RelayOwnerMouse(msg, wParam, lParam);
+            return false;
         case WM_TIMER:
             return m_tips != nullptr && m_tips->OnTimer(wParam);
         default:
@@ -317,9 +329,27 @@ bool Win32View::OnPaintMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* 
             OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             *result = TRUE;
             return true;
+        case WM_PAINT:
+            if (m_captions.Empty()) return false;
+            PaintCaptions();
+            *result = TRUE;
+            return true;
         default:
             return false;
     }
+}
+
+// The background is erased as the platform does it (WM_CTLCOLORDLG); the captions go on top.
+void Win32View::PaintCaptions() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(m_hwnd, &ps);
+    m_captions.Paint(dc, ps.rcPaint, [this](uint32_t style, const GroupBoxSkin* frame) {
+        // With no colours of its own the dialog leaves them to the platform, as it would a static.
+        return InkFor(style, frame)
+            .value_or(CaptionInk{GetSysColorBrush(COLOR_BTNFACE), GetSysColor(COLOR_BTNFACE),
+                                 GetSysColor(COLOR_WINDOWTEXT)});
+    });
+    EndPaint(m_hwnd, &ps);
 }
 
 // Statics, check boxes, radios and group boxes take the dialog's colours; controls with style
@@ -328,32 +358,33 @@ HBRUSH Win32View::OnCtlColor(HDC dc, HWND control) {
     const ControlState* state = StateOf(GetDlgCtrlID(control));
     const auto windowStyle = static_cast<uint32_t>(GetWindowLongPtrW(control, GWL_STYLE));
     if (state == nullptr || (windowStyle & kKeepPlatformColours) != 0) return nullptr;
-    if (m_background == nullptr && !m_textColour && !(state->style & kStyleBlueText)) {
-        return nullptr;
-    }
+    const std::optional<CaptionInk> ink = InkFor(state->style, FrameAround(control));
+    if (!ink) return nullptr;
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, (state->style & kStyleBlueText) ? kBlueText : TextColour());
-    // A control inside a skinned frame sits on the frame's fill, not the dialog's.
-    if (const GroupBoxSkin* frame = FrameAround(control)) {
-        SetBkColor(dc, frame->Back());
-        return frame->BackBrush();
-    }
-    SetBkColor(dc, m_background != nullptr ? m_backColour : GetSysColor(COLOR_BTNFACE));
-    return m_background != nullptr ? m_background : GetSysColorBrush(COLOR_BTNFACE);
+    SetTextColor(dc, ink->text);
+    SetBkColor(dc, ink->back);
+    return ink->brush;
 }
 
-// Asked for every control at every paint; the answer changes only when controls move, show,
-// hide, come or go.
+// None while the dialog has no colours of its own. What lies inside a frame sits on the frame's
+// fill, not the dialog's.
+std::optional<CaptionInk> Win32View::InkFor(uint32_t style, const GroupBoxSkin* frame) const {
+    if (m_background == nullptr && !m_textColour && !(style & kStyleBlueText)) return {};
+    const COLORREF text = (style & kStyleBlueText) ? kBlueText : TextColour();
+    if (frame != nullptr) return CaptionInk{frame->BackBrush(), frame->Back(), text};
+    if (m_background != nullptr) return CaptionInk{m_background, m_backColour, text};
+    return CaptionInk{GetSysColorBrush(COLOR_BTNFACE), GetSysColor(COLOR_BTNFACE), text};
+}
+
+// Asked for every control at every paint; the answer changes only when controls or frames move,
+// show, hide, come or go.
 const GroupBoxSkin* Win32View::FrameAround(HWND control) const {
     auto known = m_frameOf.find(control);
     if (known != m_frameOf.end()) return known->second;
-    const GroupBoxSkin* frame = nullptr;
-    for (const auto& [id, state] : m_controls) {
-        if (state.group && state.group->Encloses(control)) {
-            frame = state.group.get();
-            break;
-        }
-    }
+    RECT place{};
+    GetWindowRect(control, &place);
+    MapWindowPoints(nullptr, m_hwnd, reinterpret_cast<POINT*>(&place), 2);
+    const GroupBoxSkin* frame = m_captions.FrameAround(place, 0);
     m_frameOf.emplace(control, frame);
     return frame;
 }
@@ -447,8 +478,7 @@ void Win32View::ShowWindow(bool show) {
 // again at the next paint; here the shown dialog, or the place the hidden one leaves, is only
 // invalidated and painted once, with everything else.
 void Win32View::ShowQuietly(bool show) {
-    constexpr UINT kQuiet =
-        SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW;
+    constexpr UINT kQuiet = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW;
     if (show) {
         SetWindowPos(m_hwnd, nullptr, 0, 0, 0, 0, kQuiet | SWP_SHOWWINDOW);
         RedrawWindow(m_hwnd, nullptr, nullptr, kRedrawAll);
@@ -586,23 +616,34 @@ void Win32View::RemoveControl(int id) {
     HWND control = Item(id);
     if (control != nullptr) DestroyWindow(control);
     m_controls.erase(id);
+    if (m_tips && Caption(id) != nullptr) m_tips->MoveAreaTip(id, RECT{});
+    m_captions.Remove(id);
     m_frameOf.clear();
 }
 
 // Rules enable and disable whole rows over and over; a control already so is left alone (the
 // platform would still cancel its modes and, under wine, ask the window server).
 void Win32View::Enable(int id, bool enable) {
+    if (Caption(id) != nullptr) m_captions.Enable(id, enable);
     HWND control = Item(id);
     if (control != nullptr && (IsWindowEnabled(control) != FALSE) != enable)
         EnableWindow(control, enable ? TRUE : FALSE);
 }
 
 bool Win32View::IsEnabled(int id) const {
+    if (const DrawnCaptions::Caption* caption = Caption(id)) return caption->enabled;
     HWND control = Item(id);
     return control != nullptr && IsWindowEnabled(control) != FALSE;
 }
 
 void Win32View::Show(int id, bool show) {
+    if (const DrawnCaptions::Caption* caption = Caption(id)) {
+        if (caption->visible == show) return;
+        m_captions.Show(id, show);
+        if (caption->frame) m_frameOf.clear();
+        if (m_tips) m_tips->MoveAreaTip(id, m_captions.TipArea(id));
+        return;
+    }
     HWND control = Item(id);
     if (control == nullptr) return;
     ::ShowWindow(control, show ? SW_SHOW : SW_HIDE);
@@ -611,6 +652,7 @@ void Win32View::Show(int id, bool show) {
 
 // The control's own visibility, whatever its dialog's.
 bool Win32View::IsVisible(int id) const {
+    if (const DrawnCaptions::Caption* caption = Caption(id)) return caption->visible;
     HWND control = Item(id);
     return control != nullptr && (GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE) != 0;
 }
@@ -629,6 +671,14 @@ int Win32View::FocusedId() const {
 }
 
 void Win32View::Move(int id, const Rect& rect) {
+    if (const DrawnCaptions::Caption* caption = Caption(id)) {
+        if (GetRect(id) == rect) return;
+        const PhaseClock::Scope phase(Phase::kLayout);
+        m_captions.Move(id, ToRECT(rect));
+        if (caption->frame) m_frameOf.clear();
+        if (m_tips) m_tips->MoveAreaTip(id, m_captions.TipArea(id));
+        return;
+    }
     HWND control = Item(id);
     if (control == nullptr || GetRect(id) == rect) return;
     const PhaseClock::Scope phase(Phase::kLayout);
@@ -641,6 +691,7 @@ void Win32View::Move(int id, const Rect& rect) {
 }
 
 Rect Win32View::GetRect(int id) const {
+    if (const DrawnCaptions::Caption* caption = Caption(id)) return ToRect(caption->place);
     HWND control = Item(id);
     if (control == nullptr) return {};
     RECT rect{};
@@ -653,10 +704,12 @@ void Win32View::SetFont(int id, const FontSpec& font) {
     const PhaseClock::Scope phase(Phase::kFonts);
     HFONT handle = GdiCache::Instance().Font(font);
     if (id != 0) {
+        m_captions.SetFont(id, handle);
         SendTo(id, WM_SETFONT, reinterpret_cast<WPARAM>(handle), TRUE);
         return;
     }
     m_font = handle;
+    m_captions.SetFonts(handle);
     for (const auto& [controlId, state] : m_controls) {
         SendTo(controlId, WM_SETFONT, reinterpret_cast<WPARAM>(handle), TRUE);
     }
@@ -664,7 +717,12 @@ void Win32View::SetFont(int id, const FontSpec& font) {
 
 void Win32View::SetToolTip(int id, std::wstring_view text) {
     const PhaseClock::Scope phase(Phase::kTooltips);
-    if (m_tips) m_tips->SetToolTip(Item(id), text);
+    if (!m_tips) return;
+    if (Caption(id) != nullptr) {
+        m_tips->SetAreaTip(id, m_captions.TipArea(id), text);
+    } else {
+        m_tips->SetToolTip(Item(id), text);
+    }
 }
 
 void Win32View::CloseToolTip(int /*id*/) {
@@ -672,18 +730,21 @@ void Win32View::CloseToolTip(int /*id*/) {
 }
 
 void Win32View::Redraw(int id) {
+    m_captions.Redraw(id);
     InvalidateShown(Item(id));
 }
 
 // ---- text ----------------------------------------------------------------------------------
 
 std::wstring Win32View::GetText(int id) const {
+    if (const DrawnCaptions::Caption* caption = Caption(id)) return caption->text;
     return WindowText(Item(id));
 }
 
-// A caption (static, button, frame) repaints on every set, and pages set many to what they
+// A caption (button, drawn label or frame) repaints on every set, and pages set many to what they
 // already show; an edit is always set, as its change notice belongs to every set.
 void Win32View::SetText(int id, std::wstring_view text) {
+    m_captions.SetText(id, text);
     const ControlState* state = StateOf(id);
     HWND control = Item(id);
     if (control == nullptr) return;
@@ -779,14 +840,7 @@ void Win32View::SetCheckMarkColour(int id, uint32_t colour) {
 }
 
 void Win32View::SetGroupColours(int id, const GroupColours& colours) {
-    ControlState* state = StateOf(id, ControlKind::GroupBox);
-    if (state == nullptr) return;
-    m_frameOf.clear();
-    if (state->group) {
-        state->group->SetColours(colours);
-    } else {
-        state->group = std::make_unique<GroupBoxSkin>(Item(id), colours);
-    }
+    m_captions.SetColours(id, colours);
 }
 
 // ---- drop-down lists -----------------------------------------------------------------------

@@ -11,7 +11,7 @@
 #include "ui/IView.h"
 #include "ui/win32/ActivationContext.h"
 #include "ui/win32/ButtonSkin.h"
-#include "ui/win32/GroupBoxSkin.h"
+#include "ui/win32/DrawnCaptions.h"
 #include "ui/win32/InputTranslator.h"
 #include "ui/win32/ListLook.h"
 #include "ui/win32/ListView.h"
@@ -48,7 +48,7 @@ class Win32View final : public IView {
 
     bool AddControl(const ControlDecl& decl) override;
     void RemoveControl(int id) override;
-    bool Has(int id) const override { return Item(id) != nullptr; }
+    bool Has(int id) const override { return Item(id) != nullptr || Caption(id) != nullptr; }
     void Enable(int id, bool enable) override;
     bool IsEnabled(int id) const override;
     void Show(int id, bool show) override;
@@ -123,7 +123,6 @@ class Win32View final : public IView {
         uint32_t style = 0;
         std::unique_ptr<ButtonSkin> skin;
         std::optional<COLORREF> checkMark;
-        std::unique_ptr<GroupBoxSkin> group;
         std::unique_ptr<ListLook> list;
     };
 
@@ -139,7 +138,9 @@ class Win32View final : public IView {
     void ShowQuietly(bool show);
     LRESULT HitTest(LPARAM lParam) const;
     HBRUSH OnCtlColor(HDC dc, HWND control);
+    std::optional<CaptionInk> InkFor(uint32_t style, const GroupBoxSkin* frame) const;
     const GroupBoxSkin* FrameAround(HWND control) const;
+    void PaintCaptions();
     void OnDrawItem(const DRAWITEMSTRUCT& item);
     void OnNcDestroy();
     bool IsOwnEscape(const MSG& msg) const;
@@ -148,6 +149,7 @@ class Win32View final : public IView {
     void AttachBuddy(HWND upDown, int buddyId) const;
     void PlaceWindow(HWND parent);
     HWND Item(int id) const;
+    const DrawnCaptions::Caption* Caption(int id) const;
     ListView ListOf(int id) const;
     const ControlState* StateOf(int id) const;
     ControlState* StateOf(int id, ControlKind kind);
@@ -161,6 +163,7 @@ class Win32View final : public IView {
     HWND m_hwnd = nullptr;
     bool m_popup = false;
     std::map<int, ControlState> m_controls;
+    DrawnCaptions m_captions{m_hwnd};
     mutable std::map<HWND, const GroupBoxSkin*> m_frameOf;  // null: on the dialog's surface
     std::unique_ptr<TipWindows> m_tips;
     std::unique_ptr<ShadowWindow> m_shadow;
