@@ -1,6 +1,7 @@
 #pragma once
 // A dialog as real Win32 windows: an in-memory template dialog whose children carry the declared
 // control IDs, so that standard automation (GetDlgItem, BM_CLICK, WM_SETTEXT, ...) reaches them.
+// Labels and group frames take no input and are drawn by the dialog itself (DrawnCaptions).
 #include <windows.h>
 
 #include <map>
