@@ -352,7 +352,7 @@ void Win32View::PaintCaptions() {
     EndPaint(m_hwnd, &ps);
 }
 
-// Statics, check boxes, radios and group boxes take the dialog's colours; controls with style
+// Check boxes and radios take the dialog's colours, as the drawn captions do; controls with style
 // bit 0x800 (read-only edits) keep the platform's.
 HBRUSH Win32View::OnCtlColor(HDC dc, HWND control) {
     const ControlState* state = StateOf(GetDlgCtrlID(control));
