@@ -18,6 +18,7 @@
 #include "Check.h"
 #include "HostFolder.h"
 #include "HostWindow.h"
+#include "PlainTwin.h"
 #include "frame/CPageFactory.h"
 #include "mdvr808.h"
 #include "text/CodePage.h"
@@ -126,6 +127,38 @@ Sample Click(HWND top, int page) {
     return Measure(top, [&] { SendMessageW(button, BM_CLICK, 0, 0); });
 }
 
+// Each page's twin made and shown, then shown again after another twin: the same work as the
+// page's first creation and its switch from the cache, done by the platform alone.
+void TimePlainTwins(HWND top, const std::vector<int>& pages) {
+    HWND host = CreateHostWindow(L"MdvrPlainTwinHost");
+    HWND previous = nullptr;
+    for (int page : pages) {
+        Click(top, page);
+        HWND shown = ShownPage(top);
+        CHECK(shown != nullptr);
+        if (shown == nullptr) continue;
+        HWND twin = nullptr;
+        const std::string name = std::to_string(page);
+        Emit("plainmake:" + name, Measure(host, [&] {
+                 twin = MakePlainTwin(shown, host);
+                 ShowWindow(twin, SW_SHOW);
+             }));
+        CHECK(twin != nullptr);
+        ShowWindow(twin, SW_HIDE);
+        if (previous != nullptr) {
+            ShowWindow(previous, SW_SHOW);
+            PaintAndPump(host);
+            Emit("plain:" + name, Measure(host, [&] {
+                     ShowWindow(previous, SW_HIDE);
+                     ShowWindow(twin, SW_SHOW);
+                 }));
+            DestroyWindow(previous);
+        }
+        previous = twin;
+    }
+    DestroyWindow(host);
+}
+
 int RunOnce(const std::wstring& folder) {
     PhaseClock::Enable(true);
     MDVR_IsEnableDll(6, 23, 0);
@@ -142,6 +175,7 @@ int RunOnce(const std::wstring& folder) {
         Emit("create:" + std::to_string(page), PhaseClock::LastLap());
     }
     for (int page : pages) Emit("cached:" + std::to_string(page), Click(top, page));
+    TimePlainTwins(top, pages);
     Close(top);
     CHECK(Control(top, kSetButton) == nullptr);
     Emit("reopen", Measure(top, [&] { Open(top); }));
@@ -168,8 +202,8 @@ std::string RunChild() {
     startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
     PROCESS_INFORMATION process{};
     std::wstring command = L"\"" + ModulePath() + L"\" " + kOnceFlag;
-    const bool started = CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0,
-                                        nullptr, nullptr, &startup, &process) != FALSE;
+    const bool started = CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                        nullptr, &startup, &process) != FALSE;
     CloseHandle(write);
     std::string output;
     char buffer[4096];
@@ -239,16 +273,19 @@ std::string Label(const std::string& name) {
     const std::string page = "page " + name.substr(colon + 1);
     if (kind == "create") return page + " first creation";
     if (kind == "switch") return page + " first switch";
+    if (kind == "plainmake") return page + " plain twin creation";
+    if (kind == "plain") return page + " plain twin switch";
     return page + " from cache";
 }
 
 // Figures in the order of a run: open, then per page, then reopen.
 int Rank(const std::string& name) {
-    constexpr const char* kOrder[] = {"open", "create:", "switch:", "cached:", "reopen"};
-    for (int i = 0; i < 5; ++i) {
+    constexpr const char* kOrder[] = {
+        "open", "create:", "switch:", "cached:", "plainmake:", "plain:", "reopen"};
+    for (int i = 0; i < 7; ++i) {
         if (name.rfind(kOrder[i], 0) == 0) return i;
     }
-    return 5;
+    return 7;
 }
 
 int PageOf(const std::string& name) {
