@@ -201,7 +201,8 @@ bool TipAt(HWND tips, HWND hwnd, int x, int y, int id) {
            hit.ti.uId == static_cast<UINT_PTR>(id);
 }
 
-// A caption's tip covers its place, follows it when it moves and answers nowhere while hidden.
+// A label's tip covers its place, a frame's its caption; both follow their caption and answer
+// nowhere while it is hidden.
 void TestTips(ui::IView& view, HWND hwnd) {
     view.SetToolTip(kLabel, L"About the label");
     HWND tips = nullptr;
@@ -219,6 +220,15 @@ void TestTips(ui::IView& view, HWND hwnd) {
     view.Show(kLabel, true);
     CHECK(TipAt(tips, hwnd, away.x + 5, away.y + 5, kLabel));
     view.Move(kLabel, home);
+    // A frame's tip answers on its caption only, however long the caption grows.
+    view.SetToolTip(kFrame, L"Frame");
+    const ui::Rect frame = view.GetRect(kFrame);
+    CHECK(TipAt(tips, hwnd, frame.x + 12, frame.y + 4, kFrame));
+    CHECK(!TipAt(tips, hwnd, frame.x + 150, frame.y + 4, kFrame));
+    CHECK(!TipAt(tips, hwnd, frame.x + 100, frame.y + 60, kFrame));
+    view.SetText(kFrame, L"A much longer frame caption");
+    CHECK(TipAt(tips, hwnd, frame.x + 150, frame.y + 4, kFrame));
+    view.SetText(kFrame, L"Frame");
 }
 
 }  // namespace

@@ -107,7 +107,15 @@ void DrawnCaptions::Redraw(int id) const {
 
 RECT DrawnCaptions::TipArea(int id) const {
     const Caption* caption = Find(id);
-    return caption != nullptr && caption->visible ? caption->place : RECT{};
+    if (caption == nullptr || !caption->visible) return RECT{};
+    if (!caption->frame) return caption->place;
+    // A frame's tip answers on its caption, not over the empty space between its controls.
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, caption->font);
+    const RECT place = GroupBoxSkin::CaptionPlace(dc, caption->place, caption->text);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return place;
 }
 
 const GroupBoxSkin* DrawnCaptions::FrameAround(const RECT& place, int self) const {

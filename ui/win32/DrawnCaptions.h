@@ -61,7 +61,8 @@ class DrawnCaptions {
     void SetColours(int id, const GroupColours& colours);
     void Redraw(int id) const;
 
-    // Where a caption's tip answers the pointer: nowhere while it is hidden.
+    // Where a caption's tip answers the pointer: a label's place, a frame's caption, nowhere
+    // while it is hidden.
     RECT TipArea(int id) const;
     // The visible frame around place with the lowest ID, apart from the frame self.
     const GroupBoxSkin* FrameAround(const RECT& place, int self) const;

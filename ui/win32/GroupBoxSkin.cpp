@@ -21,14 +21,20 @@ HBRUSH GroupBoxSkin::BackBrush() const {
     return GdiCache::Instance().Brush(m_colours.back);
 }
 
+RECT GroupBoxSkin::CaptionPlace(HDC dc, const RECT& box, std::wstring_view caption) {
+    SIZE text{};
+    GetTextExtentPoint32W(dc, caption.data(), static_cast<int>(caption.size()), &text);
+    return RECT{box.left + kCaptionIndent, box.top,
+                box.left + kCaptionIndent + text.cx + 2 * kCaptionPad, box.top + text.cy};
+}
+
 void GroupBoxSkin::Paint(HDC dc, const RECT& box, std::wstring_view caption, HFONT font,
                          HBRUSH above) const {
     HGDIOBJ oldFont = SelectObject(dc, font);
     const int length = static_cast<int>(caption.size());
-    SIZE text{};
-    GetTextExtentPoint32W(dc, caption.data(), length, &text);
+    RECT place = CaptionPlace(dc, box, caption);
     RECT frame = box;
-    frame.top += text.cy / 2;
+    frame.top += (place.bottom - place.top) / 2;
     const RECT strip{box.left, box.top, box.right, frame.top};
     FillRect(dc, &strip, above);
     GdiCache& gdi = GdiCache::Instance();
@@ -38,8 +44,6 @@ void GroupBoxSkin::Paint(HDC dc, const RECT& box, std::wstring_view caption, HFO
         SetBkMode(dc, OPAQUE);
         SetBkColor(dc, m_colours.back);
         SetTextColor(dc, m_colours.text);
-        RECT place{box.left + kCaptionIndent, box.top,
-                   box.left + kCaptionIndent + text.cx + 2 * kCaptionPad, box.top + text.cy};
         DrawTextW(dc, caption.data(), length, &place, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
     SelectObject(dc, oldFont);

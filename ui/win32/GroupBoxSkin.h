@@ -23,6 +23,9 @@ class GroupBoxSkin {
 
     void Paint(HDC dc, const RECT& box, std::wstring_view caption, HFONT font, HBRUSH above) const;
 
+    // Where the caption sits on the top line, for dc with font selected.
+    static RECT CaptionPlace(HDC dc, const RECT& box, std::wstring_view caption);
+
   private:
     GroupColours m_colours;
 };

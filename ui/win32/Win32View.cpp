@@ -641,7 +641,7 @@ void Win32View::Show(int id, bool show) {
         if (caption->visible == show) return;
         m_captions.Show(id, show);
         if (caption->frame) m_frameOf.clear();
-        if (m_tips) m_tips->MoveAreaTip(id, m_captions.TipArea(id));
+        FollowTip(id);
         return;
     }
     HWND control = Item(id);
@@ -676,7 +676,7 @@ void Win32View::Move(int id, const Rect& rect) {
         const PhaseClock::Scope phase(Phase::kLayout);
         m_captions.Move(id, ToRECT(rect));
         if (caption->frame) m_frameOf.clear();
-        if (m_tips) m_tips->MoveAreaTip(id, m_captions.TipArea(id));
+        FollowTip(id);
         return;
     }
     HWND control = Item(id);
@@ -705,6 +705,7 @@ void Win32View::SetFont(int id, const FontSpec& font) {
     HFONT handle = GdiCache::Instance().Font(font);
     if (id != 0) {
         m_captions.SetFont(id, handle);
+        FollowTip(id);
         SendTo(id, WM_SETFONT, reinterpret_cast<WPARAM>(handle), TRUE);
         return;
     }
@@ -723,6 +724,11 @@ void Win32View::SetToolTip(int id, std::wstring_view text) {
     } else {
         m_tips->SetToolTip(Item(id), text);
     }
+}
+
+// A drawn caption's tip covers what it shows, which moves with its place, text and font.
+void Win32View::FollowTip(int id) {
+    if (m_tips && Caption(id) != nullptr) m_tips->MoveAreaTip(id, m_captions.TipArea(id));
 }
 
 void Win32View::CloseToolTip(int /*id*/) {
@@ -745,6 +751,7 @@ std::wstring Win32View::GetText(int id) const {
 // already show; an edit is always set, as its change notice belongs to every set.
 void Win32View::SetText(int id, std::wstring_view text) {
     m_captions.SetText(id, text);
+    FollowTip(id);
     const ControlState* state = StateOf(id);
     HWND control = Item(id);
     if (control == nullptr) return;

@@ -151,6 +151,7 @@ class Win32View final : public IView {
     void PlaceWindow(HWND parent);
     HWND Item(int id) const;
     const DrawnCaptions::Caption* Caption(int id) const;
+    void FollowTip(int id);
     ListView ListOf(int id) const;
     const ControlState* StateOf(int id) const;
     ControlState* StateOf(int id, ControlKind kind);
