@@ -51,6 +51,7 @@ TEST(CProfileFileTest, SyntaxRules) {
         EXPECT_EQ(file.GetString(c.section, c.key, L"<none>", kLanguageChars), c.expected)
             << c.name;
     }
+    EXPECT_EQ(CProfileFile("[S]\n").GetString(L"S", L"none", L"abcdef", 3), L"abc");  // cut too
 }
 
 TEST(CProfileFileTest, IntegerRules) {
@@ -66,10 +67,6 @@ TEST(CProfileFileTest, IntegerRules) {
         EXPECT_EQ(file.GetInt(L"S", L"k", -1), c.expected) << c.value;
     }
     EXPECT_EQ(CProfileFile("[S]\n").GetInt(L"S", L"k", 5), 5);
-}
-
-TEST(CProfileFileTest, FallbacksAreCutToo) {
-    EXPECT_EQ(CProfileFile("[S]\n").GetString(L"S", L"none", L"abcdef", 3), L"abc");
 }
 
 TEST(CProfileFileTest, EncodingsOfFiles) {
@@ -108,18 +105,9 @@ TEST(CProfileFileTest, GarbledAndMissingFilesGiveWhatTheyCan) {
     EXPECT_EQ(CProfileFile::ReadString(L"", L"S", L"k", L"d", 258), L"d");
 }
 
-TEST(CProfileFileTest, EditedFileIsReadAgain) {
-    test::TempDir dir;
-    std::wstring path = dir.Write("a.ini", "[S]\nk=1\n");
-    EXPECT_EQ(CProfileFile::ReadInt(path, L"S", L"k", 0), 1);
-    dir.Write("a.ini", "[S]\nk=2\n");
-    EXPECT_EQ(CProfileFile::ReadInt(path, L"S", L"k", 0), 2);
-    std::filesystem::remove(ToFsPath(path));
-    EXPECT_EQ(CProfileFile::ReadInt(path, L"S", L"k", 0), 0);
-}
-
-// One call into the plug-in looks at a file once; the next call sees what changed meanwhile.
-TEST(CProfileFileTest, EditDuringOneRoundIsSeenInTheNext) {
+// An edited file is read again; one call into the plug-in looks at a file once, the next call
+// sees what changed meanwhile.
+TEST(CProfileFileTest, EditedFilesAreReadAgainInTheNextRound) {
     test::TempDir dir;
     std::wstring path = dir.Write("b.ini", "[S]\nk=1\n");
     {
@@ -133,8 +121,11 @@ TEST(CProfileFileTest, EditDuringOneRoundIsSeenInTheNext) {
         }
         EXPECT_EQ(CProfileFile::ReadInt(path, L"S", L"k", 0), 1);
     }
-    const StampRound next;
     EXPECT_EQ(CProfileFile::ReadInt(path, L"S", L"k", 0), 22);
+    dir.Write("b.ini", "[S]\nk=2\n");
+    EXPECT_EQ(CProfileFile::ReadInt(path, L"S", L"k", 0), 2);
+    std::filesystem::remove(ToFsPath(path));
+    EXPECT_EQ(CProfileFile::ReadInt(path, L"S", L"k", 0), 0);
 }
 
 }  // namespace
