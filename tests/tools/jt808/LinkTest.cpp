@@ -40,9 +40,14 @@ struct RawPeer {
                                      [&](const Message& m) { return m.header.msgId == msgId; });
         return it == received.end() ? nullptr : &*it;
     }
-    // Whether the platform's general response confirmed the message sent with serial.
+    // Whether a query reply, or the platform's response saying Ok, answered the message sent
+    // with serial.
     bool Answered(uint16_t serial) const {
         return std::any_of(received.begin(), received.end(), [&](const Message& m) {
+            if (m.header.msgId == msg::kQueryReply) {
+                const std::optional<QueryReply> reply = DecodeQueryReply(m.body);
+                return reply && reply->serial == serial;
+            }
             const std::optional<GeneralResponse> r = DecodeGeneralResponse(m.body);
             return m.header.msgId == msg::kPlatformResponse && r && r->serial == serial &&
                    r->result == Result::Ok;
@@ -105,7 +110,9 @@ class LinkTest : public ::testing::Test {
         std::unique_ptr<TerminalSide> side;
     };
 
-    Terminal& Start(const std::string& phone, Version version, Bytes list = ListOf(3, 4)) {
+    // port: where the terminal connects, the platform's when 0.
+    Terminal& Start(const std::string& phone, Version version, Bytes list = ListOf(3, 4),
+                    uint16_t port = 0) {
         auto terminal = std::make_unique<Terminal>();
         Terminal* t = terminal.get();
         t->list = std::move(list);
@@ -119,7 +126,7 @@ class LinkTest : public ::testing::Test {
                                     t->applied = list;
                                     return true;
                                 }});
-        t->side->Connect({asio::ip::address_v4::loopback(), m_platform.Port()});
+        t->side->Connect({asio::ip::address_v4::loopback(), port ? port : m_platform.Port()});
         m_terminals.push_back(std::move(terminal));
         return *t;
     }
@@ -144,14 +151,18 @@ class LinkTest : public ::testing::Test {
         EXPECT_TRUE(healthy.list) << healthy.why;
     }
 
-    // A hand-driven terminal, registered and (when asked) authenticated on the platform.
-    RawPeer& PlatformPeer(const Header& header, bool authenticate) {
-        asio::ip::tcp::socket socket(m_io);
-        socket.connect({asio::ip::address_v4::loopback(), m_platform.Port()});
+    RawPeer& Attach(asio::ip::tcp::socket socket) {
         RawPeer& peer = *m_peers.emplace_back(std::make_unique<RawPeer>());
         peer.connection = std::make_shared<Connection>(std::move(socket), kReassemblyTimeout);
         peer.connection->Start({[&peer](Message m) { peer.received.push_back(std::move(m)); },
                                 nullptr, [&peer](const std::string&) { peer.closed = true; }});
+        return peer;
+    }
+    // A hand-driven terminal, registered and (when asked) authenticated on the platform.
+    RawPeer& PlatformPeer(const Header& header, bool authenticate) {
+        asio::ip::tcp::socket socket(m_io);
+        socket.connect({asio::ip::address_v4::loopback(), m_platform.Port()});
+        RawPeer& peer = Attach(std::move(socket));
         peer.Send(header, msg::kRegister,
                   Encode(Registration{0, 0, "MDVR", "raw", "1", 1, ""}, header.version));
         EXPECT_TRUE(RunUntil([&] { return peer.Got(msg::kRegisterReply) != nullptr; }));
@@ -284,6 +295,40 @@ TEST_F(LinkFaultTest, AFloodOfHalfFramesDropsOnlyThatConnection) {
     EXPECT_NE(m_log.str().find("too many bad frames"), std::string::npos) << m_log.str();
     EXPECT_FALSE(m_platform.Ready("400"));
     ExpectHealthyUndisturbed();
+}
+
+// The terminal side drops a lying frame from its platform, answers what comes next and never
+// applies a setting that was not whole.
+TEST_F(LinkFaultTest, TheTerminalSideDropsBadFramesToo) {
+    asio::ip::tcp::acceptor acceptor(m_io, {asio::ip::address_v4::loopback(), 0});
+    RawPeer* platform = nullptr;
+    acceptor.async_accept([&](const asio::error_code& ec, asio::ip::tcp::socket socket) {
+        if (!ec) platform = &Attach(std::move(socket));
+    });
+    Terminal& terminal =
+        Start("500", Version::V2019, ListOf(3, 4), acceptor.local_endpoint().port());
+    ASSERT_TRUE(RunUntil([&] { return platform && platform->Got(msg::kRegister); }));
+    const Header h{.msgId = msg::kSetParams, .version = Version::V2019, .phone = "500"};
+    platform->Send(h, msg::kRegisterReply,
+                   Encode(RegisterReply{platform->Got(msg::kRegister)->header.serial,
+                                        RegisterResult::Ok, "AC"}));
+    ASSERT_TRUE(RunUntil([&] { return platform->Got(msg::kAuthenticate) != nullptr; }));
+    platform->Send(h, msg::kPlatformResponse,
+                   Encode(GeneralResponse{platform->Got(msg::kAuthenticate)->header.serial,
+                                          msg::kAuthenticate, Result::Ok}));
+    ASSERT_TRUE(RunUntil([&] { return terminal.side->Authenticated(); })) << m_log.str();
+    for (const Fault& fault : Faults(h)) {
+        SCOPED_TRACE(fault.name);
+        const size_t mark = m_log.str().size();
+        platform->connection->SendBytes(fault.bytes);
+        const uint16_t query = platform->Send(h, msg::kQueryAll, {});
+        const std::string logged = std::string("dropped a frame: ") + Describe(fault.error);
+        EXPECT_TRUE(RunUntil([&] {
+            return platform->Answered(query) && LogSince(mark).find(logged) != std::string::npos;
+        })) << LogSince(mark);
+        EXPECT_TRUE(terminal.side->Connected());
+        EXPECT_TRUE(terminal.applied.empty());
+    }
 }
 
 TEST(Jt808Endpoint, AddressAndPortOrNothing) {
