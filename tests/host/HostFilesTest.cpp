@@ -62,21 +62,15 @@ TEST_F(HostFilesTest, FilesEditedWhileTheHostRunsAreSeenAtTheNextLookUp) {
     EXPECT_EQ(CVehicleBaseMgr::Instance().FindDvsDeviceByID(2), nullptr);
 }
 
-// Devices are found by ID with their capabilities (0 when missing) and a name made of what is
-// given; unknown ones are invalid.
+// Which capability feeds which profile field the plug-in's export test shows; here: negative and
+// missing values, names made of what is given, unknown devices invalid.
 TEST_F(HostFilesTest, RegistryFindsDevicesTheirCapabilitiesAndNames) {
     Write("HostDevices.ini", kDevices);
     CVehicleBaseMgr& registry = CVehicleBaseMgr::Instance();
     CDevFunc full(registry.FindDvsDeviceByID(1001));
-    ASSERT_TRUE(full.IsValid());
-    for (auto [index, value] :
-         {std::pair{9, 6}, {10, 29}, {75, 7}, {110, 3}, {112, 1}, {200, -4}, {11, 0}}) {
-        EXPECT_EQ(full.GetDevInt(index), value) << index;
-    }
-    CDevFunc partial(registry.FindDvsDeviceByID(1002));
-    ASSERT_TRUE(partial.IsValid());
-    EXPECT_EQ(partial.GetDevInt(9), 6);
-    EXPECT_EQ(partial.GetDevInt(110), 0);
+    EXPECT_EQ(full.GetDevInt(200), -4);
+    EXPECT_EQ(full.GetDevInt(11), 0);
+    EXPECT_EQ(CDevFunc(registry.FindDvsDeviceByID(1002)).GetDevInt(9), 6);
     EXPECT_EQ(registry.GetVehiAndDevName(1001), L"粤B12345(MDVR-1001)");
     EXPECT_EQ(registry.GetVehiAndDevName(1002), L"");
     EXPECT_EQ(registry.GetVehiAndDevName(1003), L"只有设备名");

@@ -107,9 +107,6 @@ struct FakeHost {
 };
 
 uint32_t g_tick = 0;
-uint32_t FakeTick() {
-    return g_tick;
-}
 
 class ParamExchangeTest : public ::testing::Test {
   protected:
@@ -119,7 +116,7 @@ class ParamExchangeTest : public ::testing::Test {
         TheHostCallbacks() = {&FakeHost::Set,      nullptr, &m_host, &FakeHost::Get, &m_host,
                               &FakeHost::MultiSet, &m_host};
         g_tick = 1000;
-        SetTickSource(FakeTick);
+        SetTickSource([] { return g_tick; });
         m_host = FakeHost{};
         std::filesystem::remove(m_log);
         CLogFile2::Instance().SetFile(m_log);

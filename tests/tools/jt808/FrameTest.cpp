@@ -16,14 +16,12 @@ using Clock = Reassembler::Clock;
 
 Header Make(uint16_t msgId, Version version, std::string phone, uint16_t serial, uint16_t total = 0,
             uint16_t index = 0) {
-    Header h;
-    h.msgId = msgId;
-    h.version = version;
-    h.phone = std::move(phone);
-    h.serial = serial;
-    h.packetTotal = total;
-    h.packetIndex = index;
-    return h;
+    return {.msgId = msgId,
+            .version = version,
+            .phone = std::move(phone),
+            .serial = serial,
+            .packetTotal = total,
+            .packetIndex = index};
 }
 
 Bytes Content(const Bytes& frame) {  // without the two flags
@@ -196,14 +194,12 @@ TEST(Jt808Messages, ResponsesAndReplies) {
     EXPECT_EQ(Encode(response), (Bytes{0x12, 0x34, 0x81, 0x03, 0x01}));
     EXPECT_EQ(DecodeGeneralResponse(Encode(response)), response);
     EXPECT_FALSE(DecodeGeneralResponse(Bytes{0x12, 0x34, 0x81, 0x03}));
-    for (const RegisterReply& r : {RegisterReply{3, RegisterResult::Ok, "AC1"},
-                                   RegisterReply{3, RegisterResult::NoSuchTerminal, ""}}) {
-        EXPECT_EQ(DecodeRegisterReply(Encode(r)), r);
-    }
-    EXPECT_EQ(Encode(RegisterReply{3, RegisterResult::Ok, "AC1"}),
-              (Bytes{0x00, 0x03, 0x00, 'A', 'C', '1'}));
-    EXPECT_EQ(Encode(RegisterReply{3, RegisterResult::NoSuchTerminal, ""}),
-              (Bytes{0x00, 0x03, 0x04}));  // no code after a refusal
+    const RegisterReply ok{0x0003, RegisterResult::Ok, "AC1"};
+    EXPECT_EQ(Encode(ok), (Bytes{0x00, 0x03, 0x00, 'A', 'C', '1'}));
+    EXPECT_EQ(DecodeRegisterReply(Encode(ok)), ok);
+    const RegisterReply refused{0x0003, RegisterResult::NoSuchTerminal, ""};
+    EXPECT_EQ(Encode(refused), (Bytes{0x00, 0x03, 0x04}));  // no code after a refusal
+    EXPECT_EQ(DecodeRegisterReply(Encode(refused)), refused);
     const QueryReply reply{0x0007, {0x01, 0x00, 0x00, 0x00, 0x55, 0x01, 0x3C}};
     EXPECT_EQ(Encode(reply), (Bytes{0x00, 0x07, 0x01, 0x00, 0x00, 0x00, 0x55, 0x01, 0x3C}));
     EXPECT_EQ(DecodeQueryReply(Encode(reply)), reply);
