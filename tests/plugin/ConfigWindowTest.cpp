@@ -52,12 +52,11 @@ class ConfigWindowExports : public ModuleFixture {
         MDVR_SetConfigFunctionEx(&AnswerGet, nullptr);
         MDVR_IsEnableDll(6, 0, 0);
     }
-    int LiveMainWindows() const {
-        int count = 0;
-        for (const ui::DialogDriver& d : m_automation.Dialogs()) {
-            if (d.TemplateId() == CDlgMain::kTemplateId) ++count;
-        }
-        return count;
+    long LiveMainWindows() const {
+        const auto dialogs = m_automation.Dialogs();
+        return std::count_if(dialogs.begin(), dialogs.end(), [](const ui::DialogDriver& d) {
+            return d.TemplateId() == CDlgMain::kTemplateId;
+        });
     }
 
     ui::Automation m_automation;
