@@ -69,38 +69,29 @@ TEST(CProfileFileTest, IntegerRules) {
     EXPECT_EQ(CProfileFile("[S]\n").GetInt(L"S", L"k", 5), 5);
 }
 
-TEST(CProfileFileTest, EncodingsOfFiles) {
+TEST(CProfileFileTest, FilesInEveryEncodingAndGarbledOnesGiveWhatTheyCan) {
     ASSERT_TRUE(SetAnsiCharset("GBK"));
-    for (const char* name :
-         {"lang_utf16le_bom.ini", "lang_utf8_bom.ini", "lang_utf8.ini", "lang_gbk.ini"}) {
-        std::wstring path = DataFile(name);
-        EXPECT_EQ(CProfileFile::ReadString(path, L"STRING", L"100", L"", kLanguageChars),
-                  L"\u4E2D\u6587\u6807\u9898")
-            << name;
-        EXPECT_EQ(CProfileFile::ReadString(path, L"string", L"101", L"", kLanguageChars),
-                  L"  quoted  ")
-            << name;
-        EXPECT_EQ(CProfileFile::ReadString(path, L"Other", L"100", L"", kLanguageChars),
-                  L"wrong section")
-            << name;
-    }
-}
-
-TEST(CProfileFileTest, GarbledAndMissingFilesGiveWhatTheyCan) {
-    ASSERT_TRUE(SetAnsiCharset("GBK"));
-    struct {
+    const wchar_t* title = L"\u4E2D\u6587\u6807\u9898";
+    const struct {
         const char* name;
-        const wchar_t* expected;
-    } const cases[] = {
-        {"garbled_utf16_odd.ini", L"ok"},
-        {"garbled_binary.ini", L"after junk"},
+        const wchar_t* text;
+    } cases[] = {
+        {"lang_utf16le_bom.ini", title},  {"lang_utf8_bom.ini", title},
+        {"lang_utf8.ini", title},         {"lang_gbk.ini", title},
+        {"garbled_utf16_odd.ini", L"ok"}, {"garbled_binary.ini", L"after junk"},
         {"no_such_file.ini", L"dflt"},
     };
     for (const auto& c : cases) {
-        std::wstring path = DataFile(c.name);
-        EXPECT_EQ(CProfileFile::ReadString(path, L"STRING", L"100", L"dflt", 258), c.expected)
-            << c.name;
+        const std::wstring path = DataFile(c.name);
+        auto read = [&](const wchar_t* section, const wchar_t* key) {
+            return CProfileFile::ReadString(path, section, key, L"dflt", kLanguageChars);
+        };
+        EXPECT_EQ(read(L"STRING", L"100"), c.text) << c.name;
         EXPECT_EQ(CProfileFile::ReadInt(path, L"STRING", L"none", 3), 3) << c.name;
+        if (c.text == title) {
+            EXPECT_EQ(read(L"string", L"101"), L"  quoted  ") << c.name;
+            EXPECT_EQ(read(L"Other", L"100"), L"wrong section") << c.name;
+        }
     }
     EXPECT_EQ(CProfileFile::ReadString(L"", L"S", L"k", L"d", 258), L"d");
 }
