@@ -19,16 +19,13 @@ std::wstring DataFile(const char* name) {
     return Utf8ToWide(std::string(root != nullptr ? root : "tests/data") + "/text/" + name);
 }
 
-struct LookupCase {
-    const char* name;
-    std::string ini;
-    const wchar_t* section;
-    const wchar_t* key;
-    std::wstring expected;  // L"<none>" when the fallback is expected
-};
-
 TEST(CProfileFileTest, SyntaxRules) {
-    const LookupCase cases[] = {
+    const struct {
+        const char* name;
+        std::string ini;
+        const wchar_t *section, *key;
+        std::wstring expected;  // L"<none>" when the fallback is expected
+    } cases[] = {
         {"case-insensitive names", "[String]\nKey=v\n", L"sTRING", L"kEY", L"v"},
         {"trimmed names and value", "  [ S ]  \n\t k \t=  v w  \r\n", L"S", L"k", L"v w"},
         {"double quotes", "[S]\nk=\" a \"\n", L"S", L"k", L" a "},
