@@ -45,7 +45,7 @@ class FakePage : public IParamPage {
     }
     void BuildQueryList(std::span<uint8_t> list, uint32_t* length) override {
         QueryListWriter writer(list);
-        for (uint32_t id : {0x0001, 0x0013}) writer.Append(id);
+        for (uint32_t id : {0x0001u, 0x0013u}) writer.Append(id);
         *length = writer.Finish();
     }
     void GetBatchKind(uint32_t* kind, uint32_t* extra) override {
