@@ -105,7 +105,6 @@ class LinkTest : public ::testing::Test {
     static constexpr const char* kHealthy = "100";
 
     struct Terminal {
-        Bytes list;
         Bytes applied;
         std::unique_ptr<TerminalSide> side;
     };
@@ -113,22 +112,19 @@ class LinkTest : public ::testing::Test {
     // port: where the terminal connects, the platform's when 0.
     Terminal& Start(const std::string& phone, Version version, Bytes list = ListOf(3, 4),
                     uint16_t port = 0) {
-        auto terminal = std::make_unique<Terminal>();
-        Terminal* t = terminal.get();
-        t->list = std::move(list);
-        TerminalSide::Options options{
+        Terminal& t = *m_terminals.emplace_back(std::make_unique<Terminal>());
+        const TerminalSide::Options options{
             phone,  version,           1000ms, 1000, TerminalSide::Fault::None, 0ms,
             &m_log, kReassemblyTimeout};
-        t->side = std::make_unique<TerminalSide>(
+        t.side = std::make_unique<TerminalSide>(
             m_io, options,
-            TerminalSide::Store{[t](const Bytes&) { return std::optional<Bytes>(t->list); },
-                                [t](const Bytes& list) {
-                                    t->applied = list;
+            TerminalSide::Store{[list](const Bytes&) { return std::optional<Bytes>(list); },
+                                [&t](const Bytes& applied) {
+                                    t.applied = applied;
                                     return true;
                                 }});
-        t->side->Connect({asio::ip::address_v4::loopback(), port ? port : m_platform.Port()});
-        m_terminals.push_back(std::move(terminal));
-        return *t;
+        t.side->Connect({asio::ip::address_v4::loopback(), port ? port : m_platform.Port()});
+        return t;
     }
     template <typename Pred>
     bool RunUntil(Pred pred, std::chrono::milliseconds limit = 2000ms) {
