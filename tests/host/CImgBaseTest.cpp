@@ -35,33 +35,28 @@ Bytes Jpeg(uint16_t width, uint16_t height, uint8_t frameMarker = 0xC0) {
     return b;
 }
 
-TEST(ReadImageHeader, ReadsSizesOfWellFormedHeaders) {
+// Every cut before the end of the size fields fails, never reading past the cut.
+TEST(ReadImageHeader, ReadsSizesOfWholeWellFormedHeadersOnly) {
     const struct {
         Bytes bytes;
+        size_t needed;
         ImageFormat format;
         uint32_t width, height;
     } cases[] = {
-        {Png(1000, 670), ImageFormat::kPng, 1000, 670},
-        {Png(1, 0x7FFFFFFF), ImageFormat::kPng, 1, 0x7FFFFFFF},
-        {Jpeg(640, 480), ImageFormat::kJpeg, 640, 480},
-        {Jpeg(65535, 1, 0xC2), ImageFormat::kJpeg, 65535, 1},  // progressive
+        {Png(1000, 670), 24, ImageFormat::kPng, 1000, 670},
+        {Png(1, 0x7FFFFFFF), 24, ImageFormat::kPng, 1, 0x7FFFFFFF},
+        {Jpeg(640, 480), 25, ImageFormat::kJpeg, 640, 480},
+        {Jpeg(65535, 1, 0xC2), 25, ImageFormat::kJpeg, 65535, 1},  // progressive
     };
     for (const auto& c : cases) {
-        auto header = ReadImageHeader(c.bytes);
+        auto cut = [&](size_t n) {  // a copy, so that reading past it shows under ASan
+            return ReadImageHeader(Bytes(c.bytes.begin(), c.bytes.begin() + static_cast<long>(n)));
+        };
+        for (size_t n = 0; n < c.needed; ++n) EXPECT_FALSE(cut(n)) << n;
+        auto header = cut(c.needed);
         ASSERT_TRUE(header);
         EXPECT_EQ(std::tuple(header->format, header->width, header->height),
                   std::tuple(c.format, c.width, c.height));
-    }
-}
-
-TEST(ReadImageHeader, RejectsBrokenHeadersAtEveryLength) {
-    // Every cut before the end of the size fields must fail, never read past the cut.
-    for (const auto& [whole, needed] : {std::pair{Png(16, 16), 24}, {Jpeg(16, 16), 25}}) {
-        for (int n = 0; n <= needed; ++n) {
-            EXPECT_EQ(ReadImageHeader(Bytes(whole.begin(), whole.begin() + n)).has_value(),
-                      n == needed)
-                << n;
-        }
     }
     Bytes noIhdr = Png(4, 4);
     noIhdr[12] = 'X';
