@@ -32,7 +32,7 @@ class CLogFile2Test : public ::testing::Test {
     const fs::path& m_dir = m_scratch.Path();
 };
 
-TEST_F(CLogFile2Test, HeaderThenOffsetHexAndAsciiLines) {
+TEST_F(CLogFile2Test, HeaderThenOffsetHexAndAsciiLinesAppended) {
     std::vector<uint8_t> bytes;
     for (int i = 0; i < 18; ++i) bytes.push_back(static_cast<uint8_t>(0x3F + i));
     bytes[1] = 0x00;
@@ -40,8 +40,10 @@ TEST_F(CLogFile2Test, HeaderThenOffsetHexAndAsciiLines) {
     CLogFile2::Instance().WriteHex(2, bytes.data(), 18, "GetParamConfig:[%d]", 42);
     CLogFile2::Instance().WriteHex(0, nullptr, 5, "null");  // a header alone
     CLogFile2::Instance().WriteHex(0, bytes.data(), 0, "empty");
+    CLogFile2::Instance().SetFile(m_dir / "sub" / "dir" / "test.log");  // reopened: appended to
+    CLogFile2::Instance().WriteHex(0, nullptr, 0, "%s", std::string(2000, 'x').c_str());
     auto lines = Lines();
-    ASSERT_EQ(lines.size(), 5u);
+    ASSERT_EQ(lines.size(), 6u);
     std::regex header(
         R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} \[2\] GetParamConfig:\[42\] \(18 bytes\))");
     EXPECT_TRUE(std::regex_match(lines[0], header)) << lines[0];
@@ -50,24 +52,7 @@ TEST_F(CLogFile2Test, HeaderThenOffsetHexAndAsciiLines) {
     EXPECT_EQ(lines[2], "00000010  4F 50                                             OP");
     EXPECT_NE(lines[3].find("null (0 bytes)"), std::string::npos);
     EXPECT_NE(lines[4].find("empty (0 bytes)"), std::string::npos);
-}
-
-TEST_F(CLogFile2Test, AppendsToAnExistingFile) {
-    const uint8_t byte = 0x41;
-    CLogFile2::Instance().WriteHex(0, &byte, 1, "first");
-    CLogFile2::Instance().SetFile(m_dir / "sub" / "dir" / "test.log");  // reopen
-    CLogFile2::Instance().WriteHex(0, &byte, 1, "second");
-    auto lines = Lines();
-    ASSERT_EQ(lines.size(), 4u);
-    EXPECT_NE(lines[2].find("second"), std::string::npos);
-}
-
-TEST_F(CLogFile2Test, LongCaptionIsCutNotOverrun) {
-    std::string caption(2000, 'x');
-    CLogFile2::Instance().WriteHex(0, nullptr, 0, "%s", caption.c_str());
-    auto lines = Lines();
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_LT(lines[0].size(), 700u);
+    EXPECT_LT(lines[5].size(), 700u);  // a long caption is cut, not overrun
 }
 
 TEST_F(CLogFile2Test, NoHeapUseOnceOpen) {
@@ -82,8 +67,9 @@ TEST_F(CLogFile2Test, NoHeapUseOnceOpen) {
     EXPECT_EQ(Lines().size(), 2u + 10u * (1u + (3000u + 15u) / 16u));
 }
 
-TEST_F(CLogFile2Test, UnopenableFileIsSkippedQuietly) {
-    fs::create_directories(m_dir);
+// An unopenable file is skipped quietly; an empty name means the default under the application
+// path.
+TEST_F(CLogFile2Test, UnopenableOrDefaultFile) {
     std::ofstream(m_dir / "blocker") << "a file where a directory should be";
     CLogFile2::Instance().SetFile(m_dir / "blocker" / "x.log");
     const uint8_t byte = 1;
@@ -91,9 +77,6 @@ TEST_F(CLogFile2Test, UnopenableFileIsSkippedQuietly) {
     CLogFile2::Instance().WriteHex(0, &byte, 1, "lost again");
     EXPECT_FALSE(fs::exists(m_dir / "blocker" / "x.log"));
     EXPECT_EQ(CLogFile2::Instance().File(), m_dir / "blocker" / "x.log");
-}
-
-TEST_F(CLogFile2Test, EmptyFileNameMeansTheDefaultUnderTheApplicationPath) {
     CLogFile2::Instance().SetFile(fs::path());
     EXPECT_EQ(CLogFile2::Instance().File(), ToFsPath(GetAppPath()) / "Log" / "mdvr808.log");
 }

@@ -3,22 +3,20 @@
 #include <string>
 #include <vector>
 
-#include "host/FormatStringMgr.h"
 #include "host/HostFormat.h"
+#include "host/IMsgTipPresenter.h"
 #include "host/WideFormat.h"
+#include "support/RecordingMsgTipPresenter.h"
 
 namespace mdvr {
 namespace {
 
-struct FormatCase {
-    const wchar_t* format;
-    int first;
-    int second;
-    std::wstring expected;
-};
-
 TEST(FormatStringInt2, FormatsConversionsAndSurvivesBadFormats) {
-    const FormatCase cases[] = {
+    const struct {
+        const wchar_t* format;
+        int first, second;
+        std::wstring expected;
+    } cases[] = {
         {L"范围 %d - %d", 1, 65535, L"范围 1 - 65535"},
         {L"%d%%", 50, 0, L"50%"},
         {L"%u", -1, 0, L"4294967295"},
@@ -30,7 +28,7 @@ TEST(FormatStringInt2, FormatsConversionsAndSurvivesBadFormats) {
         {L"100%", 1, 2, L"100%"},                  // lone percent at the end
         {L"%99999999999d", 3, 0, std::wstring(63, L' ') + L"3"},
     };
-    for (const FormatCase& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(FormatStringInt2(c.format, c.first, c.second), c.expected) << c.format;
     }
 }
@@ -45,22 +43,37 @@ TEST(FormatWide, TextArgumentsAreInsertedAsTheyStand) {
     EXPECT_EQ(FormatWide(L"<%s><%4s><%d>", args), L"<%d%s><   5><%d>");
 }
 
-TEST(FormatChineseColon, JoinsWithTheFullWidthColon) {
-    EXPECT_EQ(FormatChineseColon(L"端口", L"请输入1-65535"), L"端口\uFF1A请输入1-65535");
-}
-
 TEST(GetChineseChar, MapsPrintableAsciiToFullWidth) {
-    const std::pair<wchar_t, wchar_t> cases[] = {
-        {L'!', L'\uFF01'}, {L'~', L'\uFF5E'},  {L' ', L'\u3000'},
-        {L'\t', L'\t'},    {L'\x7F', L'\x7F'}, {L'\uFF21', L'\uFF21'},
-    };
-    for (auto [in, out] : cases) EXPECT_EQ(GetChineseChar(in), out) << static_cast<int>(in);
+    for (auto [in, out] : {std::pair{L'!', L'\uFF01'},
+                           {L'~', L'\uFF5E'},
+                           {L' ', L'\u3000'},
+                           {L'\t', L'\t'},
+                           {L'\x7F', L'\x7F'},
+                           {L'\uFF21', L'\uFF21'}}) {
+        EXPECT_EQ(GetChineseChar(in), out) << static_cast<int>(in);
+    }
 }
 
-TEST(FormatStringMgr, UnknownPlateColourCodesHaveNoName) {
-    EXPECT_EQ(FormatStringMgr::GetColorByIndex(9), L"其他");
-    for (int code : {-1, 6, 8, 10, 255})
-        EXPECT_EQ(FormatStringMgr::GetColorByIndex(code), L"") << code;
+// Without a presenter a tip is printed and a question declined; the innermost presenter takes
+// the tips until it goes, and only its 1 confirms.
+TEST(ShowMsgTipEx, RoutesToTheInstalledPresenterUntilItGoes) {
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(ShowMsgTipEx(L"端口：请输入1-65535", L"", kMsgTipNotice), 0);
+    EXPECT_EQ(ShowMsgTipEx(L"确定要设置吗?", L"提示", kMsgTipQuestion), 0);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "[notice] 端口：请输入1-65535\n[question: 提示] 确定要设置吗? -> no\n");
+    test::RecordingMsgTipPresenter outer;
+    {
+        test::RecordingMsgTipPresenter inner;
+        inner.AnswerNext({1, 7});
+        EXPECT_EQ(ShowMsgTipEx(L"sure?", L"t", kMsgTipQuestion), 1);
+        EXPECT_EQ(ShowMsgTipEx(L"again?", L"", kMsgTipQuestion), 0);
+        ASSERT_EQ(inner.Tips().size(), 2u);
+        EXPECT_EQ(inner.Tips()[0].title, L"t");
+    }
+    ShowMsgTipEx(L"outer", L"", kMsgTipNotice);
+    ASSERT_EQ(outer.Tips().size(), 1u);
+    EXPECT_EQ(outer.LastText(), L"outer");
 }
 
 }  // namespace

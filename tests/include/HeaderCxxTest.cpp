@@ -11,7 +11,7 @@
 
 namespace {
 
-TEST(PublicHeader, CAndCxxAgreeOnRecordLayouts) {
+TEST(PublicHeader, CAndCxxAgreeOnRecordLayoutsAndCalls) {
     const std::array<size_t, MDVR_LAYOUT_COUNT> cxx{
         sizeof(MDVR_ParamBuffer),    sizeof(MDVR_ParamBufferSmall),
         sizeof(MDVR_BatchSetRecord), offsetof(MDVR_BatchSetRecord, kind),
@@ -20,9 +20,7 @@ TEST(PublicHeader, CAndCxxAgreeOnRecordLayouts) {
     std::array<size_t, MDVR_LAYOUT_COUNT> c{};
     mdvr_header_c_layout(c.data());
     EXPECT_EQ(c, cxx);
-}
-
-TEST(PublicHeader, CCallbackIsCallableFromCxx) {
+    // A callback written in C is called from C++.
     MDVR_ParamBuffer reply{};
     reply.length = 99;
     MDVR_ConfigGetFunc fetch = mdvr_header_c_callback();

@@ -23,112 +23,88 @@ constexpr const char* kRegistry =
     "[Device1002]\n"
     "Cap9=5\nCap10=23\n";
 
-class DeviceExports : public ModuleFixture {
+class HostFileExports : public ModuleFixture {
   protected:
     void SetUp() override {
         ModuleFixture::SetUp();
+        CLanguage::Release();
         m_folder.Write("HostDevices.ini", kRegistry);
         CHostFile::SetFolder(m_folder.Path().wstring());
     }
     void TearDown() override {
         CHostFile::SetFolder(L"");
+        CLanguage::Release();
         ModuleFixture::TearDown();
     }
 
-  private:
-    ScratchDir m_folder{"mdvr-plugin-registry"};
-};
-
-struct DevIdStep {
-    enum Kind { kSetDevType, kSetDevId, kIsEnableDll } kind;  // the last with sub-type argument
-    int argument;
-};
-
-struct DevIdCase {
-    const char* name;
-    std::vector<DevIdStep> steps;
-    std::array<int32_t, 7>
-        profile;  // devId, devSubType, devType, protocolType, level, model, reserved
+    ScratchDir m_folder{"mdvr-plugin-host"};
 };
 
 // The exports override each other in call order; the host's sub-type keeps the registry identity.
-TEST_F(DeviceExports, ProfileFieldsFollowTheCallOrder) {
-    using S = DevIdStep;
-    const DevIdCase cases[] = {
-        {"known device", {{S::kSetDevId, 1001}}, {1001, 29, 6, 3, 2, 10, 0}},
-        {"device without some capabilities", {{S::kSetDevId, 1002}}, {1002, 23, 5, 0, 0, 0, 0}},
-        {"type then device",
-         {{S::kSetDevType, 7}, {S::kSetDevId, 1001}},
-         {1001, 29, 6, 3, 2, 10, 0}},
-        {"device then type",
-         {{S::kSetDevId, 1001}, {S::kSetDevType, 7}},
-         {1001, 29, 6, 7, 2, 10, 0}},
-        {"unknown device keeps all",
-         {{S::kSetDevId, 1001}, {S::kSetDevId, 4242}},
-         {1001, 29, 6, 3, 2, 10, 0}},
-        {"unknown device on a fresh profile",
-         {{S::kSetDevType, 4}, {S::kSetDevId, 0}},
-         {0, 0, 0, 4, 0, 0, 0}},
-        {"second device replaces the first",
-         {{S::kSetDevId, 1001}, {S::kSetDevId, 1002}},
-         {1002, 23, 5, 0, 0, 0, 0}},
-        {"enabled with a sub-type", {{S::kSetDevId, 1001}, {S::kIsEnableDll, 24}},
-         {1001, 24, 6, 3, 2, 10, 0}},
+// Only type 6 with reserved 0 is enabled.
+TEST_F(HostFileExports, ProfileFieldsFollowTheCallOrder) {
+    using P = std::array<int32_t, 7>;  // devId, subType, type, protocol, level, model, reserved
+    const P marked{11, 12, 13, 14, 15, 16, 17};  // values no export writes
+    // M: the marked profile; T, D: MDVR_SetDevType, MDVR_SetDevID; E: MDVR_IsEnableDll(6, n, 0);
+    // refused: 5 MDVR_IsEnableDll(5, n, 0), R MDVR_IsEnableDll(6, 29, n).
+    const struct {
+        const char* name;
+        std::vector<std::pair<char, int>> steps;
+        P profile;
+    } cases[] = {
+        {"known device", {{'D', 1001}}, {1001, 29, 6, 3, 2, 10, 0}},
+        {"device without some capabilities", {{'D', 1002}}, {1002, 23, 5, 0, 0, 0, 0}},
+        {"type then device", {{'T', 7}, {'D', 1001}}, {1001, 29, 6, 3, 2, 10, 0}},
+        {"device then type", {{'D', 1001}, {'T', 7}}, {1001, 29, 6, 7, 2, 10, 0}},
+        {"unknown device keeps all", {{'D', 1001}, {'D', 4242}}, {1001, 29, 6, 3, 2, 10, 0}},
+        {"unknown device on a fresh profile", {{'T', 4}, {'D', 0}}, {0, 0, 0, 4, 0, 0, 0}},
+        {"second device replaces the first", {{'D', 1001}, {'D', 1002}}, {1002, 23, 5, 0, 0, 0, 0}},
+        {"enabled with a sub-type", {{'D', 1001}, {'E', 24}}, {1001, 24, 6, 3, 2, 10, 0}},
+        {"enabled, negative sub-type", {{'M', 0}, {'E', -3}}, {11, -3, 6, 14, 15, 16, 0}},
+        {"refused", {{'M', 0}, {'5', 29}, {'R', 1}, {'R', -1}}, marked},
     };
-    for (const DevIdCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         TheDeviceProfile() = DeviceProfile{};
-        for (const DevIdStep& step : c.steps) {
-            const int result = step.kind == S::kSetDevType ? MDVR_SetDevType(step.argument)
-                               : step.kind == S::kSetDevId ? MDVR_SetDevID(step.argument)
-                                                           : MDVR_IsEnableDll(6, step.argument, 0);
-            EXPECT_EQ(result, 1);
+        for (auto [step, n] : c.steps) {
+            if (step == 'M') {
+                TheDeviceProfile() = {11, 12, 13, 14, 15, 16, 17};
+                continue;
+            }
+            const int result = step == 'T'   ? MDVR_SetDevType(n)
+                               : step == 'D' ? MDVR_SetDevID(n)
+                               : step == 'E' ? MDVR_IsEnableDll(6, n, 0)
+                               : step == '5' ? MDVR_IsEnableDll(5, n, 0)
+                                             : MDVR_IsEnableDll(6, 29, n);
+            EXPECT_EQ(result, step == '5' || step == 'R' ? 0 : 1) << step << n;
         }
         EXPECT_EQ(Fields(TheDeviceProfile()), c.profile);
     }
 }
 
-class LanguageExports : public ModuleFixture {
-  protected:
-    void SetUp() override {
-        ModuleFixture::SetUp();
-        CLanguage::Release();
-    }
-    void TearDown() override {
-        CLanguage::Release();
-        ModuleFixture::TearDown();
-    }
-    static std::string Ansi(const std::filesystem::path& path) { return path.string(); }
-
-    ScratchDir m_folder{"mdvr-plugin-lang"};
-};
-
-TEST_F(LanguageExports, SetLangPathKeepsTheLastReadableFile) {
-    const std::string first = Ansi(m_folder.Write("first.ini", "[STRING]\n15000=first\n"));
-    const std::string second = Ansi(m_folder.Write("second.ini", "[STRING]\n15000=second\n"));
-    const std::string missing = Ansi(m_folder.Path() / "missing.ini");
-    const struct {
-        const char* path;
-        const wchar_t* text;
-    } steps[] = {
-        {first.c_str(), L"first"}, {missing.c_str(), L"first"}, {nullptr, L"first"},
-        {second.c_str(), L"second"}, {first.c_str(), L"first"},
-    };
-    for (const auto& step : steps) {
-        SCOPED_TRACE(step.path == nullptr ? "(null)" : step.path);
-        EXPECT_EQ(MDVR_SetLangPath(step.path), 1);
-        EXPECT_EQ(CLanguage::Instance().GetText(15000), step.text);
-    }
+TEST(PluginParamExport, SetsSecondAndThirdFieldOnly) {
+    MDVR_PluginParam param{7, 7, 7};
+    EXPECT_EQ(MDVR_GetPluginParam(&param), 1);
+    EXPECT_EQ((std::array{param.field0, param.field1, param.field2}), (std::array{7, 1, 1}));
+    EXPECT_EQ(MDVR_GetPluginParam(nullptr), 1);
 }
 
-TEST_F(LanguageExports, ModuleObjectReleasesTheLanguageTable) {
-    const std::string file = Ansi(m_folder.Write("lang.ini", "[STRING]\n1=one\n"));
+// A null or unreadable path keeps the language; the module object releases the table.
+TEST_F(HostFileExports, SetLangPathKeepsTheLastReadableFileWhileTheModuleLives) {
+    const std::string first = m_folder.Write("first.ini", "[STRING]\n15000=first\n").string();
+    const std::string second = m_folder.Write("second.ini", "[STRING]\n15000=second\n").string();
+    const std::string missing = (m_folder.Path() / "missing.ini").string();
     {
         CTarnwick_808App app;
-        MDVR_SetLangPath(file.c_str());
-        EXPECT_EQ(CLanguage::Instance().GetText(1), L"one");
+        for (const char* path :
+             {first.c_str(), missing.c_str(), static_cast<const char*>(nullptr)}) {
+            EXPECT_EQ(MDVR_SetLangPath(path), 1);
+            EXPECT_EQ(CLanguage::Instance().GetText(15000), L"first");
+        }
+        EXPECT_EQ(MDVR_SetLangPath(second.c_str()), 1);
+        EXPECT_EQ(CLanguage::Instance().GetText(15000), L"second");
     }
-    EXPECT_EQ(CLanguage::Instance().GetText(1), L"");  // a fresh table knows no file
+    EXPECT_EQ(CLanguage::Instance().GetText(15000), L"");  // a fresh table knows no file
 }
 
 }  // namespace

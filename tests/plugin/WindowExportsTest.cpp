@@ -30,17 +30,17 @@ class RecordingWindow : public IMainWindow {
     RecordingWindow() { ++g_log.alive; }
     ~RecordingWindow() override { --g_log.alive; }
     bool Create(MDVR_HWND parent) override {
-        if (g_log.throwing) throw std::runtime_error("create");
+        if (g_log.throwing) throw std::runtime_error("window");
         g_log.created.push_back(parent);
         if (g_log.reentering) MDVR_DisplayConfig(parent, 0);
         return !g_log.failing;
     }
     void RefreshPages() override {
-        if (g_log.throwing) throw std::runtime_error("refresh");
+        if (g_log.throwing) throw std::runtime_error("window");
         ++g_log.refreshes;
     }
     bool PreTranslateMessage(MDVR_MSG&) override {
-        if (g_log.throwing) throw std::runtime_error("pre-translate");
+        if (g_log.throwing) throw std::runtime_error("window");
         ++g_log.preTranslated;
         return g_log.consume;
     }
@@ -63,9 +63,14 @@ class WindowExports : public ModuleFixture {
     int m_parent = 0;
 };
 
-// One window, even when the host asks again during its creation; a failed creation leaves none
-// and the next call tries again; only an open window is refreshed.
+// Without a frame there is no window. One window, even when the host asks again during its
+// creation; a failed creation leaves none and the next call tries again; only an open window is
+// refreshed.
 TEST_F(WindowExports, OneWindowRetriedAfterAFailureAndRefreshedWhileOpen) {
+    CMainWindowHost::Instance().SetFactory(nullptr);
+    EXPECT_EQ(MDVR_DisplayConfig(Parent(), 0), 0);
+    EXPECT_FALSE(CMainWindowHost::Instance().IsOpen());
+    CMainWindowHost::Instance().SetFactory(&MakeRecordingWindow);
     g_log.failing = true;
     EXPECT_EQ(MDVR_DisplayConfig(Parent(), 0), 0);
     EXPECT_EQ(g_log.alive, 0);
@@ -82,19 +87,16 @@ TEST_F(WindowExports, OneWindowRetriedAfterAFailureAndRefreshedWhileOpen) {
     EXPECT_EQ(g_log.refreshes, 2);
 }
 
-struct PreTranslateCase {
-    const char* name;
-    uint32_t message;
-    uintptr_t wParam;
-    bool windowOpen;
-    bool windowConsumes;
-    int result;
-    int windowCalls;  // how often the window's own pre-translation ran
-    int aliveAfter;
-};
-
 TEST_F(WindowExports, PreTranslateEscapeCloseAndDelegation) {
-    const PreTranslateCase cases[] = {
+    const struct {
+        const char* name;
+        uint32_t message;
+        uintptr_t wParam;
+        bool windowOpen, windowConsumes;
+        int result;
+        int windowCalls;  // how often the window's own pre-translation ran
+        int aliveAfter;
+    } cases[] = {
         {"escape key-up, no window", kWmKeyUp, kEscape, false, false, 1, 0, 0},
         {"escape key-down", kWmKeyDown, kEscape, true, false, 1, 0, 1},
         {"any message with wParam 27", 0x0200, kEscape, true, false, 1, 0, 1},
@@ -104,7 +106,7 @@ TEST_F(WindowExports, PreTranslateEscapeCloseAndDelegation) {
         {"close with wParam 27", kWmClose, kEscape, true, false, 1, 0, 0},
         {"close for any window", kWmClose, 0, true, true, 0, 0, 0},
     };
-    for (const PreTranslateCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         CMainWindowHost::Instance().Close();
         g_log = WindowLog{};
@@ -130,15 +132,6 @@ TEST_F(WindowExports, ExceptionsStayInsideTheExports) {
     EXPECT_EQ(MDVR_DisplayConfig(Parent(), 0), 0);
     EXPECT_FALSE(CMainWindowHost::Instance().IsOpen());
     EXPECT_EQ(g_log.alive, 0);
-}
-
-TEST(WindowExportsWithoutFrame, NoFactoryMeansNoWindow) {
-    CMainWindowHost::Instance().SetFactory(nullptr);
-    EXPECT_EQ(MDVR_DisplayConfig(nullptr, 0), 0);
-    EXPECT_FALSE(CMainWindowHost::Instance().IsOpen());
-    MDVR_DisplayUpdate();
-    MDVR_MSG key = Message(kWmKeyUp, kReturn);
-    EXPECT_EQ(MDVR_DllPreTranslateMessage(&key), 0);
 }
 
 }  // namespace

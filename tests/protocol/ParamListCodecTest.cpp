@@ -24,31 +24,27 @@ struct Seen {
     bool operator==(const Seen&) const = default;
 };
 
-struct ReaderCase {
-    const char* name;
-    Bytes buffer;
-    size_t length;
-    std::vector<Seen> items;
-    bool truncated;
-};
-
-const Bytes kExample = {0x02, 0, 0, 0, 1, 4, 0, 0, 0, 0x3C, 0, 0, 0, 0x13, 0};
-
-std::vector<ReaderCase> ReaderCases() {
-    return {
-        {"both items incl. empty value", kExample, 15, {{1, 4, 6}, {0x13, 0, 15}}, false},
-        {"count 3 but length 10",
-         {3, 0, 0, 0, 1, 4, 0, 0, 0, 60, 0, 0, 0, 2, 1, 5},
-         10,
-         {{1, 4, 6}},
-         true},
+TEST(ParamListReaderTest, StaysInsideLengthAndCapacity) {
+    const Bytes example = {0x02, 0, 0, 0, 1, 4, 0, 0, 0, 0x3C, 0, 0, 0, 0x13, 0};
+    const Bytes twoItems = {2, 0, 0, 0, 1, 1, 7, 0, 0, 0, 2, 1, 8};
+    const struct {
+        const char* name;
+        Bytes buffer;
+        size_t length;
+        std::vector<Seen> items;
+        bool truncated;
+    } cases[] = {
+        {"both items incl. empty value", example, 15, {{1, 4, 6}, {0x13, 0, 15}}, false},
+        {"count 3 but length 10", example, 10, {{1, 4, 6}}, true},
         {"count 0 ignores trailing bytes", {0, 0, 0, 0, 1, 0}, 6, {}, false},
-        {"empty list", {}, 0, {}, false},
-        {"claimed length 0", kExample, 0, {}, false},
+        {"claimed length 0", example, 0, {}, false},
         {"header cut", {1, 0, 0, 0, 1}, 5, {}, true},
-        {"value cut", {1, 0, 0, 0, 1, 4, 0, 0}, 8, {}, true},
-        {"value cut by length not buffer", kExample, 9, {}, true},
-        {"length beyond capacity", {2, 0, 0, 0, 1, 1, 7, 0, 0, 0, 2, 2, 0}, 200, {{1, 1, 6}}, true},
+        {"value cut by length not buffer", example, 9, {}, true},
+        {"length beyond capacity",
+         Bytes(twoItems.begin(), twoItems.end() - 1),
+         200,
+         {{1, 1, 6}},
+         true},
         {"count smaller than items",
          {1, 0, 0, 0, 1, 1, 7, 0, 0, 0, 2, 1, 8},
          13,
@@ -56,10 +52,8 @@ std::vector<ReaderCase> ReaderCases() {
          false},
         {"lying count 255", {255, 0, 0, 0, 9, 0}, 6, {{9, 0, 6}}, true},
     };
-}
-
-TEST(ParamListReaderTest, StaysInsideLengthAndCapacity) {
-    for (const ReaderCase& c : ReaderCases()) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         ParamListReader reader(c.buffer, c.length);
         std::vector<Seen> seen;
         ParamItem item;
@@ -67,9 +61,9 @@ TEST(ParamListReaderTest, StaysInsideLengthAndCapacity) {
             ASSERT_LE(item.valueOffset + item.length, std::min(c.length, c.buffer.size()));
             seen.push_back({item.id, item.length, item.valueOffset});
         }
-        EXPECT_EQ(seen, c.items) << c.name;
-        EXPECT_EQ(reader.Truncated(), c.truncated) << c.name;
-        EXPECT_FALSE(reader.Next(item)) << c.name;
+        EXPECT_EQ(seen, c.items);
+        EXPECT_EQ(reader.Truncated(), c.truncated);
+        EXPECT_FALSE(reader.Next(item));
     }
 }
 
@@ -90,29 +84,24 @@ TEST(ParamListWriterTest, EncodesEachValueKind) {
     EXPECT_FALSE(writer.Failed());
 }
 
-TEST(ParamListWriterTest, ItemThatDoesNotFitWritesNothing) {
+TEST(ParamListWriterTest, WritesNothingTheBufferOrFormatCannotHold) {
     Bytes buffer(14, 0xEE);
-    ParamListWriter writer(buffer);
-    EXPECT_TRUE(writer.AppendU32(1, 2));
-    EXPECT_FALSE(writer.AppendU16(3, 4));          // needs 7, 4 left
-    EXPECT_FALSE(writer.AppendBytes(5, Bytes{}));  // a bare header needs 5
-    EXPECT_EQ(writer.Finish(), 10u);
-    EXPECT_EQ(writer.Count(), 1);
-    EXPECT_TRUE(writer.Failed());
+    ParamListWriter small(buffer);
+    EXPECT_TRUE(small.AppendU32(1, 2));
+    EXPECT_FALSE(small.AppendU16(3, 4));          // needs 7, 4 left
+    EXPECT_FALSE(small.AppendBytes(5, Bytes{}));  // a bare header needs 5
+    EXPECT_EQ(small.Finish(), 10u);
+    EXPECT_EQ(small.Count(), 1);
+    EXPECT_TRUE(small.Failed());
     EXPECT_EQ(Bytes(buffer.begin() + 10, buffer.end()), Bytes(4, 0xEE));
-}
 
-TEST(ParamListWriterTest, RefusesWhatTheFormatCannotHold) {
-    Bytes buffer(2048);
+    buffer.assign(2048, 0);
     ParamListWriter writer(buffer);
     EXPECT_FALSE(writer.AppendBytes(1, Bytes(256, 1)));
-    for (int i = 0; i < 255; ++i) {
-        ASSERT_TRUE(writer.AppendU8(static_cast<uint32_t>(i), 0));
-    }
+    for (int i = 0; i < 255; ++i) ASSERT_TRUE(writer.AppendU8(static_cast<uint32_t>(i), 0));
     EXPECT_FALSE(writer.AppendU8(255, 0));  // a count byte holds 255 items
     EXPECT_EQ(writer.Finish(), 1u + 255u * 6u);
     EXPECT_EQ(buffer[0], 255);
-
     ParamListWriter none(std::span<uint8_t>{});
     EXPECT_FALSE(none.AppendU8(1, 1));
     EXPECT_EQ(none.Finish(), 0u);
@@ -150,16 +139,13 @@ TEST(QueryListTest, WritesAndReadsIds) {
 }
 
 TEST(BcdTest, DecodesAndEncodes) {
-    const struct {
-        uint8_t bcd;
-        uint8_t value;
-    } invalid[] = {{0x0A, 10}, {0xA0, 100}, {0x3A, 40}, {0xFF, 165}};
-    for (const auto& c : invalid) {
-        EXPECT_EQ(FromBcd(c.bcd), c.value) << int{c.bcd};
-        EXPECT_FALSE(IsValidBcd(c.bcd));
+    for (const auto& [bcd, value] :
+         {std::pair{0x0A, 10u}, {0xA0, 100u}, {0x3A, 40u}, {0xFF, 165u}}) {
+        EXPECT_EQ(FromBcd(static_cast<uint8_t>(bcd)), value) << bcd;
+        EXPECT_FALSE(IsValidBcd(static_cast<uint8_t>(bcd)));
     }
-    for (const auto& [value, bcd] : {std::pair{0u, 0x00}, {9u, 0x09}, {10u, 0x10}, {59u, 0x59},
-                                     {99u, 0x99}, {123u, 0x23}}) {
+    for (const auto& [value, bcd] :
+         {std::pair{0u, 0x00}, {9u, 0x09}, {10u, 0x10}, {59u, 0x59}, {99u, 0x99}, {123u, 0x23}}) {
         EXPECT_EQ(ToBcd(value), bcd) << value;
         EXPECT_EQ(FromBcd(static_cast<uint8_t>(bcd)), value % 100);
         EXPECT_TRUE(IsValidBcd(static_cast<uint8_t>(bcd)));

@@ -40,48 +40,34 @@ TEST(CPathManagerTest, DefaultsWithoutFilesOrStyleSection) {
     EXPECT_EQ(CPathManager(dir.Dir()).GetThemeFolder(), dir.Dir() + L"Theme/Default/");
 }
 
-constexpr const char* kAllListColours =
-    "m_dwRGBListItemBK[0]=1,1,1\nm_dwRGBListItemBK[1]=2,2,2\n"
-    "m_dwRGBListHeadCtrlBK[0]=3,3,3\nm_dwRGBListHeadCtrlBK[1]=4,4,4\n"
-    "m_dwRGBListItemBKFocus[0]=5,5,5\nm_dwRGBListItemBKFocus[1]=6,6,6\n";
-
-TEST(CPathManagerTest, FlatStyleLeavesListColoursZero) {
-    test::TempDir dir;
-    dir.Write("UIStyle.ini", "[CONFIG]\nUI_STYLE=2\n[STYLE2]\nFOLDER=Flat\n");
-    dir.Write("Theme/Flat/color_config.ini",
-              std::string("[COLOR]\nm_dwRGBDlgPopupBaseBK=9,9,9\n") + kAllListColours);
-    CPathManager paths(dir.Dir());
-    EXPECT_EQ(paths.GetThemeFolder(), dir.Dir() + L"Theme/Flat/");
-    EXPECT_EQ(paths.m_dwRGBDlgPopupBaseBK, Rgb(9, 9, 9));
-    for (uint32_t colour : {paths.m_dwRGBListItemBK[0], paths.m_dwRGBListItemBK[1],
-                            paths.m_dwRGBListHeadCtrlBK[0], paths.m_dwRGBListHeadCtrlBK[1],
-                            paths.m_dwRGBListItemBKFocus[0], paths.m_dwRGBListItemBKFocus[1]}) {
-        EXPECT_EQ(colour, 0u);
-    }
-}
-
+// Style 2 is the flat one: it reads no list colours.
 TEST(CPathManagerTest, ValuesFromFiles) {
-    test::TempDir dir;
-    dir.Write("UIStyle.ini",
-              "[CONFIG]\nUI_STYLE=3\nButtonZoomSize=2\nIsDlgShowIcon=0\nDlgShowIconID=200\n"
-              "[STYLE3]\nFOLDER=Blue\n");
-    dir.Write("Theme/Blue/color_config.ini",
-              std::string("[COLOR]\nm_nFlatDesign=258\nm_dwBroderStyle=5\nm_dwRGBDlgLeft=\n"
-                          "m_dwRGBGroupBK=1,2,3\nm_dwRGBWndPopoTitle[2]=300,20.5\n") +
-                  kAllListColours);
-    CPathManager paths(dir.Dir());
-    EXPECT_EQ(paths.GetUIStyle(), 3);
-    EXPECT_EQ(paths.GetThemeFolder(), dir.Dir() + L"Theme/Blue/");
-    EXPECT_EQ(paths.GetButtonZoomSize(), 2);
-    EXPECT_FALSE(paths.IsDlgShowIcon());
-    EXPECT_EQ(paths.GetDlgShowIconID(), 200);
-    EXPECT_EQ(paths.m_nFlatDesign, 2);
-    EXPECT_EQ(paths.m_dwBroderStyle, 5);
-    EXPECT_EQ(paths.m_dwRGBDlgLeft, 0u);
-    EXPECT_EQ(paths.m_dwRGBGroupBK, Rgb(1, 2, 3));
-    EXPECT_EQ(paths.m_dwRGBWndPopoTitle[2], Rgb(44, 20, 0));
-    EXPECT_EQ(paths.m_dwRGBListItemBK[1], Rgb(2, 2, 2));
-    EXPECT_EQ(paths.m_dwRGBListItemBKFocus[0], Rgb(5, 5, 5));
+    for (const char* style : {"3", "2"}) {
+        SCOPED_TRACE(style);
+        const bool flat = style == std::string("2");
+        test::TempDir dir;
+        dir.Write("UIStyle.ini", std::string("[CONFIG]\nUI_STYLE=") + style +
+                                     "\nButtonZoomSize=2\nIsDlgShowIcon=0\nDlgShowIconID=200\n"
+                                     "[STYLE" +
+                                     style + "]\nFOLDER=Blue\n");
+        dir.Write("Theme/Blue/color_config.ini",
+                  "[COLOR]\nm_nFlatDesign=258\nm_dwBroderStyle=5\nm_dwRGBDlgLeft=\n"
+                  "m_dwRGBGroupBK=1,2,3\nm_dwRGBWndPopoTitle[2]=300,20.5\n"
+                  "m_dwRGBListItemBK[1]=2,2,2\nm_dwRGBListItemBKFocus[0]=5,5,5\n");
+        CPathManager paths(dir.Dir());
+        EXPECT_EQ(paths.GetUIStyle(), flat ? 2 : 3);
+        EXPECT_EQ(paths.GetThemeFolder(), dir.Dir() + L"Theme/Blue/");
+        EXPECT_EQ(paths.GetButtonZoomSize(), 2);
+        EXPECT_FALSE(paths.IsDlgShowIcon());
+        EXPECT_EQ(paths.GetDlgShowIconID(), 200);
+        EXPECT_EQ(paths.m_nFlatDesign, 2);
+        EXPECT_EQ(paths.m_dwBroderStyle, 5);
+        EXPECT_EQ(paths.m_dwRGBDlgLeft, 0u);
+        EXPECT_EQ(paths.m_dwRGBGroupBK, Rgb(1, 2, 3));
+        EXPECT_EQ(paths.m_dwRGBWndPopoTitle[2], Rgb(44, 20, 0));
+        EXPECT_EQ(paths.m_dwRGBListItemBK[1], flat ? 0u : Rgb(2, 2, 2));
+        EXPECT_EQ(paths.m_dwRGBListItemBKFocus[0], flat ? 0u : Rgb(5, 5, 5));
+    }
 }
 
 }  // namespace

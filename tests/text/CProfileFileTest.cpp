@@ -19,16 +19,13 @@ std::wstring DataFile(const char* name) {
     return Utf8ToWide(std::string(root != nullptr ? root : "tests/data") + "/text/" + name);
 }
 
-struct LookupCase {
-    const char* name;
-    std::string ini;
-    const wchar_t* section;
-    const wchar_t* key;
-    std::wstring expected;  // L"<none>" when the fallback is expected
-};
-
 TEST(CProfileFileTest, SyntaxRules) {
-    const LookupCase cases[] = {
+    const struct {
+        const char* name;
+        std::string ini;
+        const wchar_t *section, *key;
+        std::wstring expected;  // L"<none>" when the fallback is expected
+    } cases[] = {
         {"case-insensitive names", "[String]\nKey=v\n", L"sTRING", L"kEY", L"v"},
         {"trimmed names and value", "  [ S ]  \n\t k \t=  v w  \r\n", L"S", L"k", L"v w"},
         {"double quotes", "[S]\nk=\" a \"\n", L"S", L"k", L" a "},
@@ -51,6 +48,7 @@ TEST(CProfileFileTest, SyntaxRules) {
         EXPECT_EQ(file.GetString(c.section, c.key, L"<none>", kLanguageChars), c.expected)
             << c.name;
     }
+    EXPECT_EQ(CProfileFile("[S]\n").GetString(L"S", L"none", L"abcdef", 3), L"abc");  // cut too
 }
 
 TEST(CProfileFileTest, IntegerRules) {
@@ -68,58 +66,36 @@ TEST(CProfileFileTest, IntegerRules) {
     EXPECT_EQ(CProfileFile("[S]\n").GetInt(L"S", L"k", 5), 5);
 }
 
-TEST(CProfileFileTest, FallbacksAreCutToo) {
-    EXPECT_EQ(CProfileFile("[S]\n").GetString(L"S", L"none", L"abcdef", 3), L"abc");
-}
-
-TEST(CProfileFileTest, EncodingsOfFiles) {
+TEST(CProfileFileTest, FilesInEveryEncodingAndGarbledOnesGiveWhatTheyCan) {
     ASSERT_TRUE(SetAnsiCharset("GBK"));
-    for (const char* name :
-         {"lang_utf16le_bom.ini", "lang_utf8_bom.ini", "lang_utf8.ini", "lang_gbk.ini"}) {
-        std::wstring path = DataFile(name);
-        EXPECT_EQ(CProfileFile::ReadString(path, L"STRING", L"100", L"", kLanguageChars),
-                  L"\u4E2D\u6587\u6807\u9898")
-            << name;
-        EXPECT_EQ(CProfileFile::ReadString(path, L"string", L"101", L"", kLanguageChars),
-                  L"  quoted  ")
-            << name;
-        EXPECT_EQ(CProfileFile::ReadString(path, L"Other", L"100", L"", kLanguageChars),
-                  L"wrong section")
-            << name;
-    }
-}
-
-TEST(CProfileFileTest, GarbledAndMissingFilesGiveWhatTheyCan) {
-    ASSERT_TRUE(SetAnsiCharset("GBK"));
-    struct {
+    const wchar_t* title = L"\u4E2D\u6587\u6807\u9898";
+    const struct {
         const char* name;
-        const wchar_t* expected;
-    } const cases[] = {
-        {"garbled_utf16_odd.ini", L"ok"},
-        {"garbled_binary.ini", L"after junk"},
+        const wchar_t* text;
+    } cases[] = {
+        {"lang_utf16le_bom.ini", title},  {"lang_utf8_bom.ini", title},
+        {"lang_utf8.ini", title},         {"lang_gbk.ini", title},
+        {"garbled_utf16_odd.ini", L"ok"}, {"garbled_binary.ini", L"after junk"},
         {"no_such_file.ini", L"dflt"},
     };
     for (const auto& c : cases) {
-        std::wstring path = DataFile(c.name);
-        EXPECT_EQ(CProfileFile::ReadString(path, L"STRING", L"100", L"dflt", 258), c.expected)
-            << c.name;
+        const std::wstring path = DataFile(c.name);
+        auto read = [&](const wchar_t* section, const wchar_t* key) {
+            return CProfileFile::ReadString(path, section, key, L"dflt", kLanguageChars);
+        };
+        EXPECT_EQ(read(L"STRING", L"100"), c.text) << c.name;
         EXPECT_EQ(CProfileFile::ReadInt(path, L"STRING", L"none", 3), 3) << c.name;
+        if (c.text == title) {
+            EXPECT_EQ(read(L"string", L"101"), L"  quoted  ") << c.name;
+            EXPECT_EQ(read(L"Other", L"100"), L"wrong section") << c.name;
+        }
     }
     EXPECT_EQ(CProfileFile::ReadString(L"", L"S", L"k", L"d", 258), L"d");
 }
 
-TEST(CProfileFileTest, EditedFileIsReadAgain) {
-    test::TempDir dir;
-    std::wstring path = dir.Write("a.ini", "[S]\nk=1\n");
-    EXPECT_EQ(CProfileFile::ReadInt(path, L"S", L"k", 0), 1);
-    dir.Write("a.ini", "[S]\nk=2\n");
-    EXPECT_EQ(CProfileFile::ReadInt(path, L"S", L"k", 0), 2);
-    std::filesystem::remove(ToFsPath(path));
-    EXPECT_EQ(CProfileFile::ReadInt(path, L"S", L"k", 0), 0);
-}
-
-// One call into the plug-in looks at a file once; the next call sees what changed meanwhile.
-TEST(CProfileFileTest, EditDuringOneRoundIsSeenInTheNext) {
+// An edited file is read again; one call into the plug-in looks at a file once, the next call
+// sees what changed meanwhile.
+TEST(CProfileFileTest, EditedFilesAreReadAgainInTheNextRound) {
     test::TempDir dir;
     std::wstring path = dir.Write("b.ini", "[S]\nk=1\n");
     {
@@ -133,8 +109,11 @@ TEST(CProfileFileTest, EditDuringOneRoundIsSeenInTheNext) {
         }
         EXPECT_EQ(CProfileFile::ReadInt(path, L"S", L"k", 0), 1);
     }
-    const StampRound next;
     EXPECT_EQ(CProfileFile::ReadInt(path, L"S", L"k", 0), 22);
+    dir.Write("b.ini", "[S]\nk=2\n");
+    EXPECT_EQ(CProfileFile::ReadInt(path, L"S", L"k", 0), 2);
+    std::filesystem::remove(ToFsPath(path));
+    EXPECT_EQ(CProfileFile::ReadInt(path, L"S", L"k", 0), 0);
 }
 
 }  // namespace

@@ -25,8 +25,8 @@ using jt808::Version;
 using test::g_installed;
 
 std::string LongFile(int devId) {
-    std::string text = "online yes\n0x0001 u32 30\n0x0055 u32 60\n0x0083 text 粤A" +
-                       std::to_string(devId) + "\n";
+    std::string text =
+        "online yes\n0x0001 u32 30\n0x0055 u32 60\n0x0083 text 粤A" + std::to_string(devId) + "\n";
     for (const char* id : {"0xF000", "0xF001", "0xF002", "0xF003"}) {  // a reply in sub-packets
         text.append(id).append(" hex");
         for (int i = 0; i < 100; ++i) text += " 7E";
@@ -39,7 +39,7 @@ class LiveLinkTest : public ::testing::TestWithParam<Version> {
   protected:
     void SetUp() override {
         ASSERT_TRUE(SetAnsiCharset("GBK"));
-        for (int devId : {1001, 1002, 1003}) Write(devId, LongFile(devId));
+        for (int devId : {1001, 1002, 1003}) test::WriteFileText(FileOf(devId), LongFile(devId));
         m_host.Install(test::CapturingExports());
         m_host.SetTargets({1001, 1002, 1003, 1004});
     }
@@ -47,28 +47,24 @@ class LiveLinkTest : public ::testing::TestWithParam<Version> {
     std::filesystem::path FileOf(int devId) const {
         return m_dir.Path() / (std::to_string(devId) + ".terminal");
     }
-    void Write(int devId, const std::string& text) { test::WriteFileText(FileOf(devId), text); }
     std::string Read(int devId) const { return test::ReadFileText(FileOf(devId)); }
     void Connect(std::initializer_list<std::pair<int, TerminalSide::Fault>> devices) {
         for (auto [devId, fault] : devices) {
             m_stores.push_back(std::make_unique<TerminalStore>(TerminalStore::Load(FileOf(devId))));
-            TerminalSide::Options options;
-            options.phone = std::to_string(devId);
-            options.version = GetParam();
-            options.heartbeat = 1000ms;
-            options.chunk = 300;
-            options.fault = fault;
+            const TerminalSide::Options options{.phone = std::to_string(devId),
+                                                .version = GetParam(),
+                                                .heartbeat = 1000ms,
+                                                .chunk = 300,
+                                                .fault = fault};
             m_terminals.Add(options, ServeFile(*m_stores.back()), m_link.Port());
         }
         m_terminals.Run();
         ASSERT_EQ(m_link.AwaitTerminals(devices.size(), 5s), devices.size());
     }
-    int Get(int devId, std::vector<uint8_t>& list) {
+    int Get(int devId) {
         m_host.SetDevice(devId);
         MDVR_ParamBuffer request{}, reply{};
-        const int ok = g_installed.get(MDVR_CMD_GET_ALL, &request, &reply, g_installed.user);
-        list.assign(reply.bytes, reply.bytes + reply.length);
-        return ok;
+        return g_installed.get(MDVR_CMD_GET_ALL, &request, &reply, g_installed.user);
     }
 
     test::ScratchDir m_dir{"live_link"};
@@ -100,11 +96,11 @@ TEST_P(LiveLinkTest, MultiSetReportsEveryTerminalAndItsProgress) {
     ASSERT_EQ(g_installed.MultiSet(kSpeed50), 1);
     EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);  // one time-out for all, no hang
     const std::string out = m_out.str();
-    for (const char* line : {"[save] device 1001: the terminal saved it",
-                             "[save] device 1002: failed, no answer within 500 ms",
-                             "[save] device 1003: failed, disconnected",
-                             "[save] device 1004: failed, not connected",
-                             "[multi-set] 1 of 4 device(s) saved"}) {
+    for (const char* line :
+         {"[save] device 1001: the terminal saved it",
+          "[save] device 1002: failed, no answer within 500 ms",
+          "[save] device 1003: failed, disconnected", "[save] device 1004: failed, not connected",
+          "[multi-set] 1 of 4 device(s) saved"}) {
         EXPECT_NE(out.find(line), std::string::npos) << line << '\n' << out;
     }
     EXPECT_NE(Read(1001).find("0x0055 u32 50"), std::string::npos);
@@ -120,19 +116,18 @@ TEST_P(LiveLinkTest, AFaultyTerminalFailsItsCallbackWithinTheTimeOut) {
     Connect({{1001, TerminalSide::Fault::Corrupt},
              {1002, TerminalSide::Fault::LosePacket},  // the reply's last sub-packet never comes
              {1003, TerminalSide::Fault::None}});
-    std::vector<uint8_t> list;
     for (int devId : {1001, 1002}) {
         const auto start = std::chrono::steady_clock::now();
-        EXPECT_EQ(Get(devId, list), 0);
+        EXPECT_EQ(Get(devId), 0);
         EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);
         const std::string line = "[get] device " + std::to_string(devId) + ": no answer";
         EXPECT_NE(m_out.str().find(line + " within 500 ms"), std::string::npos) << m_out.str();
-        EXPECT_EQ(Get(1003, list), 1);  // the other terminal's session is undisturbed
+        EXPECT_EQ(Get(1003), 1);  // the other terminal's session is undisturbed
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothHeaders, LiveLinkTest, ::testing::Values(Version::V2013, Version::V2019),
-                         [](const auto& info) {
+INSTANTIATE_TEST_SUITE_P(BothHeaders, LiveLinkTest,
+                         ::testing::Values(Version::V2013, Version::V2019), [](const auto& info) {
                              return info.param == Version::V2013 ? "v2013" : "v2019";
                          });
 

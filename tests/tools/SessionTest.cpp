@@ -43,8 +43,8 @@ class SessionTest : public ::testing::Test {
     }
     std::string Terminal(int devId) const { return test::ReadFileText(m_fleet.FileOf(devId)); }
 
-    static std::unique_ptr<test::ScratchDir> s_hostFolder;
-    static std::unique_ptr<PluginModule> s_module;
+    inline static std::unique_ptr<test::ScratchDir> s_hostFolder;
+    inline static std::unique_ptr<PluginModule> s_module;
     test::ScratchDir m_terminals{"refhost_terminals"};
     TerminalFleet m_fleet{m_terminals.Path()};
     std::ostringstream m_out;
@@ -53,9 +53,6 @@ class SessionTest : public ::testing::Test {
     DisplayWindow m_window{1000, 670};
     SessionRunner m_runner{s_module->Exports(), m_callbacks, m_fleet, m_window, m_out};
 };
-
-std::unique_ptr<test::ScratchDir> SessionTest::s_hostFolder;
-std::unique_ptr<PluginModule> SessionTest::s_module;
 
 TEST_F(SessionTest, TerminalCommandsPrintAndStopAtTheFirstBadLine) {
     EXPECT_FALSE(
@@ -81,19 +78,17 @@ TEST_F(SessionTest, TerminalCommandsPrintAndStopAtTheFirstBadLine) {
     EXPECT_NE(Terminal(1002).find("\nonline no\n"), std::string::npos);
 }
 
-struct BadCommand {
-    const char* line;
-    const char* error;
-};
-
 TEST_F(SessionTest, BadCommandsNameTheirProblem) {
-    const BadCommand cases[] = {
+    const struct {
+        const char* line;
+        const char* error;
+    } cases[] = {
         {"frobnicate", "unknown command \"frobnicate\""},
         {"click 1003", "the window is not open (use \"open\")"},
         {"answer maybe", "answer yes or no"},
         {"file 4711", "4711.terminal: cannot open the terminal file"},
     };
-    for (const BadCommand& c : cases) {
+    for (const auto& c : cases) {
         m_out.str({});
         EXPECT_FALSE(Run(c.line));
         const std::string out = m_out.str();

@@ -21,13 +21,11 @@ class TerminalStoreTest : public ::testing::Test {
     }
 };
 
-struct BadFile {
-    const char* content;
-    const char* message;  // after "t.terminal:"
-};
-
 TEST_F(TerminalStoreTest, MalformedFilesNameTheirLine) {
-    const BadFile cases[] = {
+    const struct {
+        const char* content;
+        const char* message;  // after "t.terminal:"
+    } cases[] = {
         {"# no header\n0x0001 u32 1\n", "2: expected the header"},
         {"", "0: no \"online yes|no\" header line"},
         {"online yes\n\n1 u32 5\n", "3: \"1\" is not a parameter ID"},
@@ -37,7 +35,7 @@ TEST_F(TerminalStoreTest, MalformedFilesNameTheirLine) {
         {"online yes\n0xF364 hex 01 0\n", "2: \"01 0\" is not a valid hex"},
         {"online yes\n0x0083 text \xC3\x28\n", "2: \"\xC3\x28\" is not a valid text"},
     };
-    for (const BadFile& c : cases) {
+    for (const auto& c : cases) {
         try {
             TerminalStore::Parse(c.content, "t.terminal");
             ADD_FAILURE() << "accepted: " << c.content;
@@ -48,7 +46,7 @@ TEST_F(TerminalStoreTest, MalformedFilesNameTheirLine) {
     }
 }
 
-TEST_F(TerminalStoreTest, ValuesTravelInTheirWireForm) {
+TEST_F(TerminalStoreTest, ValuesTravelInTheirWireFormAndSaveCanonical) {
     const TerminalStore store = TerminalStore::Parse(
         "online yes\n0x0001 u32 60\n0x005B u16 0x32\n0x0084 u8 2\n0x0083 text 粤B12345\n"
         "0xF364 hex 01 02 03\n0x0011 text\n",
@@ -58,18 +56,15 @@ TEST_F(TerminalStoreTest, ValuesTravelInTheirWireForm) {
                          0x83, 8, 0xD4, 0xC1, 'B',  '1', '2', '3',  '4',  '5', 0, 0, 0xF3,
                          0x64, 3, 1,    2,    3,    0,   0,   0,    0x11, 0};
     EXPECT_EQ(Answer(store), expected);  // 粤 is D4 C1 in GBK
-}
-
-TEST_F(TerminalStoreTest, SerializeKeepsCommentsOrderAndCanonicalValues) {
-    const std::string in =
-        "# bus 10\r\nonline no\n\n0x0055 u32 0x3C\n  # speed above\n0x0001 u8 7\n";
-    const TerminalStore store = TerminalStore::Parse(in, "t");
-    EXPECT_FALSE(store.Online());
-    EXPECT_EQ(store.Serialize(),
+    // Saved with comments and order kept, values canonical.
+    const TerminalStore other = TerminalStore::Parse(
+        "# bus 10\r\nonline no\n\n0x0055 u32 0x3C\n  # speed above\n0x0001 u8 7\n", "t");
+    EXPECT_FALSE(other.Online());
+    EXPECT_EQ(other.Serialize(),
               "# bus 10\nonline no\n\n0x0055 u32 60\n  # speed above\n0x0001 u8 7\n");
 }
 
-TEST_F(TerminalStoreTest, QueriesAnswerKnownIdsInQueryOrderOnce) {
+TEST_F(TerminalStoreTest, QueriesAnswerKnownIdsInQueryOrderOnceIfTheyFit) {
     const TerminalStore store =
         TerminalStore::Parse("online yes\n0x0001 u8 1\n0x0002 u8 2\n0x0003 u8 3\n", "t");
     const Bytes query{4, 0, 0, 0, 3, 0, 0, 0, 9, 0, 0, 0, 1, 0, 0, 0, 3};
@@ -80,35 +75,31 @@ TEST_F(TerminalStoreTest, QueriesAnswerKnownIdsInQueryOrderOnce) {
     out.assign(64, 0);
     out.resize(store.AnswerQuery(query, 11, out).value());
     EXPECT_EQ(out, (Bytes{1, 0, 0, 0, 3, 1, 3}));
-}
-
-TEST_F(TerminalStoreTest, AnswersThatDoNotFitAreRefused) {
+    // Answers that do not fit are refused.
     std::string text = "online yes\n";
     for (int id = 1; id <= 256; ++id) text += "0x" + std::to_string(1000 + id) + " u8 1\n";
     const TerminalStore tooMany = TerminalStore::Parse(text, "t");
-    Bytes out(4096);
+    out.assign(4096, 0);
     EXPECT_FALSE(tooMany.AnswerAll(out).has_value());  // 256 items: the count byte cannot say it
     const TerminalStore big = TerminalStore::Parse("online yes\n0x0001 u32 1\n", "t");
     Bytes small(9);
     EXPECT_FALSE(big.AnswerAll(small).has_value());
 }
 
-struct MergeCase {
-    const char* name;
-    Bytes list;
-    const char* expected;  // the file after the merge
-};
-
+// A list cut short changes nothing.
 TEST_F(TerminalStoreTest, MergeReplacesKeepsAndAppends) {
-    const char* before = "online yes\n0x0001 u32 30\n0x0083 text 粤A1\n0x0055 u32 60\n";
-    const MergeCase cases[] = {
+    const std::string before = "online yes\n0x0001 u32 30\n0x0083 text 粤A1\n0x0055 u32 60\n";
+    const struct {
+        const char* name;
+        Bytes list;
+        std::string expected;  // the file after the merge
+    } cases[] = {
         {"replace one",
          {1, 0, 0, 0, 0x55, 4, 0, 0, 0, 50},
          "online yes\n0x0001 u32 30\n0x0083 text 粤A1\n0x0055 u32 50\n"},
         {"append new ids in list order",
          {2, 0, 0, 0xF3, 0x64, 3, 1, 2, 0xFF, 0, 0, 0, 0x84, 1, 2},
-         "online yes\n0x0001 u32 30\n0x0083 text 粤A1\n0x0055 u32 60\n0xF364 hex 01 02 FF\n0x0084 "
-         "u8 2\n"},
+         before + "0xF364 hex 01 02 FF\n0x0084 u8 2\n"},
         {"another width changes the type",
          {1, 0, 0, 0, 0x01, 2, 0, 45},
          "online yes\n0x0001 u16 45\n0x0083 text 粤A1\n0x0055 u32 60\n"},
@@ -121,24 +112,14 @@ TEST_F(TerminalStoreTest, MergeReplacesKeepsAndAppends) {
         {"the last of a repeated id wins",
          {2, 0, 0, 0, 0x55, 4, 0, 0, 0, 1, 0, 0, 0, 0x55, 4, 0, 0, 0, 2},
          "online yes\n0x0001 u32 30\n0x0083 text 粤A1\n0x0055 u32 2\n"},
+        {"count says two", {2, 0, 0, 0, 0x55, 4, 0, 0, 0, 50}, before},
+        {"value cut", {1, 0, 0, 0, 0x55, 4, 0, 0, 0}, before},
+        {"empty", {}, before},
     };
-    for (const MergeCase& c : cases) {
+    for (const auto& c : cases) {
         TerminalStore store = TerminalStore::Parse(before, "t");
-        EXPECT_TRUE(store.Apply(c.list, c.list.size())) << c.name;
+        EXPECT_EQ(store.Apply(c.list, c.list.size()), c.expected != before) << c.name;
         EXPECT_EQ(store.Serialize(), c.expected) << c.name;
-    }
-}
-
-TEST_F(TerminalStoreTest, ListsCutShortChangeNothing) {
-    const Bytes lists[] = {
-        {2, 0, 0, 0, 0x55, 4, 0, 0, 0, 50},  // count says two
-        {1, 0, 0, 0, 0x55, 4, 0, 0, 0},      // value cut
-        {},
-    };
-    for (const Bytes& list : lists) {
-        TerminalStore store = TerminalStore::Parse("online yes\n0x0055 u32 60\n", "t");
-        EXPECT_FALSE(store.Apply(list, list.size()));
-        EXPECT_EQ(store.LineOf(0x55), "0x0055 u32 60");
     }
 }
 

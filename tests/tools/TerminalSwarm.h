@@ -36,8 +36,6 @@ class TerminalSwarm {
         m_io.stop();
         if (m_thread.joinable()) m_thread.join();
     }
-    TerminalSwarm(const TerminalSwarm&) = delete;
-    TerminalSwarm& operator=(const TerminalSwarm&) = delete;
 
     // Before Run only.
     void Add(const jt808::TerminalSide::Options& options, jt808::TerminalSide::Store store,
