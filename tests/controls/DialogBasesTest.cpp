@@ -58,10 +58,10 @@ class TestPopup : public CDlgPopupBase {
     void OnSizePopup(int width, int height) override { m_lastSize = {width, height}; }
 };
 
-class DialogBases : public ControlsTest {};
+using DialogBases = ControlsTest;
 
 TEST_F(DialogBases, PopupTitleShadowAndCorners) {
-    const auto theme = ThemeWith("popup", "m_nFlatDesign=0\n");
+    const auto theme = Theme("popup", {{"color_config.ini", "[COLOR]\nm_nFlatDesign=0\n"}});
     TestPopup popup(kPopupDecl, *theme);
     popup.SetTitleText(L"Alarm mask");
     ui::DialogDriver driver = Show(popup);
@@ -84,7 +84,7 @@ TEST_F(DialogBases, PopupTitleShadowAndCorners) {
 }
 
 TEST_F(DialogBases, FlatThemeKeepsSquareCornersAndHiddenTitleIsFlat) {
-    const auto theme = ThemeWith("flat", "m_nFlatDesign=1\n");
+    const auto theme = Theme("flat", {{"color_config.ini", "[COLOR]\nm_nFlatDesign=1\n"}});
     TestPopup popup(kPopupDecl, *theme);
     popup.ShowTitle(false);
     ui::DialogDriver driver = Show(popup);
@@ -98,7 +98,7 @@ class Dragging : public ControlsTest {
     void SetUp() override {
         ControlsTest::SetUp();
         m_host = &m_automation.Backend().CreateHostWindow({100, 100, 1000, 670});
-        ASSERT_TRUE(m_panel.CreateInNative(m_host));
+        ASSERT_TRUE(m_dialog.CreateInNative(m_host));
     }
 
     // Mouse input on the panel's own surface at a cursor position and tick.
@@ -114,7 +114,7 @@ class Dragging : public ControlsTest {
     ui::Point HostAt() const { return {m_host->rect.x, m_host->rect.y}; }
 
     ui::HostWindow* m_host = nullptr;
-    RecordingDialog m_panel;
+    RecordingDialog& m_panel = m_dialog;
 };
 
 // The throttle counts ticks across their wrap; the panel holds the mouse while it drags.
@@ -174,7 +174,7 @@ TEST_F(Dragging, MaximisedHostIsNotDragged) {
     Mouse(ui::Event::MouseUp, {50, 50}, 300);
     EXPECT_EQ(HostAt().x, 100);
     EXPECT_FALSE(m_panel.IsDragging());
-    EXPECT_EQ(Heard(m_panel, ui::Event::MouseDown, 0), 1u);  // left to the panel's handler
+    EXPECT_EQ(m_panel.Heard(ui::Event::MouseDown, 0), 1u);  // left to the panel's handler
 }
 
 }  // namespace
