@@ -7,6 +7,7 @@
 
 #include "ui/Dialog.h"
 #include "ui/headless/Automation.h"
+#include "ui/headless/HeadlessView.h"
 
 namespace mdvr::ui::test {
 
@@ -101,16 +102,21 @@ class TestDialog : public Dialog {
     void OnSize(int /*width*/, int /*height*/) override { ++m_resizes; }
 };
 
-// A created test dialog, a driver for it and a clean backend for every test.
+// A created test dialog, a driver for it and a clean backend for every test, on a screen of
+// m_dpi.
 class HeadlessTest : public ::testing::Test {
   protected:
     void SetUp() override {
         m_automation.Backend().Reset();
+        m_automation.Backend().SetDpi(m_dpi);
         ASSERT_TRUE(m_dialog.Create(nullptr));
         m_driver = m_automation.Find(kTemplate);
         ASSERT_TRUE(m_driver.IsValid());
     }
+    void TearDown() override { m_automation.Backend().SetDpi(96); }
+    HeadlessView& View() const { return *m_driver.View(); }
 
+    int m_dpi = 96;
     Automation m_automation;
     TestDialog m_dialog;
     DialogDriver m_driver{m_automation.Backend(), nullptr};
