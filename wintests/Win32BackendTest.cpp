@@ -22,24 +22,9 @@ namespace {
 using ui::ControlKind;
 using ui::Event;
 
-enum Id : int {
-    kLabel = 1001,
-    kButton,
-    kAutoCheck,
-    kManualCheck,
-    kRadio,
-    kGroup,
-    kDigits,
-    kPlain,
-    kCombo,
-    kTime,
-    kSpin,
-    kSpinBuddy,
-    kList,
-    kSkinned,
-    kUpper,
-    kRadioTwo,
-};
+enum Id : int { kLabel = 1001, kButton, kAutoCheck, kManualCheck, kRadio, kGroup, kDigits };
+enum : int { kPlain = kDigits + 1, kCombo, kTime, kSpin, kSpinBuddy, kList, kSkinned, kUpper };
+enum : int { kRadioTwo = kUpper + 1 };
 constexpr uint32_t kPrivateMessage = 0x1400;
 constexpr uint32_t kListStyle = ui::kStyleListCheckBoxes | ui::kStyleListFullRowSelect;
 

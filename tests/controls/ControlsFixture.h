@@ -19,19 +19,9 @@
 
 namespace mdvr::test {
 
-enum : int {
-    kTemplate = 9100,
-    kBoundsEdit = 1001,
-    kOtherEdit = 1002,
-    kCheckEdit = 1003,
-    kGroupBox = 1004,
-    kList = 1005,
-    kSkinButton = 1006,
-    kLabel = 1007,
-    kRadio = 1008,
-    kFrame = 1009,
-    kSingleList = 1010,
-};
+enum : int { kTemplate = 9100 };
+enum : int { kBoundsEdit = 1001, kOtherEdit, kCheckEdit, kGroupBox, kList, kSkinButton, kLabel };
+enum : int { kRadio = kLabel + 1, kFrame, kSingleList };
 
 inline constexpr uint32_t kListStyle =
     ui::kStyleListCheckBoxes | ui::kStyleListHeaderCheckBox | ui::kStyleListFullRowSelect;

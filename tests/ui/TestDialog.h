@@ -11,29 +11,10 @@
 
 namespace mdvr::ui::test {
 
-enum : int {
-    kTemplate = 900,
-    kStatic = 100,
-    kButton,
-    kAuto,
-    kManual,
-    kRadio1,
-    kRadio2,
-    kGroup,
-    kEdit,
-    kDigits,
-    kLimited,
-    kUpper,
-    kReadOnly,
-    kCombo,
-    kTime,
-    kSpinEdit,
-    kSpin,
-    kList,
-    kDisabled,
-    kNoTab,
-    kMultiLine,
-};
+enum : int { kTemplate = 900 };
+enum : int { kStatic = 100, kButton, kAuto, kManual, kRadio1, kRadio2, kGroup, kEdit, kDigits };
+enum : int { kLimited = kDigits + 1, kUpper, kReadOnly, kCombo, kTime, kSpinEdit, kSpin, kList };
+enum : int { kDisabled = kList + 1, kNoTab, kMultiLine };
 
 inline constexpr ControlDecl kControls[] = {
     {kStatic, ControlKind::Static, {0, L"Label"}, kStyleNone, {10, 10, 80, 20}},
