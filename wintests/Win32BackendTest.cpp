@@ -57,12 +57,6 @@ std::vector<Event> EventsOf(RecordingDialog& dialog, int id) {
     return events;
 }
 
-std::wstring ClassOf(HWND hwnd) {
-    std::array<wchar_t, 64> name{};
-    GetClassNameW(hwnd, name.data(), static_cast<int>(name.size()));
-    return name.data();
-}
-
 void TestControlsCarryTheirIds(HWND dialog) {
     struct Row {
         int id;
@@ -217,18 +211,12 @@ void TestListRowsChecksAndSort(RecordingDialog& dialog, HWND hwnd) {
     CHECK_TEXT(view.GetCellText(kList, 9, 0), L"");
 }
 
-// This thread's tooltip windows.
+// This process's tooltip windows.
 std::vector<HWND> Tooltips() {
-    std::vector<HWND> found;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            if (lstrcmpiW(ClassOf(hwnd).c_str(), TOOLTIPS_CLASSW) == 0)
-                reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
+    std::vector<HWND> tips = Windows(nullptr);
+    std::erase_if(tips,
+                  [](HWND hwnd) { return lstrcmpiW(ClassOf(hwnd).c_str(), TOOLTIPS_CLASSW); });
+    return tips;
 }
 
 // The balloon is a tooltip window of this thread (wine lacks the edit's own balloon).

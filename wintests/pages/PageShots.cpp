@@ -26,8 +26,10 @@ using mdvr::refhost::CallbackHost;
 using mdvr::refhost::FileLink;
 using mdvr::refhost::PluginModule;
 using mdvr::refhost::TerminalFleet;
+using mdvr::wintest::ClassOf;
 using mdvr::wintest::Control;
 using mdvr::wintest::Pump;
+using mdvr::wintest::Windows;
 
 constexpr int kSetButton = 1003;
 constexpr int kFirstPageButton = 3001;
@@ -40,27 +42,6 @@ constexpr int kDevices[] = {1001, 1002, 1003};
 
 std::atomic<bool> g_running{true};
 std::atomic<int> g_tips{0};
-
-std::wstring ClassOf(HWND hwnd) {
-    wchar_t name[16] = {};
-    GetClassNameW(hwnd, name, 16);
-    return name;
-}
-
-// This process's windows below parent, or its top-level ones for null.
-std::vector<HWND> Windows(HWND parent) {
-    std::vector<HWND> found;
-    const WNDENUMPROC add = [](HWND hwnd, LPARAM param) -> BOOL {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(hwnd, &pid);
-        if (pid == GetCurrentProcessId())
-            reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
-        return TRUE;
-    };
-    if (parent == nullptr) EnumWindows(add, reinterpret_cast<LPARAM>(&found));
-    if (parent != nullptr) EnumChildWindows(parent, add, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
 
 // The first digits-only field the user can reach on the shown page.
 HWND FirstNumberField(HWND top) {
