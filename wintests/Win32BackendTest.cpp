@@ -242,7 +242,12 @@ void TestPostedMessagesInOrder(RecordingDialog& dialog) {
                                                         {kPrivateMessage + 1, 2, 20}}));
 }
 
-void TestFocusOrder(RecordingDialog& dialog) {
+// Focusing the dialog itself brings the keyboard into it (the platform passes it on to a
+// control of the dialog); a control losing it reports that before the next one gains it.
+void TestFocus(RecordingDialog& dialog, HWND hwnd, HWND host) {
+    SetFocus(host);
+    dialog.View().SetFocus(0);
+    CHECK(GetFocus() == hwnd || IsChild(hwnd, GetFocus()));
     dialog.View().SetFocus(kPlain);
     dialog.Take();
     dialog.View().SetFocus(kUpper);
@@ -342,17 +347,6 @@ void TestModalRuns(RecordingDialog& owner) {
     }
 }
 
-void TestViewOutlivesItsWindow(HWND host) {
-    RecordingDialog child(ui::DialogDecl{600, {}, 300, 200, kControls});
-    CHECK(child.CreateInNative(host));
-    CHECK(child.View().Has(kPlain));
-    DestroyWindow(host);
-    CHECK(child.View().NativeHandle() == nullptr);
-    CHECK(!child.View().Has(kPlain));
-    child.View().SetText(kPlain, L"ignored");
-    CHECK_TEXT(child.View().GetText(kPlain), L"");
-}
-
 // A radio set by the program changes alone (its row sets the others) and stays an automatic radio
 // with the tab stop of a checked one: a click still clears the rest of its group.
 void TestRadioChecks(HWND host) {
@@ -390,8 +384,9 @@ void TestChildShownAndHidden(HWND host) {
     CHECK(!GetUpdateRect(GetDlgItem(hwnd, kPlain), nullptr, FALSE));
 }
 
-// The dialogs of one top-level window share its hover tooltip, which goes with the last of them.
-void TestPagesShareOneTooltip(HWND host) {
+// The dialogs of one top-level window share its hover tooltip, which goes with the last of them;
+// a view outlives the window it was in.
+void TestPagesInOneHost(HWND host) {
     const size_t before = Tooltips().size();
     {
         RecordingDialog first(ui::DialogDecl{602, {}, 300, 200, kControls});
@@ -404,7 +399,12 @@ void TestPagesShareOneTooltip(HWND host) {
         CHECK(Tooltips().size() == before + 1);
     }
     CHECK(Tooltips().size() == before);
+    RecordingDialog child(ui::DialogDecl{600, {}, 300, 200, kControls});
+    CHECK(child.CreateInNative(host) && child.View().Has(kPlain));
     DestroyWindow(host);
+    CHECK(child.View().NativeHandle() == nullptr && !child.View().Has(kPlain));
+    child.View().SetText(kPlain, L"ignored");
+    CHECK_TEXT(child.View().GetText(kPlain), L"");
 }
 
 ui::Rect RealRect(HWND dialog, int id) {
@@ -530,15 +530,6 @@ void TestSortArrowAndScrollBar(RecordingDialog& dialog, HWND hwnd) {
     }
 }
 
-// Focusing the dialog itself brings the keyboard into it (the platform passes it on to a
-// control of the dialog).
-void TestFocusTheDialogItself(RecordingDialog& dialog, HWND hwnd, HWND host) {
-    SetFocus(host);
-    dialog.View().SetFocus(0);
-    HWND focus = GetFocus();
-    CHECK(focus == hwnd || IsChild(hwnd, focus));
-}
-
 // ---- the in-process subclass chain ----------------------------------------------------------
 
 constexpr UINT kProbe = WM_APP + 7;
@@ -632,10 +623,9 @@ int main() {
     TestCheckMarkColour(dialog, hwnd);
     TestListRowColours(dialog, hwnd);
     TestSortArrowAndScrollBar(dialog, hwnd);
-    TestFocusTheDialogItself(dialog, hwnd, host);
+    TestFocus(dialog, hwnd, host);
     TestBalloonShows(dialog);
     TestPostedMessagesInOrder(dialog);
-    TestFocusOrder(dialog);
     TestDisabledAndHidden(dialog);
     TestImageDecoding();
     TestSubclassChain();
@@ -643,8 +633,7 @@ int main() {
     TestModalRuns(dialog);
     TestRadioChecks(host);
     TestChildShownAndHidden(host);
-    TestPagesShareOneTooltip(CreateHostWindow(L"MdvrBackendHost"));
-    TestViewOutlivesItsWindow(CreateHostWindow(L"MdvrBackendHost"));
+    TestPagesInOneHost(CreateHostWindow(L"MdvrBackendHost"));
     dialog.Destroy();
     DestroyWindow(host);
     return Summary();
