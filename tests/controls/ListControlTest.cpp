@@ -28,7 +28,8 @@ class ListControl : public ControlsTest {
         for (const auto& [name, value] : rows) {
             const int row = View().InsertRow(kList, View().RowCount(kList), name);
             const std::array<const wchar_t*, 4> cells{value, L"hidden", L"rel", L"Online"};
-            for (int col = 1; col < 5; ++col) View().SetCellText(kList, row, col, cells[col - 1]);
+            for (int col = 1; col < 5; ++col)
+                View().SetCellText(kList, row, col, cells.at(size_t(col - 1)));
         }
     }
 

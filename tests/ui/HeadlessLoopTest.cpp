@@ -67,7 +67,7 @@ TEST_F(HeadlessTest, ModalRunEndsWithScriptResultOrCancel) {
         SCOPED_TRACE(testing::Message() << queueScript << pressOk);
         std::wstring typed;
         if (queueScript) {
-            m_automation.OnNextModal([&](DialogDriver& modal) {
+            m_automation.OnNextModal([&, pressOk = pressOk](DialogDriver& modal) {
                 EXPECT_EQ(modal.TemplateId(), 901);
                 modal.Type(2, L"hi");
                 typed = modal.Text(2);
