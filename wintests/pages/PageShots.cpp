@@ -167,20 +167,14 @@ int main(int argc, char** argv) {
         callbacks.Install(exports);
         exports.SetLangPath((hostFolder / "lang" / "zh-CN.ini").string().c_str());
         HWND top = mdvr::wintest::CreateHostWindow(L"MdvrPageShots");
-        bool open = false;
         for (int device : kDevices) {
             callbacks.SetDevice(device);
             exports.SetDevID(device);
-            if (!open) {
-                CHECK(exports.DisplayConfig(top, 0) == 0);
-                open = true;
-            } else {
-                exports.DisplayUpdate();
-            }
+            if (device == kDevices[0]) CHECK(exports.DisplayConfig(top, 0) == 0);
+            if (device != kDevices[0]) exports.DisplayUpdate();
             Pump();
             for (int page = 1; page <= kPages; ++page) {
-                HWND button = Control(top, kFirstPageButton - 1 + page);
-                if (shot.count(page) || button == nullptr || !IsWindowVisible(button)) continue;
+                if (shot.count(page) || !Control(top, kFirstPageButton - 1 + page)) continue;
                 if (ShootPage(top, page, out, log)) shot.insert(page);
                 if (page == kChannelPage && shot.count(page)) ShootChannelEditor(top, out);
             }
