@@ -110,16 +110,23 @@ TEST_F(ListControl, CtrlASelectsAllAndCtrlShiftAClears) {
     }
 }
 
+// The header check box checks and clears every row; it sorts nothing and leaves the arrow.
 TEST_F(ListControl, HeaderCheckBoxChecksAndClearsAllRows) {
-    Open({{{L"a", L"1"}}, {{L"b", L"2"}}});
+    Open({{{L"a", L"2"}}, {{L"b", L"1"}}});
+    const ui::HeadlessControl& shown = *View().Find(kList);
+    m_driver.ClickHeader(kList, 1);  // descending: the order stays
     View().SetRowCheck(kList, 1, true);
     m_driver.ClickHeader(kList, 0);
     EXPECT_TRUE(m_driver.HeaderChecked(kList));
     EXPECT_EQ(Checks(), (std::vector<bool>{true, true}));
-    EXPECT_EQ(Column(0), (std::vector<std::wstring>{L"a", L"b"}));  // no sort
+    EXPECT_EQ(Column(0), (std::vector<std::wstring>{L"a", L"b"}));
+    EXPECT_EQ(shown.sortArrowColumn, 1);
     m_driver.ClickHeader(kList, 0);
     EXPECT_FALSE(m_driver.HeaderChecked(kList));
     EXPECT_EQ(Checks(), (std::vector<bool>{false, false}));
+    EXPECT_TRUE(shown.horzScrollBar);
+    m_list.SetNoHorzScroll(true);
+    EXPECT_FALSE(shown.horzScrollBar);
 }
 
 TEST_F(ListControl, SortKindAndDirection) {
@@ -192,17 +199,6 @@ TEST_F(ListControl, HiddenStatusColumnDecidesRowColours) {
     EXPECT_EQ(view.RowTextColour(kList, 0), 0x009900u);           // Online
     EXPECT_EQ(view.RowTextColour(kList, 1), m_list.Colours().text);
     EXPECT_EQ(view.RowTextColour(kList, 2), 0x123456u);
-}
-
-TEST_F(ListControl, HeaderCheckKeepsTheArrowAndScrollBarOption) {
-    Open({{{L"a", L"2"}}, {{L"b", L"1"}}});
-    const ui::HeadlessControl& shown = *View().Find(kList);
-    EXPECT_TRUE(shown.horzScrollBar);
-    m_driver.ClickHeader(kList, 1);
-    m_driver.ClickHeader(kList, 0);  // the header check box: no sort, the arrow stays
-    EXPECT_EQ(shown.sortArrowColumn, 1);
-    m_list.SetNoHorzScroll(true);
-    EXPECT_FALSE(shown.horzScrollBar);
 }
 
 }  // namespace
