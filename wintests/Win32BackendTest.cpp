@@ -220,7 +220,7 @@ std::vector<HWND> Tooltips() {
 }
 
 // The balloon is a tooltip window of this thread (wine lacks the edit's own balloon).
-void TestBalloonShows(RecordingDialog& dialog) {
+void TestBalloonShows(RecordingDialog& dialog, HWND) {
     dialog.View().ShowBalloon(kDigits, L"Title", L"Out of range 0~127", ui::BalloonIcon::Error);
     const std::vector<HWND> tips = Tooltips();
     CHECK(std::any_of(tips.begin(), tips.end(), [](HWND tip) { return IsWindowVisible(tip); }));
@@ -228,7 +228,7 @@ void TestBalloonShows(RecordingDialog& dialog) {
     dialog.View().CloseToolTip(kButton);
 }
 
-void TestPostedMessagesInOrder(RecordingDialog& dialog) {
+void TestPostedMessagesInOrder(RecordingDialog& dialog, HWND) {
     dialog.Take();
     dialog.View().Post(kPrivateMessage, 1, 10);
     dialog.View().Post(kPrivateMessage + 1, 2, 20);
@@ -244,8 +244,8 @@ void TestPostedMessagesInOrder(RecordingDialog& dialog) {
 
 // Focusing the dialog itself brings the keyboard into it (the platform passes it on to a
 // control of the dialog); a control losing it reports that before the next one gains it.
-void TestFocus(RecordingDialog& dialog, HWND hwnd, HWND host) {
-    SetFocus(host);
+void TestFocus(RecordingDialog& dialog, HWND hwnd) {
+    SetFocus(GetAncestor(hwnd, GA_ROOT));
     dialog.View().SetFocus(0);
     CHECK(GetFocus() == hwnd || IsChild(hwnd, GetFocus()));
     dialog.View().SetFocus(kPlain);
@@ -258,7 +258,7 @@ void TestFocus(RecordingDialog& dialog, HWND hwnd, HWND host) {
     CHECK(dialog.View().FocusedId() == kUpper);
 }
 
-void TestDisabledAndHidden(RecordingDialog& dialog) {
+void TestDisabledAndHidden(RecordingDialog& dialog, HWND) {
     ui::IView& view = dialog.View();
     view.Enable(kButton, false);
     view.Show(kRadio, false);
@@ -291,7 +291,7 @@ class CaptionPopup : public RecordingDialog {
 };
 
 // The pop-up asks its dialog how the mouse treats a point (the title strip drags it).
-void TestPopupHitTest(RecordingDialog& owner) {
+void TestPopupHitTest(RecordingDialog& owner, HWND) {
     CaptionPopup popup(ui::DialogDecl{501, {0, L"Popup"}, 200, 100, {}, true});
     CHECK(popup.Create(&owner));
     HWND hwnd = static_cast<HWND>(popup.View().NativeHandle());
@@ -310,7 +310,7 @@ void CALLBACK EndStuckModal(HWND, UINT, UINT_PTR, DWORD) {
 
 // How a modal run ends: a posted message ends it with its wParam, Escape in an edit is
 // swallowed, and a pop-up ended before its run starts returns at once. A stuck run ends with -1.
-void TestModalRuns(RecordingDialog& owner) {
+void TestModalRuns(RecordingDialog& owner, HWND) {
     enum class Start { Post, EscapeThenPost, EndAtOnce };
     struct Starter : ui::IControlBehavior {
         explicit Starter(Start s) : start(s) {}
@@ -349,7 +349,8 @@ void TestModalRuns(RecordingDialog& owner) {
 
 // A radio set by the program changes alone (its row sets the others) and stays an automatic radio
 // with the tab stop of a checked one: a click still clears the rest of its group.
-void TestRadioChecks(HWND host) {
+void TestRadioChecks(RecordingDialog&, HWND dialog) {
+    HWND host = GetAncestor(dialog, GA_ROOT);
     constexpr std::array<ui::ControlDecl, 2> kRadios{{
         {kRadio, ControlKind::Radio, {0, L"One"}, ui::kStyleGroupStart, {10, 10, 80, 20}},
         {kRadioTwo, ControlKind::Radio, {0, L"Two"}, 0, {100, 10, 80, 20}},
@@ -370,7 +371,8 @@ void TestRadioChecks(HWND host) {
 
 // A page hidden and shown by its frame: the focus leaves with it, and shown it is painted at the
 // next paint.
-void TestChildShownAndHidden(HWND host) {
+void TestChildShownAndHidden(RecordingDialog&, HWND dialog) {
+    HWND host = GetAncestor(dialog, GA_ROOT);
     RecordingDialog page(ui::DialogDecl{601, {}, 300, 200, kControls});
     CHECK(page.CreateInNative(host));
     HWND hwnd = static_cast<HWND>(page.View().NativeHandle());
@@ -613,26 +615,16 @@ int main() {
     if (!dialog.IsCreated()) return Summary();
     HWND hwnd = static_cast<HWND>(dialog.View().NativeHandle());
     TestControlsCarryTheirIds(hwnd);
-    TestSetTextNotifies(dialog, hwnd);
-    TestCheckBoxClicks(dialog, hwnd);
-    TestComboAndTime(dialog, hwnd);
-    TestTextInput(dialog, hwnd);
-    TestSpin(dialog, hwnd);
-    TestListRowsChecksAndSort(dialog, hwnd);
-    TestRunTimeGeometryIsDevicePixels(dialog, hwnd);
-    TestCheckMarkColour(dialog, hwnd);
-    TestListRowColours(dialog, hwnd);
-    TestSortArrowAndScrollBar(dialog, hwnd);
-    TestFocus(dialog, hwnd, host);
-    TestBalloonShows(dialog);
-    TestPostedMessagesInOrder(dialog);
-    TestDisabledAndHidden(dialog);
+    using Test = void (*)(RecordingDialog&, HWND);
+    for (Test test : {TestSetTextNotifies, TestCheckBoxClicks, TestComboAndTime, TestTextInput,
+                      TestSpin, TestListRowsChecksAndSort, TestRunTimeGeometryIsDevicePixels,
+                      TestCheckMarkColour, TestListRowColours, TestSortArrowAndScrollBar, TestFocus,
+                      TestBalloonShows, TestPostedMessagesInOrder, TestDisabledAndHidden,
+                      TestPopupHitTest, TestModalRuns, TestRadioChecks, TestChildShownAndHidden}) {
+        test(dialog, hwnd);
+    }
     TestImageDecoding();
     TestSubclassChain();
-    TestPopupHitTest(dialog);
-    TestModalRuns(dialog);
-    TestRadioChecks(host);
-    TestChildShownAndHidden(host);
     TestPagesInOneHost(CreateHostWindow(L"MdvrBackendHost"));
     dialog.Destroy();
     DestroyWindow(host);
