@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
@@ -22,7 +23,7 @@ namespace {
 using ui::ControlKind;
 using ui::Event;
 
-enum Id : int { kLabel = 1001, kButton, kAutoCheck, kManualCheck, kRadio, kGroup, kDigits };
+enum : int { kLabel = 1001, kButton, kAutoCheck, kManualCheck, kRadio, kGroup, kDigits };
 enum : int { kPlain = kDigits + 1, kCombo, kTime, kSpin, kSpinBuddy, kList, kSkinned, kUpper };
 enum : int { kRadioTwo = kUpper + 1 };
 constexpr uint32_t kPrivateMessage = 0x1400;
