@@ -5,22 +5,6 @@
 
 namespace mdvr::wintest {
 
-namespace {
-
-struct Finder {
-    int id;
-    HWND found;
-};
-
-BOOL CALLBACK FindById(HWND hwnd, LPARAM param) {
-    auto* finder = reinterpret_cast<Finder*>(param);
-    if (GetDlgCtrlID(hwnd) != finder->id || !IsWindowVisible(hwnd)) return TRUE;
-    finder->found = hwnd;
-    return FALSE;
-}
-
-}  // namespace
-
 HWND CreateHostWindow(const wchar_t* className) {
     WNDCLASSW wc{};
     wc.lpfnWndProc = DefWindowProcW;
@@ -35,16 +19,37 @@ HWND CreateHostWindow(const wchar_t* className) {
                            wc.hInstance, nullptr);
 }
 
+std::vector<HWND> Windows(HWND parent) {
+    std::vector<HWND> found;
+    const WNDENUMPROC add = [](HWND hwnd, LPARAM param) -> BOOL {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(hwnd, &pid);
+        if (pid == GetCurrentProcessId())
+            reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
+        return TRUE;
+    };
+    if (parent == nullptr) EnumWindows(add, reinterpret_cast<LPARAM>(&found));
+    if (parent != nullptr) EnumChildWindows(parent, add, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 HWND Control(HWND top, int id) {
-    Finder finder{id, nullptr};
-    EnumChildWindows(top, &FindById, reinterpret_cast<LPARAM>(&finder));
-    return finder.found;
+    for (HWND hwnd : Windows(top)) {
+        if (GetDlgCtrlID(hwnd) == id && IsWindowVisible(hwnd)) return hwnd;
+    }
+    return nullptr;
 }
 
 std::wstring Text(HWND hwnd) {
     wchar_t buffer[256] = {};
     GetWindowTextW(hwnd, buffer, 256);
     return buffer;
+}
+
+std::wstring ClassOf(HWND hwnd) {
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    return name;
 }
 
 void Pump() {

@@ -7,13 +7,7 @@
 namespace mdvr::test {
 namespace {
 
-class CheckBoxButton : public ControlsTest {
-  protected:
-    ui::HeadlessView& View() const { return *m_driver.View(); }
-
-    RecordingDialog m_dialog;
-    ui::DialogDriver m_driver{m_automation.Backend(), nullptr};
-};
+using CheckBoxButton = ControlsTest;
 
 TEST_F(CheckBoxButton, PressMoveReleaseDecidesTheFlip) {
     struct Case {
@@ -33,16 +27,17 @@ TEST_F(CheckBoxButton, PressMoveReleaseDecidesTheFlip) {
         PlayMouse(driver, kGroupBox, c.script);
         EXPECT_EQ(box.GetCheck(), c.check);
         EXPECT_EQ(driver.Check(kGroupBox), c.check);
-        EXPECT_EQ(Heard(dialog, ui::Event::Click, kGroupBox), c.clicks);
+        EXPECT_EQ(dialog.Heard(ui::Event::Click, kGroupBox), c.clicks);
         EXPECT_FALSE(box.IsPressed());
         EXPECT_FALSE(m_automation.Backend().HasCapture(*driver.View()));
     }
 }
 
-TEST_F(CheckBoxButton, SetCheckWhilePressedShowsOnRelease) {
+// A check set while pressed shows on release; hovering holds the mouse until it leaves.
+TEST_F(CheckBoxButton, SetCheckWhilePressedAndHover) {
     CGuiCheckBox box;
     m_dialog.Attach(kGroupBox, box);
-    m_driver = Show(m_dialog);
+    Open();
     box.SetCheck(1);
     EXPECT_EQ(m_driver.Check(kGroupBox), 1);
     m_driver.PressMouse(kGroupBox);
@@ -51,65 +46,52 @@ TEST_F(CheckBoxButton, SetCheckWhilePressedShowsOnRelease) {
     EXPECT_EQ(m_driver.Check(kGroupBox), 1);  // not repainted yet
     m_driver.ReleaseMouse(kGroupBox, false);
     EXPECT_EQ(m_driver.Check(kGroupBox), 0);
-}
-
-TEST_F(CheckBoxButton, HoverTakesAndReleasesTheCapture) {
-    CGuiCheckBox box;
-    m_dialog.Attach(kGroupBox, box);
-    m_driver = Show(m_dialog);
     const auto& backend = m_automation.Backend();
-    m_driver.MoveMouse(kGroupBox, true);
-    EXPECT_TRUE(box.IsHovering());
-    EXPECT_TRUE(backend.HasCapture(View()));
-    m_driver.MoveMouse(kGroupBox, true);
-    EXPECT_TRUE(backend.HasCapture(View()));
-    m_driver.MoveMouse(kGroupBox, false);
-    EXPECT_FALSE(box.IsHovering());
-    EXPECT_FALSE(backend.HasCapture(View()));
-}
-
-// A theme folder under a temporary application path; files lists the images present there.
-struct ThemeDir {
-    explicit ThemeDir(const char* name, const std::vector<std::string>& files) {
-        // The smallest PNG header the image loader accepts: signature, IHDR, 1 x 1.
-        const std::string png("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR\0\0\0\x01\0\0\0\x01", 24);
-        for (const std::string& file : files)
-            Scratch().Write(std::filesystem::path(name) / "Theme" / "Default" / file, png);
-        m_theme = std::make_unique<CPathManager>((Scratch().Path() / name).wstring() + L"/");
+    for (bool inside : {true, true, false}) {
+        m_driver.MoveMouse(kGroupBox, inside);
+        EXPECT_EQ(box.IsHovering(), inside);
+        EXPECT_EQ(backend.HasCapture(View()), inside);
     }
-    std::wstring Path(const wchar_t* name) const { return m_theme->GetThemeFolder() + name; }
-    std::unique_ptr<CPathManager> m_theme;
-};
+}
 
 TEST_F(CheckBoxButton, ButtonImagesFromTheThemeOrDrawn) {
-    const ThemeDir theme(
-        "buttons", {"btn_bk.jpg", "btn_bk_over.jpg", "my.png", "my_over.png", "btn_long_bk.jpg"});
-    CCxButton plain(*theme.m_theme);
+    // The smallest PNG header the image loader accepts: signature, IHDR, 1 x 1.
+    const std::string png("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR\0\0\0\x01\0\0\0\x01", 24);
+    const auto theme = Theme("buttons", {{"btn_bk.jpg", png},
+                                         {"btn_bk_over.jpg", png},
+                                         {"my.png", png},
+                                         {"my_over.png", png},
+                                         {"btn_long_bk.jpg", png}});
+    const auto path = [&](const wchar_t* name) { return theme->GetThemeFolder() + name; };
+    CCxButton plain(*theme);
     m_dialog.Attach(kSkinButton, plain);
-    m_driver = Show(m_dialog);
+    Open();
     using Images = std::array<std::wstring, 4>;
     const auto& images = View().Find(kSkinButton)->images;
     // Defaults: the disabled image is missing, so it is drawn.
-    EXPECT_EQ(images, (Images{theme.Path(L"btn_bk.jpg"), theme.Path(L"btn_bk_over.jpg"),
-                              theme.Path(L"btn_bk_over.jpg"), L""}));
+    EXPECT_EQ(images, (Images{path(L"btn_bk.jpg"), path(L"btn_bk_over.jpg"),
+                              path(L"btn_bk_over.jpg"), L""}));
     plain.SetImages(L"my.png", L"my_over.png", L"", L"");
-    EXPECT_EQ(images, (Images{theme.Path(L"my.png"), theme.Path(L"my_over.png"),
-                              theme.Path(L"my_over.png"), theme.Path(L"my.png")}));
+    EXPECT_EQ(images, (Images{path(L"my.png"), path(L"my_over.png"), path(L"my_over.png"),
+                              path(L"my.png")}));
     plain.SetImages(L"my.png", L"", L"x.png", L"y.png");  // no hover: the defaults
     EXPECT_EQ(plain.Images().normal, L"btn_bk.jpg");
 }
 
 TEST_F(CheckBoxButton, TipSmartGivesButtonClassChildrenTheirCaptions) {
-    m_driver = Show(m_dialog);
+    Open();
     View().SetText(kGroupBox, L"A caption the layout cuts off");
     CTipSmart tips;
     tips.Attach(m_dialog);
-    EXPECT_EQ(m_driver.ToolTip(kGroupBox), L"A caption the layout cuts off");
-    EXPECT_EQ(m_driver.ToolTip(kSkinButton), L"Get parameters");
-    EXPECT_EQ(m_driver.ToolTip(kRadio), L"Option");
-    EXPECT_EQ(m_driver.ToolTip(kFrame), L"Frame");
-    EXPECT_EQ(m_driver.ToolTip(kLabel), L"");
-    EXPECT_EQ(m_driver.ToolTip(kBoundsEdit), L"");
+    const std::pair<int, const wchar_t*> tipOf[] = {
+        {kGroupBox, L"A caption the layout cuts off"},
+        {kSkinButton, L"Get parameters"},
+        {kRadio, L"Option"},
+        {kFrame, L"Frame"},
+        {kLabel, L""},
+        {kBoundsEdit, L""},
+    };
+    for (const auto& [id, tip] : tipOf) EXPECT_EQ(m_driver.ToolTip(id), tip) << id;
     tips.AddTool(kBoundsEdit, L"0~127");
     EXPECT_EQ(m_driver.ToolTip(kBoundsEdit), L"0~127");
 }

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "controls/CDlgChildBase.h"
@@ -18,42 +19,25 @@
 
 namespace mdvr::test {
 
-enum : int {
-    kTemplate = 9100,
-    kBoundsEdit = 1001,
-    kOtherEdit = 1002,
-    kCheckEdit = 1003,
-    kGroupBox = 1004,
-    kList = 1005,
-    kSkinButton = 1006,
-    kLabel = 1007,
-    kRadio = 1008,
-    kFrame = 1009,
-    kSingleList = 1010,
-};
+enum : int { kTemplate = 9100 };
+enum : int { kBoundsEdit = 1001, kOtherEdit, kCheckEdit, kGroupBox, kList, kSkinButton, kLabel };
+enum : int { kRadio = kLabel + 1, kFrame, kSingleList };
 
 inline constexpr uint32_t kListStyle =
     ui::kStyleListCheckBoxes | ui::kStyleListHeaderCheckBox | ui::kStyleListFullRowSelect;
 
+using enum ui::ControlKind;
 inline constexpr std::array<ui::ControlDecl, 10> kControls = {{
-    {kBoundsEdit, ui::ControlKind::Edit, {}, ui::kStyleNone, {10, 10, 80, 20}},
-    {kOtherEdit, ui::ControlKind::Edit, {}, ui::kStyleNone, {10, 40, 80, 20}},
-    {kCheckEdit, ui::ControlKind::Edit, {}, ui::kStyleNone, {10, 70, 80, 20}},
-    {kGroupBox,
-     ui::ControlKind::CheckBox,
-     {0, L"Group head"},
-     ui::kStyleManualCheck,
-     {10, 100, 120, 20}},
-    {kList, ui::ControlKind::ListView, {}, kListStyle, {10, 130, 300, 200}},
-    {kSkinButton,
-     ui::ControlKind::Button,
-     {0, L"Get parameters"},
-     ui::kStyleSkinned,
-     {320, 10, 100, 24}},
-    {kLabel, ui::ControlKind::Static, {0, L"Label"}, ui::kStyleNone, {320, 40, 100, 20}},
-    {kRadio, ui::ControlKind::Radio, {0, L"Option"}, ui::kStyleNone, {320, 70, 100, 20}},
-    {kFrame, ui::ControlKind::GroupBox, {0, L"Frame"}, ui::kStyleNone, {320, 100, 200, 100}},
-    {kSingleList, ui::ControlKind::ListView, {}, ui::kStyleListSingleSelect, {320, 210, 200, 100}},
+    {kBoundsEdit, Edit, {}, ui::kStyleNone, {10, 10, 80, 20}},
+    {kOtherEdit, Edit, {}, ui::kStyleNone, {10, 40, 80, 20}},
+    {kCheckEdit, Edit, {}, ui::kStyleNone, {10, 70, 80, 20}},
+    {kGroupBox, CheckBox, {0, L"Group head"}, ui::kStyleManualCheck, {10, 100, 120, 20}},
+    {kList, ListView, {}, kListStyle, {10, 130, 300, 200}},
+    {kSkinButton, Button, {0, L"Get parameters"}, ui::kStyleSkinned, {320, 10, 100, 24}},
+    {kLabel, Static, {0, L"Label"}, ui::kStyleNone, {320, 40, 100, 20}},
+    {kRadio, Radio, {0, L"Option"}, ui::kStyleNone, {320, 70, 100, 20}},
+    {kFrame, GroupBox, {0, L"Frame"}, ui::kStyleNone, {320, 100, 200, 100}},
+    {kSingleList, ListView, {}, ui::kStyleListSingleSelect, {320, 210, 200, 100}},
 }};
 
 inline constexpr ui::DialogDecl kDecl = {kTemplate, {0, L"Controls"}, 600, 400, kControls};
@@ -69,6 +53,12 @@ class RecordingDialog : public CDlgChildBase {
     explicit RecordingDialog(const ui::DialogDecl& decl = kDecl) : CDlgChildBase(decl) {}
     std::vector<ui::Notification> m_heard;
 
+    size_t Heard(ui::Event event, int id) const {
+        size_t count = 0;
+        for (const ui::Notification& n : m_heard) count += n.event == event && n.id == id;
+        return count;
+    }
+
   protected:
     bool OnNotify(const ui::Notification& n) override {
         if (CDlgChildBase::OnNotify(n)) return true;
@@ -83,13 +73,15 @@ inline const test::ScratchDir& Scratch() {
     return root;
 }
 
-// A theme whose "color_config.ini" holds the given settings lines, under a temporary path.
-inline std::unique_ptr<CPathManager> ThemeWith(const char* name, const std::string& colours) {
-    Scratch().Write(std::filesystem::path(name) / "Theme" / "Default" / "color_config.ini",
-                    "[COLOR]\n" + colours);
+// A theme under a temporary application path holding the given files (name, content).
+inline std::unique_ptr<CPathManager> Theme(
+    const char* name, const std::vector<std::pair<std::string, std::string>>& files) {
+    for (const auto& [file, content] : files)
+        Scratch().Write(std::filesystem::path(name) / "Theme" / "Default" / file, content);
     return std::make_unique<CPathManager>((Scratch().Path() / name).wstring() + L"/");
 }
 
+// The test dialog (shown by Open, after the behaviours were attached) and its driver.
 class ControlsTest : public testing::Test {
   protected:
     static void SetUpTestSuite() {
@@ -99,20 +91,20 @@ class ControlsTest : public testing::Test {
     }
 
     void SetUp() override { m_automation.Backend().Reset(); }
+    // Before the behaviours of a derived fixture go.
+    void TearDown() override { m_dialog.Destroy(); }
 
-    // Creates the dialog (after the behaviours were attached) and returns its driver.
+    // Creates a dialog and returns its driver.
     ui::DialogDriver Show(ui::Dialog& dialog) {
         EXPECT_TRUE(dialog.Create(nullptr));
         return m_automation.Find(dialog.Decl().templateId);
     }
-
-    size_t Heard(const RecordingDialog& dialog, ui::Event event, int id) const {
-        size_t count = 0;
-        for (const ui::Notification& n : dialog.m_heard) count += n.event == event && n.id == id;
-        return count;
-    }
+    void Open() { m_driver = Show(m_dialog); }
+    ui::HeadlessView& View() const { return *m_driver.View(); }
 
     ui::Automation m_automation;
+    RecordingDialog m_dialog;
+    ui::DialogDriver m_driver{m_automation.Backend(), nullptr};
 };
 
 }  // namespace mdvr::test

@@ -58,10 +58,10 @@ class TestPopup : public CDlgPopupBase {
     void OnSizePopup(int width, int height) override { m_lastSize = {width, height}; }
 };
 
-class DialogBases : public ControlsTest {};
+using DialogBases = ControlsTest;
 
 TEST_F(DialogBases, PopupTitleShadowAndCorners) {
-    const auto theme = ThemeWith("popup", "m_nFlatDesign=0\n");
+    const auto theme = Theme("popup", {{"color_config.ini", "[COLOR]\nm_nFlatDesign=0\n"}});
     TestPopup popup(kPopupDecl, *theme);
     popup.SetTitleText(L"Alarm mask");
     ui::DialogDriver driver = Show(popup);
@@ -84,7 +84,7 @@ TEST_F(DialogBases, PopupTitleShadowAndCorners) {
 }
 
 TEST_F(DialogBases, FlatThemeKeepsSquareCornersAndHiddenTitleIsFlat) {
-    const auto theme = ThemeWith("flat", "m_nFlatDesign=1\n");
+    const auto theme = Theme("flat", {{"color_config.ini", "[COLOR]\nm_nFlatDesign=1\n"}});
     TestPopup popup(kPopupDecl, *theme);
     popup.ShowTitle(false);
     ui::DialogDriver driver = Show(popup);
@@ -98,7 +98,7 @@ class Dragging : public ControlsTest {
     void SetUp() override {
         ControlsTest::SetUp();
         m_host = &m_automation.Backend().CreateHostWindow({100, 100, 1000, 670});
-        ASSERT_TRUE(m_panel.CreateInNative(m_host));
+        ASSERT_TRUE(m_dialog.CreateInNative(m_host));
     }
 
     // Mouse input on the panel's own surface at a cursor position and tick.
@@ -108,13 +108,12 @@ class Dragging : public ControlsTest {
         backend.SetTickCount(tick);
         ui::Notification n;
         n.event = event;
-        return backend.Deliver(*static_cast<ui::HeadlessView*>(&m_panel.View()), n);
+        return backend.Deliver(*static_cast<ui::HeadlessView*>(&m_dialog.View()), n);
     }
 
-    ui::Point HostAt() const { return {m_host->rect.x, m_host->rect.y}; }
+    std::array<int, 2> HostAt() const { return {m_host->rect.x, m_host->rect.y}; }
 
     ui::HostWindow* m_host = nullptr;
-    RecordingDialog m_panel;
 };
 
 // The throttle counts ticks across their wrap; the panel holds the mouse while it drags.
@@ -134,15 +133,14 @@ TEST_F(Dragging, MovesTheTopLevelWindowAtMostEvery40ms) {
         {ui::Event::MouseUp, {540, 290}, 0x00000019u, {140, 90}, false},  // not throttled
         {ui::Event::MouseMove, {600, 400}, 2000, {140, 90}, false},       // over
     };
-    const auto& view = *static_cast<ui::HeadlessView*>(&m_panel.View());
+    const auto& view = *static_cast<ui::HeadlessView*>(&m_dialog.View());
     for (const Step& step : steps) {
         Mouse(step.event, step.cursor, step.tick);
-        EXPECT_EQ(HostAt().x, step.host.x) << step.tick;
-        EXPECT_EQ(HostAt().y, step.host.y) << step.tick;
+        EXPECT_EQ(HostAt(), (std::array{step.host.x, step.host.y})) << step.tick;
         EXPECT_EQ(m_automation.Backend().HasCapture(view), step.captured) << step.tick;
     }
     EXPECT_EQ(m_host->rect.w, 1000);
-    EXPECT_FALSE(m_panel.IsDragging());
+    EXPECT_FALSE(m_dialog.IsDragging());
 }
 
 // One monitor: the cursor is held to the maximised window's area while dragging; with two it
@@ -153,7 +151,7 @@ TEST_F(Dragging, ConfinedToOneScreenAndFocusedAtTheEnd) {
     for (int monitors : {1, 2}) {
         SCOPED_TRACE(monitors);
         backend.SetMonitorCount(monitors);
-        m_panel.View().SetFocus(kOtherEdit);
+        m_dialog.View().SetFocus(kOtherEdit);
         Mouse(ui::Event::MouseDown, {10, 10}, 100);
         const ui::Rect* held = backend.CursorConfinement();
         ASSERT_EQ(held != nullptr, monitors == 1);
@@ -162,8 +160,8 @@ TEST_F(Dragging, ConfinedToOneScreenAndFocusedAtTheEnd) {
         }
         Mouse(ui::Event::MouseUp, {20, 20}, 200);
         EXPECT_EQ(backend.CursorConfinement(), nullptr);
-        EXPECT_EQ(backend.FocusedView(), &m_panel.View());
-        EXPECT_EQ(m_panel.View().FocusedId(), 0);
+        EXPECT_EQ(backend.FocusedView(), &m_dialog.View());
+        EXPECT_EQ(m_dialog.View().FocusedId(), 0);
     }
 }
 
@@ -172,9 +170,9 @@ TEST_F(Dragging, MaximisedHostIsNotDragged) {
     EXPECT_FALSE(Mouse(ui::Event::MouseDown, {10, 10}, 100));
     Mouse(ui::Event::MouseMove, {50, 50}, 200);
     Mouse(ui::Event::MouseUp, {50, 50}, 300);
-    EXPECT_EQ(HostAt().x, 100);
-    EXPECT_FALSE(m_panel.IsDragging());
-    EXPECT_EQ(Heard(m_panel, ui::Event::MouseDown, 0), 1u);  // left to the panel's handler
+    EXPECT_EQ(HostAt()[0], 100);
+    EXPECT_FALSE(m_dialog.IsDragging());
+    EXPECT_EQ(m_dialog.Heard(ui::Event::MouseDown, 0), 1u);  // left to the panel's handler
 }
 
 }  // namespace

@@ -13,37 +13,39 @@ class EditControls : public ControlsTest {
     // balloons then shown.
     std::vector<ui::Balloon> Leave(const wchar_t* text, bool typed = true) {
         m_driver.Focus(kBoundsEdit);
-        m_driver.View()->SetText(kBoundsEdit, typed ? L"" : text);
+        View().SetText(kBoundsEdit, typed ? L"" : text);
         if (typed) m_driver.Type(kBoundsEdit, text);
         m_driver.Focus(kOtherEdit);
-        std::vector<ui::Balloon> balloons = m_driver.Balloons(kBoundsEdit);
-        m_driver.View()->Find(kBoundsEdit)->balloons.clear();
-        return balloons;
+        return std::exchange(View().Find(kBoundsEdit)->balloons, {});
     }
 
     void Open() {
         m_dialog.Attach(kBoundsEdit, m_bounds);
         m_dialog.Attach(kCheckEdit, m_check);
-        m_driver = Show(m_dialog);
+        ControlsTest::Open();
     }
 
     size_t Rejections() const {
         size_t count = 0;
         for (const ui::Notification& n : m_dialog.m_heard) {
-            if (n.event == ui::Event::Message && n.message == kEditRejected) {
-                EXPECT_EQ(n.lParam, reinterpret_cast<intptr_t>(&m_check));
-                EXPECT_EQ(n.wParam, 0);
-                ++count;
-            }
+            if (n.event != ui::Event::Message || n.message != kEditRejected) continue;
+            EXPECT_EQ(n.lParam, reinterpret_cast<intptr_t>(&m_check));
+            EXPECT_EQ(n.wParam, 0);
+            ++count;
         }
         return count;
     }
 
     CEditBounds m_bounds;
     CEditCheck m_check;
-    RecordingDialog m_dialog;
-    ui::DialogDriver m_driver{m_automation.Backend(), nullptr};
 };
+
+void ExpectError(const std::vector<ui::Balloon>& balloons, const wchar_t* text) {
+    ASSERT_EQ(balloons.size(), 1u);
+    EXPECT_EQ(balloons[0].title, L"Input error");
+    EXPECT_EQ(balloons[0].text, text);
+    EXPECT_EQ(balloons[0].icon, ui::BalloonIcon::Error);
+}
 
 TEST_F(EditControls, BalloonOnLeavingTheFieldOutsideTheRange) {
     struct Step {
@@ -76,21 +78,16 @@ TEST_F(EditControls, BalloonOnLeavingTheFieldOutsideTheRange) {
     };
     Open();
     for (const Step& step : steps) {
-        if (std::string(step.setup) == "32") {
-            m_bounds.SetBounds(static_cast<int32_t>(step.min), static_cast<int32_t>(step.max));
-        } else if (std::string(step.setup) == "64") {
-            m_bounds.SetBounds64(step.min, step.max);
-        }
+        const std::string setup = step.setup;
+        if (setup == "32") m_bounds.SetBounds(int32_t(step.min), int32_t(step.max));
+        if (setup == "64") m_bounds.SetBounds64(step.min, step.max);
         const auto balloons = Leave(step.text, step.typed);
         SCOPED_TRACE(testing::PrintToString(std::wstring(step.text)));
         if (step.balloon == nullptr) {
             EXPECT_TRUE(balloons.empty());
             continue;
         }
-        ASSERT_EQ(balloons.size(), 1u);
-        EXPECT_EQ(balloons[0].title, L"Input error");
-        EXPECT_EQ(balloons[0].text, step.balloon);
-        EXPECT_EQ(balloons[0].icon, ui::BalloonIcon::Error);
+        ExpectError(balloons, step.balloon);
         EXPECT_EQ(m_driver.Text(kBoundsEdit), step.text);  // advisory: nothing corrected
         EXPECT_TRUE(m_driver.Focused(kOtherEdit));
     }
@@ -100,38 +97,33 @@ TEST_F(EditControls, KillFocusStaysWithTheBoundsEdit) {
     Open();
     m_bounds.SetBounds(0, 127);
     Leave(L"500");
-    EXPECT_EQ(Heard(m_dialog, ui::Event::KillFocus, kBoundsEdit), 0u);
+    EXPECT_EQ(m_dialog.Heard(ui::Event::KillFocus, kBoundsEdit), 0u);
     m_driver.Focus(kBoundsEdit);
-    EXPECT_EQ(Heard(m_dialog, ui::Event::KillFocus, kOtherEdit), 1u);
+    EXPECT_EQ(m_dialog.Heard(ui::Event::KillFocus, kOtherEdit), 1u);
 }
 
 TEST_F(EditControls, CheckEditFiltersTypedImeAndPastedText) {
     struct Case {
         const char* how;  // "type", "ime" or "paste"
-        const wchar_t* start;
-        const wchar_t* input;
-        const wchar_t* text;
+        const wchar_t *start, *input, *text;
         size_t posts;
     };
     const Case cases[] = {
-        {"type", L"", L"ab c", L"ab c", 0},
-        {"type", L"ab", L"\u4E2D", L"ab", 0},
-        {"type", L"ab", L"\u00E9x", L"abx", 0},
-        {"ime", L"ab", L"\u4E2D", L"ab", 1},
-        {"ime", L"", L"ok", L"ok", 2},
-        {"paste", L"ab", L"c d", L"abc", 1},
-        {"paste", L"ab", L"cd", L"abcd", 0},
+        {"type", L"", L"ab c", L"ab c", 0},     {"type", L"ab", L"\u4E2D", L"ab", 0},
+        {"type", L"ab", L"\u00E9x", L"abx", 0}, {"ime", L"ab", L"\u4E2D", L"ab", 1},
+        {"ime", L"", L"ok", L"ok", 2},          {"paste", L"ab", L"c d", L"abc", 1},
+        {"paste", L"ab", L"cd", L"abcd", 0},    {"paste", L"x", L"\u4E2Dy", L"x", 1},
         {"paste", L"a b", L"c", L"a", 1},  // a typed blank is cut at the next paste
-        {"paste", L"x", L"\u4E2Dy", L"x", 1},
     };
     Open();
     m_check.m_pNotifyWnd = &m_dialog;
     m_check.m_nNotifyMsg = kEditRejected;
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.how) + " " + testing::PrintToString(std::wstring(c.input)));
-        m_driver.View()->SetText(kCheckEdit, c.start);
+        View().SetText(kCheckEdit, c.start);
         m_driver.Focus(kCheckEdit);
-        m_driver.View()->Find(kCheckEdit)->edit.Select(static_cast<int>(wcslen(c.start)), -1);
+        auto& edit = View().Find(kCheckEdit)->edit;
+        edit.Select(static_cast<int>(wcslen(c.start)), -1);
         m_dialog.m_heard.clear();
         const std::string how = c.how;
         if (how == "type") m_driver.Type(kCheckEdit, c.input);
@@ -140,31 +132,23 @@ TEST_F(EditControls, CheckEditFiltersTypedImeAndPastedText) {
         EXPECT_EQ(m_driver.Text(kCheckEdit), c.text);
         EXPECT_EQ(Rejections(), c.posts);
         if (how == "paste") {
-            const auto& edit = m_driver.View()->Find(kCheckEdit)->edit;
             EXPECT_EQ(edit.SelStart(), static_cast<int>(wcslen(c.text)));
-            EXPECT_EQ(edit.SelEnd(), edit.SelStart());
         }
+        EXPECT_EQ(edit.SelEnd(), edit.SelStart());
     }
 }
 
-TEST_F(EditControls, WithoutOwnerNothingIsPosted) {
+// Without an owner nothing is posted; the owner shows the balloon of the edit it was told of.
+TEST_F(EditControls, OwnerShowsTheRejectionBalloon) {
     Open();
     m_driver.TypeIme(kCheckEdit, L"\u4E2D");
     m_driver.Paste(kCheckEdit, L"a b");
     EXPECT_EQ(m_driver.Text(kCheckEdit), L"a");
     EXPECT_EQ(Rejections(), 0u);
-}
-
-TEST_F(EditControls, OwnerShowsTheRejectionBalloon) {
-    Open();
     CEditCheck::ShowRejected(0);
     EXPECT_TRUE(m_driver.Balloons(kCheckEdit).empty());
     CEditCheck::ShowRejected(reinterpret_cast<intptr_t>(&m_check));
-    const auto balloons = m_driver.Balloons(kCheckEdit);
-    ASSERT_EQ(balloons.size(), 1u);
-    EXPECT_EQ(balloons[0].title, L"Input error");
-    EXPECT_EQ(balloons[0].text, L"ASCII only");
-    EXPECT_EQ(balloons[0].icon, ui::BalloonIcon::Error);
+    ExpectError(m_driver.Balloons(kCheckEdit), L"ASCII only");
 }
 
 }  // namespace

@@ -18,13 +18,12 @@ class HighDpiControls : public ControlsTest {
 
 TEST_F(HighDpiControls, ListWidthsAndRowHeightScaleOnce) {
     CXListCtrl list(kListStyle);
-    RecordingDialog dialog;
-    dialog.Attach(kList, list);
-    ui::DialogDriver driver = Show(dialog);
+    m_dialog.Attach(kList, list);
+    Open();
     const std::pair<int, int> widths[] = {{100, 150}, {75, 112}, {0, 0}};
     for (const auto& [declared, shown] : widths) {
-        const int col = list.InsertColumn(driver.View()->ColumnCount(kList), L"c", 0, declared);
-        EXPECT_EQ(driver.View()->ColumnWidth(kList, col), shown) << declared;
+        const int col = list.InsertColumn(View().ColumnCount(kList), L"c", 0, declared);
+        EXPECT_EQ(View().ColumnWidth(kList, col), shown) << declared;
     }
     EXPECT_EQ(list.RowHeight(), 33);
 }

@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "controls/CXListCtrl.h"
 #include "tests/controls/ControlsFixture.h"
 
@@ -13,7 +15,7 @@ class ListControl : public ControlsTest {
     void Open(const std::vector<std::array<const wchar_t*, 2>>& rows) {
         m_dialog.Attach(kList, m_list);
         m_dialog.Attach(kSingleList, m_single);
-        m_driver = Show(m_dialog);
+        ControlsTest::Open();
         m_list.InsertColumn(0, L"Name", 0, 80);
         m_list.InsertColumn(1, L"Value", 0, 60);
         m_list.InsertColumn(2, L"Note", 0, 0);
@@ -22,37 +24,31 @@ class ListControl : public ControlsTest {
     }
 
     void Fill(const std::vector<std::array<const wchar_t*, 2>>& rows) {
-        ui::IView& view = *m_driver.View();
-        view.DeleteAllRows(kList);
+        View().DeleteAllRows(kList);
         for (const auto& [name, value] : rows) {
-            const int row = view.InsertRow(kList, view.RowCount(kList), name);
-            view.SetCellText(kList, row, 1, value);
-            view.SetCellText(kList, row, 2, L"hidden");
-            view.SetCellText(kList, row, 3, L"rel");
-            view.SetCellText(kList, row, 4, L"Online");
+            const int row = View().InsertRow(kList, View().RowCount(kList), name);
+            const std::array<const wchar_t*, 4> cells{value, L"hidden", L"rel", L"Online"};
+            for (int col = 1; col < 5; ++col)
+                View().SetCellText(kList, row, col, cells.at(size_t(col - 1)));
         }
     }
 
     std::vector<std::wstring> Column(int col) const {
         std::vector<std::wstring> cells;
-        for (int row = 0; row < m_driver.RowCount(kList); ++row) {
+        for (int row = 0; row < m_driver.RowCount(kList); ++row)
             cells.push_back(m_driver.Cell(kList, row, col));
-        }
         return cells;
     }
 
     std::vector<bool> Checks() const {
         std::vector<bool> checks;
-        for (int row = 0; row < m_driver.RowCount(kList); ++row) {
+        for (int row = 0; row < m_driver.RowCount(kList); ++row)
             checks.push_back(m_driver.RowChecked(kList, row));
-        }
         return checks;
     }
 
     CXListCtrl m_list{kListStyle};
     CXListCtrl m_single{ui::kStyleListSingleSelect};
-    RecordingDialog m_dialog;
-    ui::DialogDriver m_driver{m_automation.Backend(), nullptr};
 };
 
 TEST_F(ListControl, CopiesDecidedByThePointerNotTheSelection) {
@@ -70,11 +66,11 @@ TEST_F(ListControl, CopiesDecidedByThePointerNotTheSelection) {
         {-1, 0, false, nullptr, nullptr},
     };
     Open({{{L"speed", L"120"}}, {{L"limit", L"80"}}});
-    m_driver.View()->SelectRow(kList, 1, true);
+    View().SelectRow(kList, 1, true);
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.row << "," << c.col << " shift " << c.shift);
         m_automation.Backend().SetClipboardText(L"before");
-        m_driver.View()->SetToolTip(kList, L"old tip");
+        View().SetToolTip(kList, L"old tip");
         const int closes = m_driver.ToolTipCloses(kList);
         m_driver.PointAtCell(kList, c.row, c.col);
         m_driver.PressKey(kList, kKeyC, true, c.shift);
@@ -90,10 +86,9 @@ TEST_F(ListControl, CopiesDecidedByThePointerNotTheSelection) {
 
 TEST_F(ListControl, SpaceChecksSelectedRowsUnlessAllAreChecked) {
     Open({{{L"a", L"1"}}, {{L"b", L"2"}}, {{L"c", L"3"}}});
-    ui::IView& view = *m_driver.View();
-    view.SelectRow(kList, 0, true);
-    view.SelectRow(kList, 1, true);
-    view.SetRowCheck(kList, 0, true);
+    View().SelectRow(kList, 0, true);
+    View().SelectRow(kList, 1, true);
+    View().SetRowCheck(kList, 0, true);
     m_driver.PressKey(kList, ui::kKeySpace);
     EXPECT_EQ(Checks(), (std::vector<bool>{true, true, false}));
     m_driver.PressKey(kList, ui::kKeySpace);
@@ -102,32 +97,36 @@ TEST_F(ListControl, SpaceChecksSelectedRowsUnlessAllAreChecked) {
 
 TEST_F(ListControl, CtrlASelectsAllAndCtrlShiftAClears) {
     Open({{{L"a", L"1"}}, {{L"b", L"2"}}});
-    m_driver.PressKey(kList, kKeyA, true);
-    EXPECT_TRUE(m_driver.RowSelected(kList, 0));
-    EXPECT_TRUE(m_driver.RowSelected(kList, 1));
-    m_driver.PressKey(kList, kKeyA, true, true);
-    EXPECT_FALSE(m_driver.RowSelected(kList, 0));
-    EXPECT_FALSE(m_driver.RowSelected(kList, 1));
-
-    ui::IView& view = *m_driver.View();
-    view.InsertColumn(kSingleList, 0, L"Only", 50);
-    view.InsertRow(kSingleList, 0, L"x");
-    view.InsertRow(kSingleList, 1, L"y");
-    m_driver.PressKey(kSingleList, kKeyA, true);
-    EXPECT_FALSE(m_driver.RowSelected(kSingleList, 0));
-    EXPECT_FALSE(m_driver.RowSelected(kSingleList, 1));
+    View().InsertColumn(kSingleList, 0, L"Only", 50);
+    View().InsertRow(kSingleList, 0, L"x");
+    View().InsertRow(kSingleList, 1, L"y");
+    // List, shift, then whether each row is selected; a single-selection list takes no Ctrl+A.
+    const std::tuple<int, bool, bool> steps[] = {
+        {kList, false, true}, {kList, true, false}, {kSingleList, false, false}};
+    for (const auto& [id, shift, selected] : steps) {
+        m_driver.PressKey(id, kKeyA, true, shift);
+        EXPECT_EQ(m_driver.RowSelected(id, 0), selected) << id << shift;
+        EXPECT_EQ(m_driver.RowSelected(id, 1), selected) << id << shift;
+    }
 }
 
+// The header check box checks and clears every row; it sorts nothing and leaves the arrow.
 TEST_F(ListControl, HeaderCheckBoxChecksAndClearsAllRows) {
-    Open({{{L"a", L"1"}}, {{L"b", L"2"}}});
-    m_driver.View()->SetRowCheck(kList, 1, true);
+    Open({{{L"a", L"2"}}, {{L"b", L"1"}}});
+    const ui::HeadlessControl& shown = *View().Find(kList);
+    m_driver.ClickHeader(kList, 1);  // descending: the order stays
+    View().SetRowCheck(kList, 1, true);
     m_driver.ClickHeader(kList, 0);
     EXPECT_TRUE(m_driver.HeaderChecked(kList));
     EXPECT_EQ(Checks(), (std::vector<bool>{true, true}));
-    EXPECT_EQ(Column(0), (std::vector<std::wstring>{L"a", L"b"}));  // no sort
+    EXPECT_EQ(Column(0), (std::vector<std::wstring>{L"a", L"b"}));
+    EXPECT_EQ(shown.sortArrowColumn, 1);
     m_driver.ClickHeader(kList, 0);
     EXPECT_FALSE(m_driver.HeaderChecked(kList));
     EXPECT_EQ(Checks(), (std::vector<bool>{false, false}));
+    EXPECT_TRUE(shown.horzScrollBar);
+    m_list.SetNoHorzScroll(true);
+    EXPECT_FALSE(shown.horzScrollBar);
 }
 
 TEST_F(ListControl, SortKindAndDirection) {
@@ -141,7 +140,7 @@ TEST_F(ListControl, SortKindAndDirection) {
         {{L"pear", L"apple", L"fig"}, {L"pear", L"fig", L"apple"}},
     };
     Open({});
-    const ui::HeadlessControl& shown = *m_driver.View()->Find(kList);
+    const ui::HeadlessControl& shown = *View().Find(kList);
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.firstClick));
         std::vector<std::array<const wchar_t*, 2>> rows;
@@ -160,10 +159,8 @@ TEST_F(ListControl, SortKindAndDirection) {
 
 TEST_F(ListControl, OtherColumnKeepsTheDirectionAndRowsMoveWhole) {
     Open({{{L"b", L"1"}}, {{L"a", L"3"}}, {{L"c", L"2"}}});
-    ui::IView& view = *m_driver.View();
-    view.SetCellText(kList, 0, 2, L"y");
-    view.SetCellText(kList, 1, 2, L"z");
-    view.SetCellText(kList, 2, 2, L"x");
+    for (int row = 0; row < 3; ++row)
+        View().SetCellText(kList, row, 2, std::wstring(1, L"yzx"[row]));
     m_driver.ClickHeader(kList, 1);
     m_driver.ClickHeader(kList, 1);  // ascending now
     EXPECT_EQ(Column(0), (std::vector<std::wstring>{L"b", L"c", L"a"}));
@@ -193,8 +190,8 @@ TEST_F(ListControl, UserCompareDecidesAlone) {
 TEST_F(ListControl, HiddenStatusColumnDecidesRowColours) {
     Open({{{L"a", L"1"}}, {{L"b", L"2"}}, {{L"c", L"3"}}});
     EXPECT_EQ(m_list.FindColumnByKind(-3), 4);
-    EXPECT_EQ(m_driver.View()->ColumnWidth(kList, 4), 0);
-    ui::HeadlessView& view = *m_driver.View();
+    EXPECT_EQ(View().ColumnWidth(kList, 4), 0);
+    ui::HeadlessView& view = View();
     view.SetCellText(kList, 1, 4, L"Unknown");
     view.SetCellText(kList, 2, 4, L"Unknown");
     m_list.SetTextColour(CXListCtrl::ColourKey(2, 0), 0x123456);
@@ -202,17 +199,6 @@ TEST_F(ListControl, HiddenStatusColumnDecidesRowColours) {
     EXPECT_EQ(view.RowTextColour(kList, 0), 0x009900u);           // Online
     EXPECT_EQ(view.RowTextColour(kList, 1), m_list.Colours().text);
     EXPECT_EQ(view.RowTextColour(kList, 2), 0x123456u);
-}
-
-TEST_F(ListControl, HeaderCheckKeepsTheArrowAndScrollBarOption) {
-    Open({{{L"a", L"2"}}, {{L"b", L"1"}}});
-    const ui::HeadlessControl& shown = *m_driver.View()->Find(kList);
-    EXPECT_TRUE(shown.horzScrollBar);
-    m_driver.ClickHeader(kList, 1);
-    m_driver.ClickHeader(kList, 0);  // the header check box: no sort, the arrow stays
-    EXPECT_EQ(shown.sortArrowColumn, 1);
-    m_list.SetNoHorzScroll(true);
-    EXPECT_FALSE(shown.horzScrollBar);
 }
 
 }  // namespace

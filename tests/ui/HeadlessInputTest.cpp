@@ -2,60 +2,49 @@
 // gives it, driven through the automation.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "TestDialog.h"
 #include "support/MouseScript.h"
 
 namespace mdvr::ui::test {
 namespace {
 
-enum class Action { Type, Paste, TypeIme };
-
-struct TextCase {
-    const char* name;
-    int id;
-    Action action;
-    const wchar_t* input;
-    const wchar_t* expected;
-};
-
-const TextCase kTextCases[] = {
-    {"DigitsOnlyRefusesTypedLetters", kDigits, Action::Type, L"12a3", L"123"},
-    {"DigitsOnlyTakesPastedLetters", kDigits, Action::Paste, L"12a3", L"12a3"},
-    {"LimitStopsTyping", kLimited, Action::Type, L"abcdef", L"abcd"},
-    {"LimitTruncatesPaste", kLimited, Action::Paste, L"abcdef", L"abcd"},
-    {"UpperCaseTyped", kUpper, Action::Type, L"abC1", L"ABC1"},
-    {"UpperCasePasted", kUpper, Action::Paste, L"xy", L"XY"},
-    {"BackspaceDeletesBeforeCaret", kEdit, Action::Type, L"abc\bd", L"abd"},
-    {"BackspaceOnEmptyKeepsEmpty", kEdit, Action::Type, L"\b\b", L""},
-    {"ReadOnlyRefusesTyping", kReadOnly, Action::Type, L"x", L"fixed"},
-    {"ReadOnlyRefusesPaste", kReadOnly, Action::Paste, L"x", L"fixed"},
-    {"SingleLinePastesFirstLine", kEdit, Action::Paste, L"ab\r\ncd", L"ab"},
-    {"MultiLinePastesAll", kMultiLine, Action::Paste, L"ab\r\ncd", L"ab\r\ncd"},
-    {"MultiLineReturnBreaksLine", kMultiLine, Action::Type, L"a\rb", L"a\r\nb"},
-    {"ImeCharsBecomeChars", kDigits, Action::TypeIme, L"1x2", L"12"},
-    {"DisabledEditUntouched", kDisabled, Action::Type, L"1", L""},
-};
-
-class TextInput : public HeadlessTest, public ::testing::WithParamInterface<TextCase> {};
-
-TEST_P(TextInput, EndsWithExpectedText) {
-    const TextCase& c = GetParam();
-    switch (c.action) {
-        case Action::Type:
-            m_driver.Type(c.id, c.input);
-            break;
-        case Action::Paste:
-            m_driver.Paste(c.id, c.input);
-            break;
-        case Action::TypeIme:
-            m_driver.TypeIme(c.id, c.input);
-            break;
+// Typed, pasted and IME input on a control starting with the given text.
+TEST_F(HeadlessTest, EditsEndWithTheExpectedText) {
+    struct Case {
+        const char* name;
+        int id;
+        const char* how;  // "type", "paste" or "ime"
+        const wchar_t *start, *input, *expected;
+    };
+    const Case cases[] = {
+        {"DigitsOnlyRefusesTypedLetters", kDigits, "type", L"", L"12a3", L"123"},
+        {"DigitsOnlyTakesPastedLetters", kDigits, "paste", L"", L"12a3", L"12a3"},
+        {"LimitStopsTyping", kLimited, "type", L"", L"abcdef", L"abcd"},
+        {"LimitTruncatesPaste", kLimited, "paste", L"", L"abcdef", L"abcd"},
+        {"UpperCaseTyped", kUpper, "type", L"", L"abC1", L"ABC1"},
+        {"UpperCasePasted", kUpper, "paste", L"", L"xy", L"XY"},
+        {"BackspaceDeletesBeforeCaret", kEdit, "type", L"", L"abc\bd", L"abd"},
+        {"BackspaceOnEmptyKeepsEmpty", kEdit, "type", L"", L"\b\b", L""},
+        {"ReadOnlyRefusesTyping", kReadOnly, "type", L"fixed", L"x", L"fixed"},
+        {"ReadOnlyRefusesPaste", kReadOnly, "paste", L"fixed", L"x", L"fixed"},
+        {"SingleLinePastesFirstLine", kEdit, "paste", L"", L"ab\r\ncd", L"ab"},
+        {"MultiLinePastesAll", kMultiLine, "paste", L"", L"ab\r\ncd", L"ab\r\ncd"},
+        {"MultiLineReturnBreaksLine", kMultiLine, "type", L"", L"a\rb", L"a\r\nb"},
+        {"ImeCharsBecomeChars", kDigits, "ime", L"", L"1x2", L"12"},
+        {"DisabledEditUntouched", kDisabled, "type", L"", L"1", L""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        View().SetText(c.id, c.start);
+        const std::string how = c.how;
+        if (how == "type") m_driver.Type(c.id, c.input);
+        if (how == "paste") m_driver.Paste(c.id, c.input);
+        if (how == "ime") m_driver.TypeIme(c.id, c.input);
+        EXPECT_EQ(m_driver.Text(c.id), c.expected);
     }
-    EXPECT_EQ(m_driver.Text(c.id), c.expected);
 }
-
-INSTANTIATE_TEST_SUITE_P(Edits, TextInput, ::testing::ValuesIn(kTextCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(HeadlessTest, UnreachableControlsRefuseInput) {
     EXPECT_FALSE(m_driver.Type(kDisabled, L"1"));
@@ -108,16 +97,13 @@ TEST_F(HeadlessTest, ProgramSettersNotifyOnlyEditText) {
 }
 
 TEST_F(HeadlessTest, InsertedProgramTextKeepsTheRest) {
-    struct Case {
-        int at;
-        const wchar_t* expected;
-    };
-    const Case cases[] = {{0, L"NEWab"}, {1, L"aNEWb"}, {-1, L"abNEW"}, {9, L"abNEW"}};
-    for (const Case& c : cases) {
+    const std::pair<int, const wchar_t*> cases[] = {
+        {0, L"NEWab"}, {1, L"aNEWb"}, {-1, L"abNEW"}, {9, L"abNEW"}};
+    for (const auto& [at, expected] : cases) {
         m_dialog.View().SetText(kEdit, L"ab");
         m_dialog.m_heard.clear();
-        m_dialog.View().InsertText(kEdit, c.at, L"NEW");
-        EXPECT_EQ(m_driver.Text(kEdit), c.expected) << c.at;
+        m_dialog.View().InsertText(kEdit, at, L"NEW");
+        EXPECT_EQ(m_driver.Text(kEdit), expected) << at;
         ASSERT_EQ(m_dialog.m_heard.size(), 1u);
         EXPECT_EQ(m_dialog.m_heard[0].event, Event::TextChange);
     }
@@ -136,36 +122,32 @@ TEST_F(HeadlessTest, ProgramTextIgnoresLimitButTypingHonoursIt) {
 
 // --- buttons and check boxes ---
 
-struct ClickCase {
-    const char* name;
-    int id;
-    const char* script;  // see PlayMouse
-    int check;
-    int clicks;
-};
-
-const ClickCase kClickCases[] = {
-    {"AutoBoxTogglesAndClicks", kAuto, "pI", 1, 1},
-    {"ManualBoxClicksWithoutToggle", kManual, "pI", 0, 1},
-    {"ReleaseOutsideGivesNothing", kAuto, "poO", 0, 0},
-    {"BackInsideBeforeRelease", kAuto, "poiI", 1, 1},
-    {"ReleaseWithoutPressGivesNothing", kAuto, "I", 0, 0},
-    {"ButtonClicks", kButton, "pI", 0, 1},
-    {"RadioChecksItself", kRadio2, "pI", 1, 1},
-};
-
-class MouseInput : public HeadlessTest, public ::testing::WithParamInterface<ClickCase> {};
-
-TEST_P(MouseInput, FollowsThePlatformButtonRule) {
-    const ClickCase& c = GetParam();
-    mdvr::test::PlayMouse(m_driver, c.id, c.script);
-    EXPECT_EQ(m_driver.Check(c.id), c.check);
-    const auto events = m_dialog.Events(c.id);
-    EXPECT_EQ(std::count(events.begin(), events.end(), Event::Click), c.clicks);
+TEST_F(HeadlessTest, ButtonsFollowThePlatformRule) {
+    struct Case {
+        const char* name;
+        int id;
+        const char* script;  // see PlayMouse
+        int check, clicks;
+    };
+    const Case cases[] = {
+        {"AutoBoxTogglesAndClicks", kAuto, "pI", 1, 1},
+        {"ManualBoxClicksWithoutToggle", kManual, "pI", 0, 1},
+        {"ReleaseOutsideGivesNothing", kAuto, "poO", 0, 0},
+        {"BackInsideBeforeRelease", kAuto, "poiI", 1, 1},
+        {"ReleaseWithoutPressGivesNothing", kAuto, "I", 0, 0},
+        {"ButtonClicks", kButton, "pI", 0, 1},
+        {"RadioChecksItself", kRadio2, "pI", 1, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        View().SetCheck(c.id, 0);
+        m_dialog.m_heard.clear();
+        mdvr::test::PlayMouse(m_driver, c.id, c.script);
+        EXPECT_EQ(m_driver.Check(c.id), c.check);
+        const auto events = m_dialog.Events(c.id);
+        EXPECT_EQ(std::count(events.begin(), events.end(), Event::Click), c.clicks);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Buttons, MouseInput, ::testing::ValuesIn(kClickCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(HeadlessTest, CheckBoxStateIsSetBeforeItsClick) {
     int seen = -1;
@@ -198,14 +180,8 @@ TEST_F(HeadlessTest, FocusChangeKillsOldThenSetsNew) {
     EXPECT_EQ(m_dialog.View().FocusedId(), kDigits);
 }
 
-struct TabCase {
-    int from;
-    bool shift;
-    int to;
-};
-
 TEST_F(HeadlessTest, TabSkipsWhatCannotTakeFocus) {
-    const TabCase cases[] = {
+    const std::tuple<int, bool, int> cases[] = {
         {kStatic, false, kButton},     // from a label to the next tab stop
         {kRadio2, false, kEdit},       // group box skipped
         {kSpinEdit, false, kList},     // up-down skipped
@@ -213,10 +189,10 @@ TEST_F(HeadlessTest, TabSkipsWhatCannotTakeFocus) {
         {kMultiLine, false, kButton},  // wraps
         {kButton, true, kMultiLine},   // backwards wraps
     };
-    for (const TabCase& c : cases) {
-        m_dialog.View().SetFocus(c.from);
-        m_driver.PressKey(c.from, kKeyTab, false, c.shift);
-        EXPECT_TRUE(m_driver.Focused(c.to)) << c.from << " -> " << m_dialog.View().FocusedId();
+    for (const auto& [from, shift, to] : cases) {
+        m_dialog.View().SetFocus(from);
+        m_driver.PressKey(from, kKeyTab, false, shift);
+        EXPECT_TRUE(m_driver.Focused(to)) << from << " -> " << m_dialog.View().FocusedId();
     }
 }
 
@@ -236,23 +212,17 @@ TEST_F(HeadlessTest, KeysOnEditsDeleteCopyAndPaste) {
 
 // --- spin, combo, time ---
 
-struct SpinCase {
-    const wchar_t* start;
-    int delta;
-    const wchar_t* expected;
-};
-
 TEST_F(HeadlessTest, SpinStepsBuddyWithinRange) {
-    const SpinCase cases[] = {
+    const std::tuple<const wchar_t*, int, const wchar_t*> cases[] = {
         {L"4", 1, L"5"},  {L"5", 1, L"5"}, {L"0", -1, L"0"},
         {L"3", -1, L"2"}, {L"", 1, L"3"},  // not a number: steps from the last position (2)
         {L"9", 1, L"5"},                   // out of range text comes back into it
     };
     m_dialog.View().SetSpinRange(kSpin, 0, 5);
-    for (const SpinCase& c : cases) {
-        m_dialog.View().SetText(kSpinEdit, c.start);
-        m_driver.Spin(kSpin, c.delta);
-        EXPECT_EQ(m_driver.Text(kSpinEdit), c.expected) << c.start << " " << c.delta;
+    for (const auto& [start, delta, expected] : cases) {
+        m_dialog.View().SetText(kSpinEdit, start);
+        m_driver.Spin(kSpin, delta);
+        EXPECT_EQ(m_driver.Text(kSpinEdit), expected) << start << " " << delta;
     }
 }
 

@@ -51,30 +51,20 @@ TEST_F(ListTest, SortIsStable) {
     EXPECT_EQ(Names(), (std::vector<std::wstring>{L"r1", L"r3", L"r0", L"r2"}));
 }
 
-struct RowClickCase {
-    int row;
-    bool onCheckBox;
-    bool checked;
-    bool selected;
-};
-
 TEST_F(ListTest, RowClickChecksOrSelectsThenReports) {
-    const RowClickCase cases[] = {
-        {2, true, true, false},
-        {2, true, false, false},
-        {1, false, false, true},
-    };
-    for (const RowClickCase& c : cases) {
-        bool checkedWhenReported = !c.checked;
-        m_dialog.m_react = [&](TestDialog& d, const Notification& n) {
-            if (n.event == Event::Click && n.row == c.row)
-                checkedWhenReported = d.View().GetRowCheck(kList, c.row);
+    // Row, on its check box, then checked and selected after the click.
+    const std::array<int, 4> cases[] = {{2, 1, 1, 0}, {2, 1, 0, 0}, {1, 0, 0, 1}};
+    for (const auto& [row, onCheckBox, checked, selected] : cases) {
+        int checkedWhenReported = -1;
+        m_dialog.m_react = [&, row = row](TestDialog& d, const Notification& n) {
+            if (n.event == Event::Click && n.row == row)
+                checkedWhenReported = d.View().GetRowCheck(kList, row);
             return false;
         };
-        m_driver.ClickRow(kList, c.row, 1, c.onCheckBox);
-        EXPECT_EQ(m_driver.RowChecked(kList, c.row), c.checked);
-        EXPECT_EQ(checkedWhenReported, c.checked);
-        EXPECT_EQ(m_driver.RowSelected(kList, c.row), c.selected);
+        m_driver.ClickRow(kList, row, 1, onCheckBox != 0);
+        EXPECT_EQ(m_driver.RowChecked(kList, row), checked != 0) << row;
+        EXPECT_EQ(checkedWhenReported, checked) << row;
+        EXPECT_EQ(m_driver.RowSelected(kList, row), selected != 0) << row;
     }
     const Notification& last = m_dialog.m_heard.back();
     EXPECT_EQ(last.event, Event::Click);

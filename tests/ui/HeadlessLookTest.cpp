@@ -2,65 +2,49 @@
 #include <gtest/gtest.h>
 
 #include "TestDialog.h"
-#include "ui/headless/HeadlessView.h"
 
 namespace mdvr::ui::test {
 namespace {
 
 // The test dialog built on a 144-DPI screen.
-class HighDpiTest : public ::testing::Test {
+class HighDpiTest : public HeadlessTest {
   protected:
-    void SetUp() override {
-        m_automation.Backend().Reset();
-        m_automation.Backend().SetDpi(144);
-        ASSERT_TRUE(m_dialog.Create(nullptr));
-        m_view = m_automation.Find(kTemplate).View();
-        ASSERT_NE(m_view, nullptr);
-    }
-    void TearDown() override { m_automation.Backend().SetDpi(96); }
-
-    Automation m_automation;
-    TestDialog m_dialog;
-    HeadlessView* m_view = nullptr;
+    HighDpiTest() { m_dpi = 144; }
 };
 
-bool Same(const Rect& a, const Rect& b) {
-    return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h;
+std::array<int, 4> Xywh(const Rect& r) {
+    return {r.x, r.y, r.w, r.h};
 }
 
 TEST_F(HighDpiTest, DeclarationsAreScaledOnceAtCreation) {
-    EXPECT_TRUE(Same(m_view->GetRect(kEdit), {150, 15, 150, 30}));
-    EXPECT_TRUE(Same(m_view->GetRect(kSpin), {270, 330, 24, 30}));
-    EXPECT_EQ(m_view->ClientSize().x, 900);
-    EXPECT_EQ(m_view->ClientSize().y, 600);
-    EXPECT_EQ(m_view->Find(kEdit)->font.height, 16);  // the backend's own default font
+    EXPECT_EQ(Xywh(View().GetRect(kEdit)), (std::array{150, 15, 150, 30}));
+    EXPECT_EQ(Xywh(View().GetRect(kSpin)), (std::array{270, 330, 24, 30}));
+    EXPECT_EQ(View().ClientSize().x, 900);
+    EXPECT_EQ(View().ClientSize().y, 600);
+    EXPECT_EQ(View().Find(kEdit)->font.height, 16);  // the backend's own default font
 }
 
 TEST_F(HighDpiTest, RunTimeGeometryPassesUnchanged) {
-    const Rect rects[] = {{0, 0, 1, 1}, {13, 17, 91, 29}, {150, 15, 150, 30}, {-5, 7, 0, 0}};
-    for (const Rect& rect : rects) {
-        m_view->Move(kButton, rect);
-        EXPECT_TRUE(Same(m_view->GetRect(kButton), rect)) << rect.x << "," << rect.y;
-        m_view->MoveWindow(rect);
-        EXPECT_TRUE(Same(m_view->WindowRect(), rect)) << rect.x << "," << rect.y;
-        EXPECT_EQ(m_view->ClientSize().x, rect.w);
+    HeadlessView& view = View();
+    for (const Rect& rect :
+         {Rect{0, 0, 1, 1}, {13, 17, 91, 29}, {150, 15, 150, 30}, {-5, 7, 0, 0}}) {
+        view.Move(kButton, rect);
+        EXPECT_EQ(Xywh(view.GetRect(kButton)), Xywh(rect));
+        view.MoveWindow(rect);
+        EXPECT_EQ(Xywh(view.WindowRect()), Xywh(rect));
+        EXPECT_EQ(view.ClientSize().x, rect.w);
     }
     const int resizes = m_dialog.m_resizes;
-    m_view->MoveWindow({0, 0, 1000, 670});
-    m_view->MoveWindow({10, 10, 1000, 670});  // same size: no second resize
+    view.MoveWindow({0, 0, 1000, 670});
+    view.MoveWindow({10, 10, 1000, 670});  // same size: no second resize
     EXPECT_EQ(m_dialog.m_resizes, resizes + 1);
-    EXPECT_EQ(m_view->InsertColumn(kList, 0, L"Name", 150), 0);
-    EXPECT_EQ(m_view->ColumnWidth(kList, 0), 150);
-    m_view->SetFont(kEdit, {L"Tahoma", 27, 700});
-    EXPECT_EQ(m_view->Find(kEdit)->font.height, 27);
+    EXPECT_EQ(view.InsertColumn(kList, 0, L"Name", 150), 0);
+    EXPECT_EQ(view.ColumnWidth(kList, 0), 150);
+    view.SetFont(kEdit, {L"Tahoma", 27, 700});
+    EXPECT_EQ(view.Find(kEdit)->font.height, 27);
 }
 
-class LookTest : public HeadlessTest {
-  protected:
-    HeadlessView& View() const { return *m_driver.View(); }
-};
-
-TEST_F(LookTest, FocusingTheDialogItselfTakesItFromItsControl) {
+TEST_F(HeadlessTest, FocusingTheDialogItselfTakesItFromItsControl) {
     ASSERT_TRUE(m_driver.Focus(kEdit));
     m_dialog.m_heard.clear();
     View().SetFocus(0);

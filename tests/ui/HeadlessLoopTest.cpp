@@ -2,6 +2,8 @@
 // host windows, and dialogs that go away while handling input.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "TestDialog.h"
 #include "host/IMsgTipPresenter.h"
 #include "ui/headless/HeadlessView.h"
@@ -57,41 +59,29 @@ TEST_F(HeadlessTest, PostsToDestroyedDialogsAreDropped) {
     EXPECT_EQ(m_dialog.m_heard[0].message, 8u);
 }
 
-struct ModalCase {
-    const char* name;
-    bool queueScript;
-    bool pressOk;
-    int result;
-};
-
-class ModalRun : public HeadlessTest, public ::testing::WithParamInterface<ModalCase> {};
-
-TEST_P(ModalRun, EndsWithScriptResultOrCancel) {
-    const ModalCase& c = GetParam();
-    std::wstring typed;
-    if (c.queueScript) {
-        m_automation.OnNextModal([&](DialogDriver& modal) {
-            EXPECT_EQ(modal.TemplateId(), 901);
-            modal.Type(2, L"hi");
-            typed = modal.Text(2);
-            if (c.pressOk) modal.Click(1);
-        });
+// A script pressing OK, one leaving the dialog open, and none.
+TEST_F(HeadlessTest, ModalRunEndsWithScriptResultOrCancel) {
+    const std::tuple<bool, bool, int> cases[] = {
+        {true, true, 1}, {true, false, 2}, {false, false, 2}};
+    for (const auto& [queueScript, pressOk, result] : cases) {
+        SCOPED_TRACE(testing::Message() << queueScript << pressOk);
+        std::wstring typed;
+        if (queueScript) {
+            m_automation.OnNextModal([&, pressOk = pressOk](DialogDriver& modal) {
+                EXPECT_EQ(modal.TemplateId(), 901);
+                modal.Type(2, L"hi");
+                typed = modal.Text(2);
+                if (pressOk) modal.Click(1);
+            });
+        }
+        OkDialog modal;
+        EXPECT_EQ(modal.DoModal(&m_dialog), result);
+        EXPECT_FALSE(modal.IsCreated());
+        EXPECT_EQ(typed, queueScript ? L"hi" : L"");
+        EXPECT_EQ(m_automation.Backend().ModalsOpened().back(), 901);
     }
-    OkDialog modal;
-    EXPECT_EQ(modal.DoModal(&m_dialog), c.result);
-    EXPECT_FALSE(modal.IsCreated());
-    EXPECT_EQ(typed, c.queueScript ? L"hi" : L"");
-    EXPECT_EQ(m_automation.Backend().ModalsOpened(), std::vector<int>{901});
+    EXPECT_EQ(m_automation.Backend().ModalsOpened().size(), 3u);
 }
-
-const ModalCase kModalCases[] = {
-    {"ScriptPressesOk", true, true, 1},
-    {"ScriptLeavesItOpen", true, false, 2},
-    {"NoScript", false, false, 2},
-};
-
-INSTANTIATE_TEST_SUITE_P(Scripts, ModalRun, ::testing::ValuesIn(kModalCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(HeadlessTest, NestedModalsTakeScriptsInOrder) {
     std::vector<int> results;

@@ -1,20 +1,17 @@
 // Pure pieces of the headless backend: picker text formatting and the edit buffer's selection.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <tuple>
+
 #include "ui/headless/EditBuffer.h"
 #include "ui/headless/TimeFormat.h"
 
 namespace mdvr::ui {
 namespace {
 
-struct FormatCase {
-    const wchar_t* format;
-    DateTime time;
-    const wchar_t* expected;
-};
-
 TEST(TimeFormat, AppliesPictures) {
-    const FormatCase cases[] = {
+    const std::tuple<const wchar_t*, DateTime, const wchar_t*> cases[] = {
         {L"HH : mm", {2024, 1, 2, 7, 5, 0}, L"07 : 05"},
         {L"yyyy-MM-dd HH:mm:ss", {2024, 1, 2, 23, 59, 58}, L"2024-01-02 23:59:58"},
         {L"yy/M/d H:m:s", {2009, 3, 4, 5, 6, 7}, L"09/3/4 5:6:7"},
@@ -24,8 +21,8 @@ TEST(TimeFormat, AppliesPictures) {
         {L"'open", {2024, 1, 1, 9, 0, 0}, L"open"},
         {L"", {2024, 1, 1, 9, 0, 0}, L""},
     };
-    for (const FormatCase& c : cases)
-        EXPECT_EQ(FormatTime(c.format, c.time), c.expected) << c.format;
+    for (const auto& [format, time, expected] : cases)
+        EXPECT_EQ(FormatTime(format, time), expected) << format;
 }
 
 TEST(TimeFormat, AcceptsOnlyCalendarTimes) {
@@ -41,23 +38,16 @@ TEST(TimeFormat, AcceptsOnlyCalendarTimes) {
     }
 }
 
-struct SelectCase {
-    int start;
-    int end;
-    int selStart;
-    int selEnd;
-};
-
 TEST(EditBuffer, SelectClampsAndOrders) {
-    const SelectCase cases[] = {
-        {1, 3, 1, 3}, {0, -1, 0, 5}, {3, 1, 1, 3}, {2, 99, 2, 5}, {9, 9, 5, 5},
-    };
-    for (const SelectCase& c : cases) {
+    // Asked start and end, then the selection made.
+    const std::array<int, 4> cases[] = {
+        {1, 3, 1, 3}, {0, -1, 0, 5}, {3, 1, 1, 3}, {2, 99, 2, 5}, {9, 9, 5, 5}};
+    for (const auto& [start, end, selStart, selEnd] : cases) {
         EditBuffer buffer;
         buffer.SetText(L"hello");
-        buffer.Select(c.start, c.end);
-        EXPECT_EQ(buffer.SelStart(), c.selStart) << c.start << "," << c.end;
-        EXPECT_EQ(buffer.SelEnd(), c.selEnd) << c.start << "," << c.end;
+        buffer.Select(start, end);
+        EXPECT_EQ((std::array{buffer.SelStart(), buffer.SelEnd()}), (std::array{selStart, selEnd}))
+            << start << "," << end;
     }
 }
 

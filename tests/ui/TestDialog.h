@@ -7,32 +7,14 @@
 
 #include "ui/Dialog.h"
 #include "ui/headless/Automation.h"
+#include "ui/headless/HeadlessView.h"
 
 namespace mdvr::ui::test {
 
-enum : int {
-    kTemplate = 900,
-    kStatic = 100,
-    kButton,
-    kAuto,
-    kManual,
-    kRadio1,
-    kRadio2,
-    kGroup,
-    kEdit,
-    kDigits,
-    kLimited,
-    kUpper,
-    kReadOnly,
-    kCombo,
-    kTime,
-    kSpinEdit,
-    kSpin,
-    kList,
-    kDisabled,
-    kNoTab,
-    kMultiLine,
-};
+enum : int { kTemplate = 900 };
+enum : int { kStatic = 100, kButton, kAuto, kManual, kRadio1, kRadio2, kGroup, kEdit, kDigits };
+enum : int { kLimited = kDigits + 1, kUpper, kReadOnly, kCombo, kTime, kSpinEdit, kSpin, kList };
+enum : int { kDisabled = kList + 1, kNoTab, kMultiLine };
 
 inline constexpr ControlDecl kControls[] = {
     {kStatic, ControlKind::Static, {0, L"Label"}, kStyleNone, {10, 10, 80, 20}},
@@ -101,16 +83,21 @@ class TestDialog : public Dialog {
     void OnSize(int /*width*/, int /*height*/) override { ++m_resizes; }
 };
 
-// A created test dialog, a driver for it and a clean backend for every test.
+// A created test dialog, a driver for it and a clean backend for every test, on a screen of
+// m_dpi.
 class HeadlessTest : public ::testing::Test {
   protected:
     void SetUp() override {
         m_automation.Backend().Reset();
+        m_automation.Backend().SetDpi(m_dpi);
         ASSERT_TRUE(m_dialog.Create(nullptr));
         m_driver = m_automation.Find(kTemplate);
         ASSERT_TRUE(m_driver.IsValid());
     }
+    void TearDown() override { m_automation.Backend().SetDpi(96); }
+    HeadlessView& View() const { return *m_driver.View(); }
 
+    int m_dpi = 96;
     Automation m_automation;
     TestDialog m_dialog;
     DialogDriver m_driver{m_automation.Backend(), nullptr};

@@ -26,8 +26,10 @@ using mdvr::refhost::CallbackHost;
 using mdvr::refhost::FileLink;
 using mdvr::refhost::PluginModule;
 using mdvr::refhost::TerminalFleet;
+using mdvr::wintest::ClassOf;
 using mdvr::wintest::Control;
 using mdvr::wintest::Pump;
+using mdvr::wintest::Windows;
 
 constexpr int kSetButton = 1003;
 constexpr int kFirstPageButton = 3001;
@@ -41,37 +43,9 @@ constexpr int kDevices[] = {1001, 1002, 1003};
 std::atomic<bool> g_running{true};
 std::atomic<int> g_tips{0};
 
-std::wstring ClassOf(HWND hwnd) {
-    wchar_t name[16] = {};
-    GetClassNameW(hwnd, name, 16);
-    return name;
-}
-
-BOOL CALLBACK CloseTip(HWND hwnd, LPARAM) {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    if (pid == GetCurrentProcessId() && ClassOf(hwnd) == L"#32770" && IsWindowVisible(hwnd)) {
-        PostMessageW(hwnd, WM_COMMAND, IDOK, 0);
-        ++g_tips;
-    }
-    return TRUE;
-}
-
-std::vector<HWND> Children(HWND top) {
-    std::vector<HWND> children;
-    EnumChildWindows(
-        top,
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&children));
-    return children;
-}
-
 // The first digits-only field the user can reach on the shown page.
 HWND FirstNumberField(HWND top) {
-    for (HWND hwnd : Children(top)) {
+    for (HWND hwnd : Windows(top)) {
         if (_wcsicmp(ClassOf(hwnd).c_str(), L"Edit") == 0 &&
             (GetWindowLongW(hwnd, GWL_STYLE) & ES_NUMBER) && IsWindowVisible(hwnd) &&
             IsWindowEnabled(hwnd)) {
@@ -84,7 +58,7 @@ HWND FirstNumberField(HWND top) {
 // Visible dialogs inside the host window: the main window, the status panel and the shown page.
 int VisibleDialogs(HWND top) {
     int count = 0;
-    for (HWND hwnd : Children(top)) count += ClassOf(hwnd) == L"#32770" && IsWindowVisible(hwnd);
+    for (HWND hwnd : Windows(top)) count += ClassOf(hwnd) == L"#32770" && IsWindowVisible(hwnd);
     return count;
 }
 
@@ -113,25 +87,13 @@ bool ShootPage(HWND top, int page, const fs::path& folder, const std::ostringstr
 
 // The channel editor's pop-up: owned by the host window, titled with its channel.
 HWND FindChannelEditor(HWND top) {
-    struct Search {
-        HWND top;
-        HWND found;
-    } search{top, nullptr};
-    EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(param);
-            DWORD pid = 0;
-            GetWindowThreadProcessId(hwnd, &pid);
-            if (pid != GetCurrentProcessId() || !IsWindowVisible(hwnd) ||
-                GetWindow(hwnd, GW_OWNER) != s.top ||
-                mdvr::wintest::Text(hwnd).find(L'=') == std::wstring::npos) {
-                return TRUE;
-            }
-            s.found = hwnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND hwnd : Windows(nullptr)) {
+        if (IsWindowVisible(hwnd) && GetWindow(hwnd, GW_OWNER) == top &&
+            mdvr::wintest::Text(hwnd).find(L'=') != std::wstring::npos) {
+            return hwnd;
+        }
+    }
+    return nullptr;
 }
 
 // The edit's left edge stands out from what lies beside it: its frame was painted.
@@ -185,9 +147,12 @@ int main(int argc, char** argv) {
     _wputenv_s(L"MDVR_ANSI_CHARSET", L"GBK");
 
     std::thread closer([] {
-        while (g_running) {
-            EnumWindows(&CloseTip, 0);
-            Sleep(100);
+        for (; g_running; Sleep(100)) {
+            for (HWND hwnd : Windows(nullptr)) {
+                if (ClassOf(hwnd) != L"#32770" || !IsWindowVisible(hwnd)) continue;
+                PostMessageW(hwnd, WM_COMMAND, IDOK, 0);
+                ++g_tips;
+            }
         }
     });
     std::set<int> shot;
@@ -202,20 +167,14 @@ int main(int argc, char** argv) {
         callbacks.Install(exports);
         exports.SetLangPath((hostFolder / "lang" / "zh-CN.ini").string().c_str());
         HWND top = mdvr::wintest::CreateHostWindow(L"MdvrPageShots");
-        bool open = false;
         for (int device : kDevices) {
             callbacks.SetDevice(device);
             exports.SetDevID(device);
-            if (!open) {
-                CHECK(exports.DisplayConfig(top, 0) == 0);
-                open = true;
-            } else {
-                exports.DisplayUpdate();
-            }
+            if (device == kDevices[0]) CHECK(exports.DisplayConfig(top, 0) == 0);
+            if (device != kDevices[0]) exports.DisplayUpdate();
             Pump();
             for (int page = 1; page <= kPages; ++page) {
-                HWND button = Control(top, kFirstPageButton - 1 + page);
-                if (shot.count(page) || button == nullptr || !IsWindowVisible(button)) continue;
+                if (shot.count(page) || !Control(top, kFirstPageButton - 1 + page)) continue;
                 if (ShootPage(top, page, out, log)) shot.insert(page);
                 if (page == kChannelPage && shot.count(page)) ShootChannelEditor(top, out);
             }
