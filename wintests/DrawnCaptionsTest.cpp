@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "Check.h"
 #include "HostWindow.h"
@@ -184,13 +185,6 @@ void TestOnlyChangesRepaint(ui::IView& view, HWND hwnd) {
     PaintNow(hwnd);
 }
 
-BOOL CALLBACK FindTooltip(HWND hwnd, LPARAM found) {
-    wchar_t name[32] = {};
-    GetClassNameW(hwnd, name, 32);
-    if (_wcsicmp(name, TOOLTIPS_CLASSW) == 0) *reinterpret_cast<HWND*>(found) = hwnd;
-    return TRUE;
-}
-
 // Whether the hover tooltip answers at a point of the dialog with the caption's tip.
 bool TipAt(HWND tips, HWND hwnd, int x, int y, int id) {
     TTHITTESTINFOW hit{};
@@ -205,10 +199,10 @@ bool TipAt(HWND tips, HWND hwnd, int x, int y, int id) {
 // nowhere while it is hidden.
 void TestTips(ui::IView& view, HWND hwnd) {
     view.SetToolTip(kLabel, L"About the label");
-    HWND tips = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindTooltip, reinterpret_cast<LPARAM>(&tips));
-    CHECK(tips != nullptr);
-    if (tips == nullptr) return;
+    const std::vector<HWND> all = Tooltips();
+    CHECK(all.size() == 1);
+    if (all.size() != 1) return;
+    HWND tips = all.front();
     const ui::Rect home = view.GetRect(kLabel);
     const ui::Rect away{10, 260, 100, 20};
     CHECK(TipAt(tips, hwnd, home.x + 5, home.y + 5, kLabel));

@@ -1,5 +1,7 @@
 #include "HostWindow.h"
 
+#include <commctrl.h>
+
 #include <cstdio>
 #include <vector>
 
@@ -50,6 +52,13 @@ std::wstring ClassOf(HWND hwnd) {
     wchar_t name[64] = {};
     GetClassNameW(hwnd, name, 64);
     return name;
+}
+
+std::vector<HWND> Tooltips() {
+    std::vector<HWND> tips = Windows(nullptr);
+    std::erase_if(tips,
+                  [](HWND hwnd) { return lstrcmpiW(ClassOf(hwnd).c_str(), TOOLTIPS_CLASSW); });
+    return tips;
 }
 
 void Pump() {

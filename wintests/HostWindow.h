@@ -16,6 +16,8 @@ std::vector<HWND> Windows(HWND parent);
 HWND Control(HWND top, int id);
 std::wstring Text(HWND hwnd);
 std::wstring ClassOf(HWND hwnd);
+// This process's tooltip windows.
+std::vector<HWND> Tooltips();
 void Pump();
 // The client area as a 24-bit BMP file.
 void SaveBitmap(HWND hwnd, const std::wstring& path);

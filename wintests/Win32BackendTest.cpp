@@ -217,13 +217,6 @@ void TestListRowsChecksAndSort(RecordingDialog& dialog, HWND hwnd) {
 }
 
 // This process's tooltip windows.
-std::vector<HWND> Tooltips() {
-    std::vector<HWND> tips = Windows(nullptr);
-    std::erase_if(tips,
-                  [](HWND hwnd) { return lstrcmpiW(ClassOf(hwnd).c_str(), TOOLTIPS_CLASSW); });
-    return tips;
-}
-
 // The balloon is a tooltip window of this thread (wine lacks the edit's own balloon).
 void TestBalloonShows(RecordingDialog& dialog, HWND) {
     dialog.View().ShowBalloon(kDigits, L"Title", L"Out of range 0~127", ui::BalloonIcon::Error);

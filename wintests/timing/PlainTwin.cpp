@@ -1,5 +1,7 @@
 #include "PlainTwin.h"
 
+#include "HostWindow.h"
+
 #include <string>
 #include <string_view>
 
@@ -7,12 +9,6 @@ namespace mdvr::wintest {
 namespace {
 
 constexpr wchar_t kDialogClass[] = L"#32770";
-
-std::wstring ClassOf(HWND hwnd) {
-    wchar_t name[64] = {};
-    GetClassNameW(hwnd, name, 64);
-    return name;
-}
 
 std::wstring TextOf(HWND hwnd) {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
