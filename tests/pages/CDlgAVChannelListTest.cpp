@@ -16,7 +16,9 @@ class ChannelPage : public PageFixture<Page> {
         TheDeviceProfile().devType = 6;
         m_page.ApplyDeviceProfile();
     }
-    static Bytes Channels(std::initializer_list<uint8_t> value) { return List({Item(0x76, value)}); }
+    static Bytes Channels(std::initializer_list<uint8_t> value) {
+        return List({Item(0x76, value)});
+    }
     const Page::SectionIds& Ids(int section) const { return Page::kSectionIds[section]; }
 };
 
@@ -43,18 +45,26 @@ TEST_F(ChannelPage, TerminalListsThatDoNotAddUp) {
         Bytes received;
         Bytes sentStart;  // the value's first bytes
     } cases[] = {
-        {"a record of an unknown type is dropped, the counts stay", true,
-         Channels({1, 0, 1, 1, 1, 3, 0, 2, 2, 0, 0}), {1, 0, 1, 2, 2, 0, 0, 0, 0, 2, 0}},
-        {"counts larger than the records there are", false, Channels({16, 16, 5, 6, 0, 1}),
+        {"a record of an unknown type is dropped, the counts stay",
+         true,
+         Channels({1, 0, 1, 1, 1, 3, 0, 2, 2, 0, 0}),
+         {1, 0, 1, 2, 2, 0, 0, 0, 0, 2, 0}},
+        {"counts larger than the records there are",
+         false,
+         Channels({16, 16, 5, 6, 0, 1}),
          {16, 16, 5, 6, 0, 1, 0, 0, 0, 0}},
-        {"a short list drops the video section", false, Channels({1, 1, 1, 1, 0, 0, 2, 2, 1, 1}),
+        {"a short list drops the video section",
+         false,
+         Channels({1, 1, 1, 1, 0, 0, 2, 2, 1, 1}),
          {1, 1, 1, 1, 0, 0, 2, 2, 1, 1}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         TheDeviceProfile() = {};
-        if (c.standard) UseStandardLayout();
-        else m_page.ApplyDeviceProfile();
+        if (c.standard)
+            UseStandardLayout();
+        else
+            m_page.ApplyDeviceProfile();
         Load(c.received);
         const Bytes sent = Save();
         constexpr long kValueStart = 6;  // count byte, ID, length

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "pages/PageTestHost.h"
+#include "pages/PageFixture.h"
 #include "ui/headless/HeadlessView.h"
 
 namespace mdvr::test {
@@ -22,7 +22,7 @@ struct PopupRun {
     int selectAll = -1;
 };
 
-class CDlgAlarmMaskTest : public PageTest {
+class CDlgAlarmMaskTest : public AnyPageFixture {
   protected:
     using Action = std::function<void(ui::DialogDriver&)>;
 

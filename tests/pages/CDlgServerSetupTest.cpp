@@ -42,10 +42,11 @@ const std::string kFleetGbk = "\xB3\xB5\xB6\xD3";  // 车队
 
 TEST_F(ServerSetupPage, ListReceivedAndSavedUneditedGoesBackInBoxOrder) {
     const std::vector<Bytes> portMode = {
-        Str(0x10, "cmnet"), Str(0x11, kFleetGbk), Str(0x12, "gprs"), Str(0x13, kName50),
-        Str(0x14, "cmiot"), Str(0x15, "bus"), Str(0x16, "pw"), Str(0x17, "10.0.0.2"),
-        Port(0x18, 7611), Port(0x19, 7612), Str(0x1A, "ic.example.cn"), Port(0x1B, 9001),
-        Port(0x1C, 9002), Str(0x1D, "ic2.example.cn")};
+        Str(0x10, "cmnet"), Str(0x11, kFleetGbk),       Str(0x12, "gprs"),
+        Str(0x13, kName50), Str(0x14, "cmiot"),         Str(0x15, "bus"),
+        Str(0x16, "pw"),    Str(0x17, "10.0.0.2"),      Port(0x18, 7611),
+        Port(0x19, 7612),   Str(0x1A, "ic.example.cn"), Port(0x1B, 9001),
+        Port(0x1C, 9002),   Str(0x1D, "ic2.example.cn")};
     std::vector<Bytes> hiddenPorts = portMode;
     hiddenPorts[3] = Str(0x13, kName255);
     hiddenPorts.erase(hiddenPorts.begin() + 8, hiddenPorts.begin() + 10);
@@ -71,12 +72,15 @@ TEST_F(ServerSetupPage, CentersAppearInTheOrderTheirItemsArrive) {
         Bytes list;
         std::vector<std::wstring> entries;
     } cases[] = {
-        {"center 3 without center 2", List({Str(0x10, "a"), Str(0xF210, "c"), Str(0xF213, "")}),
+        {"center 3 without center 2",
+         List({Str(0x10, "a"), Str(0xF210, "c"), Str(0xF213, "")}),
          {L"中心1", L"中心3"}},
         {"a new load forgets centers that do not report", List({Str(0x10, "a")}), {L"中心1"}},
-        {"first item decides", List({Str(0xF313, "d"), Port(0xF118, 1), Str(0x10, "a")}),
+        {"first item decides",
+         List({Str(0xF313, "d"), Port(0xF118, 1), Str(0x10, "a")}),
          {L"中心1", L"中心4", L"中心2"}},
-        {"IDs past the server fields name no center", List({Str(0xF11A, "x"), Str(0xF220, "y")}),
+        {"IDs past the server fields name no center",
+         List({Str(0xF11A, "x"), Str(0xF220, "y")}),
          {L"中心1"}},
     };
     for (const Case& c : cases) {
@@ -152,11 +156,16 @@ TEST_F(ServerSetupPage, WhatASaveSendsInEachPortMode) {
         Edits edits;
         Bytes sent;
     } cases[] = {
-        {"empty addresses go as empty items, other empty fields not at all", 0, {},
+        {"empty addresses go as empty items, other empty fields not at all",
+         0,
+         {},
          List({Str(0x13, ""), Str(0x17, "")})},
-        {"ports are sent in port mode", 0, {{P::kTcpPortId, L"7611"}},
+        {"ports are sent in port mode",
+         0,
+         {{P::kTcpPortId, L"7611"}},
          List({Str(0x13, ""), Str(0x17, ""), Port(0x18, 7611)})},
-        {"hidden ports are neither checked nor sent; any address goes", 1,
+        {"hidden ports are neither checked nor sent; any address goes",
+         1,
          {{P::kAddressId, L"localhost"}, {P::kTcpPortId, L"70000"}},
          List({Str(0x13, "localhost"), Str(0x17, "")})},
     };

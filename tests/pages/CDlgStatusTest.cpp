@@ -5,8 +5,8 @@
 
 #include <regex>
 
-#include "pages/PageTestHost.h"
 #include "pages/CfgMessages.h"
+#include "pages/PageFixture.h"
 #include "protocol/DeviceProfile.h"
 
 namespace mdvr::test {
@@ -16,10 +16,10 @@ std::wstring Title(int page) {
     return page == 3 ? L"监控设置" : std::wstring();
 }
 
-class CDlgStatusTest : public PageTest {
+class CDlgStatusTest : public AnyPageFixture {
   protected:
     void SetUp() override {
-        PageTest::SetUp();
+        AnyPageFixture::SetUp();
         WriteFile("HostDevices.ini", "[Device7]\nVehicle=粤B12345\nName=MDVR-1\n");
         CHostFile::ReloadAll();
         TheDeviceProfile().devId = 7;
@@ -33,7 +33,7 @@ class CDlgStatusTest : public PageTest {
     void TearDown() override {
         m_status.Destroy();
         TheDeviceProfile() = {};
-        PageTest::TearDown();
+        AnyPageFixture::TearDown();
     }
     // The log without the header lines, whose clock time varies.
     std::wstring Bodies() const {
