@@ -87,7 +87,6 @@ class CDlgMainTest : public AnyPageFixture {
 
     CPageFactory m_factory;
     std::unique_ptr<CDlgMain> m_main;
-    ui::DialogDriver m_driver{m_automation.Backend(), nullptr};
 };
 
 // --- which pages are offered ---
