@@ -112,6 +112,7 @@ TEST(CDlgMainPages, VisiblePagesFollowDeviceAndHostSettings) {
         {"sub-type 23 without video variant", {0, 23, 6, 0, 0, 0, 0}, none, {11, 12, 13, 17}},
         {"sub-type 23 with setting 1100", {0, 23, 6, 0, 0, 0, 0}, ext, {11, 12, 13, 15, 17}},
         {"sub-type 24", {0, 24, 6, 0, 0, 0, 0}, ext, {16}},
+        {"video variant, sub-type 24", {0, 24, 6, 3, 0, 0, 0}, none, {11, 12, 13, 14}},
         {"sub-type 24 of another family", {0, 24, 5, 0, 0, 0, 0}, none, {}},
         {"model 10 of any family", {0, 0, 1, 0, 0, 10, 0}, none, {18}},
         {"model 7", {0, 0, 6, 0, 0, 7, 0}, none, {18}},
