@@ -28,7 +28,6 @@ constexpr ui::DialogDecl kDecl{kTemplate, {}, 400, 120, kControls};
 // Two groups: A holds two edits and one ID the page lacks, B one edit; 4279 claims a fourth.
 class TwoGroupPage : public CDlgCfgBase {
   public:
-    static constexpr int kTemplateId = kTemplate;
     TwoGroupPage() : CDlgCfgBase(kDecl, 2) {}
 
     bool BuildParamList(std::span<uint8_t> list, uint32_t* length) override {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <utility>
 #include <vector>
 
 #include "pagebase/BcdTime.h"
@@ -157,6 +158,46 @@ TEST_F(PageHelpersTest, DecodedTimesReachThePickerOnlyWhenValid) {
         View().SetTime(kTime, before);
         EXPECT_EQ(SetPickerBcdTime(View(), kTime, base, c.bcd), c.taken);
         EXPECT_EQ(View().GetTime(kTime), c.shown);
+    }
+}
+
+// Record fields: what a field reads from a record value and how writing it leaves the rest of the
+// record, for the widths and placements the video pages do not use.
+constexpr ParamRow Word(Wire wire, int at) {
+    return Field(0x0100, wire, at, RowKind::kEdit, 1, -1, {});
+}
+
+TEST(RecordField, ReadsItsOwnBytesOnly) {
+    const std::vector<uint8_t> record = {0x11, 0x22, 0x33, 0x44, 0x55};
+    const std::pair<ParamRow, int64_t> cases[] = {
+        {Word(Wire::kU16, 1), 0x2233},
+        {Word(Wire::kU32, 1), 0x22334455},
+        {Word(Wire::kU32, 3), 0x44550000},  // past the end reads zeros
+        {Word(Wire::kU32, 1).Bits(12, 8), 0x34},
+        {Word(Wire::kU8, 4), 0x55},  // a byte of an odd-length value is a number, not text
+    };
+    for (const auto& [row, expected] : cases) {
+        EXPECT_EQ(ReadRowNumber(row, ParamItemView(0x0100, record)), expected);
+    }
+}
+
+TEST(RecordField, WritingKeepsTheRestOfTheRecord) {
+    using Bytes = std::vector<uint8_t>;
+    struct Case {
+        Bytes record;
+        ParamRow row;
+        int64_t value;
+        Bytes expected;
+    } cases[] = {
+        {{0xAA, 0, 0, 0xBB}, Word(Wire::kU16, 1), 0x1234, {0xAA, 0x12, 0x34, 0xBB}},
+        {{0, 0}, Word(Wire::kU8, 1), 0x1FF, {0, 0xFF}},  // only the value's low bytes
+        {{0xAA}, Word(Wire::kU16, 3), 0x0102, {0xAA, 0, 0, 0x01, 0x02}},  // grown with zeros
+        {{0xFF, 0xFF, 0xFF, 0xFF}, Word(Wire::kU32, 0).Bits(12, 8), 0, {0xFF, 0xF0, 0x0F, 0xFF}},
+        {{0x80}, Word(Wire::kU16, 0).Bits(0, 1), 1, {0x80, 0x01}},  // a field half held
+    };
+    for (Case& c : cases) {
+        PutRowField(c.record, c.row, c.value);
+        EXPECT_EQ(c.record, c.expected);
     }
 }
 

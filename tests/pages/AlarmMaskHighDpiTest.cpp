@@ -2,14 +2,14 @@
 // process.
 #include <gtest/gtest.h>
 
-#include "pages/PageTestHost.h"
 #include "pagebase/CDlgAlarmMask.h"
+#include "pages/PageFixture.h"
 #include "ui/headless/HeadlessView.h"
 
 namespace mdvr::test {
 namespace {
 
-TEST_F(PageTest, AlarmMaskColumnStaysInsideTheScaledList) {
+TEST_F(AnyPageFixture, AlarmMaskColumnStaysInsideTheScaledList) {
     m_automation.Backend().SetDpi(144);
     int listWidth = 0;
     int columnWidth = 0;

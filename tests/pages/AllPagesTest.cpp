@@ -136,8 +136,11 @@ TEST(PageDeclarations, LayoutFitsThePageWithoutOverlaps) {
 }
 
 TEST(PageDeclarations, EveryNamedStringHasATextInEveryLanguage) {
-    std::set<int> ids{CDlgCfgBase::kStrNoGroupChecked, kStrInputErrorTitle, kStrRangePrefix,
-                      kStrRejectedChar, CDlgPopupContain::kStrDiscardEdits,
+    std::set<int> ids{CDlgCfgBase::kStrNoGroupChecked,
+                      kStrInputErrorTitle,
+                      kStrRangePrefix,
+                      kStrRejectedChar,
+                      CDlgPopupContain::kStrDiscardEdits,
                       CDlgVideoPararmAlone::kStrTooManyChannels};
     for (const PageInfo& info : PageTable()) AddCaption(ids, info.title);
     for (const MadePage& made : MadePages()) {
@@ -208,18 +211,8 @@ bool OtherCenter(int page, uint32_t id) {
 
 constexpr std::span<const ParamRow> kNoRows;
 
-class AllPages : public PageTest {
+class AllPages : public AnyPageFixture {
   protected:
-    void SetUp() override {
-        PageTest::SetUp();
-        TheDeviceProfile() = {};
-        UseShippedLanguage();
-    }
-    void TearDown() override {
-        if (m_page) m_page->Destroy();
-        TheDeviceProfile() = {};
-        PageTest::TearDown();
-    }
     // The page as the first device it is offered to shows it.
     void Make(const PageInfo& info) {
         if (m_page) m_page->Destroy();
@@ -227,15 +220,9 @@ class AllPages : public PageTest {
         const auto offered = [&](const DeviceProfile& d) { return info.offered(d, all); };
         TheDeviceProfile() = *std::find_if(std::begin(kDevices), std::end(kDevices), offered);
         m_page = info.make();
-        ASSERT_TRUE(m_page->CreateInNative(&Host()));
+        Open(*m_page);
     }
-    Ids Query() {
-        m_page->SetQuerySpecific(true);
-        TheHostRecord().fetchReply = {0};
-        m_page->LoadParams(true);
-        m_page->SetQuerySpecific(false);
-        return QueriedIds(TheHostRecord().lastQuery);
-    }
+    Ids Query() { return QueriedIds(QueryList()); }
     // Saves with every box checked but unchecked; empty when nothing was sent.
     Bytes SaveWithout(int unchecked) {
         m_page->SetAllGroups(true);
@@ -277,7 +264,6 @@ class AllPages : public PageTest {
     }
 
     std::unique_ptr<CDlgCfgBase> m_page;
-    RecordingMsgTipPresenter m_tips;
 };
 
 TEST_F(AllPages, APageThatAsksAtAllAsksForEveryParameterItHasARowFor) {
@@ -359,7 +345,7 @@ TEST_F(AllPages, PopupBit31ShowsAsThePageShowsTheWord) {
 
 // The kind code a multi-device save hands the host, for the device each page is made for.
 TEST_F(AllPages, MultiDeviceKindCodes) {
-    const uint32_t kinds[kPageCount] = {0, 0, 0, 0, 0, 0x55, 0, 0, 0, 0x55,
+    const uint32_t kinds[kPageCount] = {0,    0,    0,    0,    0,    0x55, 0,    0, 0, 0x55,
                                         0x45, 0x45, 0x45, 0x45, 0x58, 0x2A, 0x58, 0, 0, 0};
     for (const PageInfo& info : PageTable()) {
         Make(info);

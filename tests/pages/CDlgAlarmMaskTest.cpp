@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "pages/PageTestHost.h"
+#include "pages/PageFixture.h"
 #include "ui/headless/HeadlessView.h"
 
 namespace mdvr::test {
@@ -22,7 +22,7 @@ struct PopupRun {
     int selectAll = -1;
 };
 
-class CDlgAlarmMaskTest : public PageTest {
+class CDlgAlarmMaskTest : public AnyPageFixture {
   protected:
     using Action = std::function<void(ui::DialogDriver&)>;
 
@@ -64,30 +64,25 @@ std::string NamesForBits(int from, int to) {
     return text;
 }
 
-struct RowsCase {
-    const char* name;
-    std::string names;  // HostAlarmNames.ini
-    int mode;
-    uint32_t mask;
-    size_t rows;
-    const wchar_t* first;
-    const wchar_t* last;
-    int selectAll;
-    const wchar_t* shown;
-};
-
 TEST_F(CDlgAlarmMaskTest, RowsForNamedBitsAndForUnnamedSetBits) {
     const int alarm = CDlgAlarmMask::kModeAlarmBits;
     const int video = CDlgAlarmMask::kModeVideoBits;
-    // clang-format off
-    const RowsCase cases[] = {
+    struct Case {
+        const char* name;
+        std::string names;  // HostAlarmNames.ini
+        int mode;
+        uint32_t mask;
+        size_t rows;
+        const wchar_t *first, *last;
+        int selectAll;
+        const wchar_t* shown;
+    } cases[] = {
         {"bit 31 unnamed", NamesForBits(0, 30), alarm, 0x80000001u, 32, L"alarm0", L"Bit32", 0,
          L"-2147483647"},
         {"all named set", NamesForBits(0, 1), alarm, 0x3u, 2, L"alarm0", L"alarm1", 1, L"3"},
         {"no names", "[VideoAlarm]\nDefaults=0\n", video, 0x104u, 2, L"Bit3", L"Bit9", 1, L"260"},
     };
-    // clang-format on
-    for (const RowsCase& c : cases) {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         SetAlarmNames(c.names);
         const PopupRun run = Open(c.mode, c.mask, {});
@@ -116,17 +111,14 @@ TEST_F(CDlgAlarmMaskTest, SelectAllTouchesOnlyBitsWithRows) {
     EXPECT_EQ(run.mask, 0u);
 }
 
-TEST_F(CDlgAlarmMaskTest, RowClicksFlipOneBitEachWay) {
-    const PopupRun run = Open(CDlgAlarmMask::kModeVideoBits, 0,
-                              {ClickRow(2), ClickRow(3, true), ClickRow(2, true), ClickRow(3)});
-    EXPECT_EQ(run.masksShown, (std::vector<std::wstring>{L"0", L"4", L"12", L"8", L"0"}));
-}
-
-TEST_F(CDlgAlarmMaskTest, SpaceKeyKeepsTheMaskInStep) {
+// Clicks on a row or its check box, and the space key, flip one bit each way.
+TEST_F(CDlgAlarmMaskTest, RowClicksAndSpaceFlipOneBitEachWay) {
+    const auto space = [](ui::DialogDriver& popup) { popup.PressKey(kList, ui::kKeySpace); };
     const PopupRun run =
         Open(CDlgAlarmMask::kModeVideoBits, 0,
-             {ClickRow(4), [](ui::DialogDriver& popup) { popup.PressKey(kList, ui::kKeySpace); }});
-    EXPECT_EQ(run.masksShown, (std::vector<std::wstring>{L"0", L"16", L"0"}));
+             {ClickRow(2), ClickRow(3, true), ClickRow(2, true), ClickRow(3), ClickRow(4), space});
+    EXPECT_EQ(run.masksShown,
+              (std::vector<std::wstring>{L"0", L"4", L"12", L"8", L"0", L"16", L"0"}));
 }
 
 }  // namespace

@@ -4,9 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <utility>
 
-#include "pages/PageTestHost.h"
 #include "pages/CfgMessages.h"
+#include "pages/PageFixture.h"
 #include "protocol/DeviceProfile.h"
 
 namespace mdvr::test {
@@ -16,10 +17,10 @@ std::wstring Title(int page) {
     return page == 3 ? L"监控设置" : std::wstring();
 }
 
-class CDlgStatusTest : public PageTest {
+class CDlgStatusTest : public AnyPageFixture {
   protected:
     void SetUp() override {
-        PageTest::SetUp();
+        AnyPageFixture::SetUp();
         WriteFile("HostDevices.ini", "[Device7]\nVehicle=粤B12345\nName=MDVR-1\n");
         CHostFile::ReloadAll();
         TheDeviceProfile().devId = 7;
@@ -32,8 +33,7 @@ class CDlgStatusTest : public PageTest {
     }
     void TearDown() override {
         m_status.Destroy();
-        TheDeviceProfile() = {};
-        PageTest::TearDown();
+        AnyPageFixture::TearDown();
     }
     // The log without the header lines, whose clock time varies.
     std::wstring Bodies() const {
@@ -45,17 +45,13 @@ class CDlgStatusTest : public PageTest {
     ui::DialogDriver m_driver{m_automation.Backend(), nullptr};
 };
 
-struct EntryCase {
-    const char* name;
-    uint32_t begin;
-    uint32_t end;
-    intptr_t page;
-    intptr_t result;
-    const wchar_t* bodies;
-};
-
 TEST_F(CDlgStatusTest, EntriesNewestFirstWithTagsAndResults) {
-    const EntryCase cases[] = {
+    struct Case {
+        const char* name;
+        uint32_t begin, end;
+        intptr_t page, result;
+        const wchar_t* bodies;
+    } cases[] = {
         {"set page 3", WM_CFG_SET_BEGIN, WM_CFG_SET_END, 3, 1,
          L"|设置参数[监控设置]：成功\r\n\r\n|设置参数[监控设置]：......\r\n\r\n"},
         {"get all", WM_CFG_GET_BEGIN, WM_CFG_GET_END, kAllPages, 0,
@@ -63,7 +59,7 @@ TEST_F(CDlgStatusTest, EntriesNewestFirstWithTagsAndResults) {
         {"multi-set, untitled page", WM_CFG_MULTISET_BEGIN, WM_CFG_MULTISET_END, 4, 7,
          L"|设置到多个设备：成功\r\n\r\n|设置到多个设备：......\r\n\r\n"},
     };
-    for (const EntryCase& c : cases) {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         m_status.Clear();
         EXPECT_TRUE(m_status.OnOperation(c.begin, c.page, 0));
@@ -99,13 +95,9 @@ TEST_F(CDlgStatusTest, ClearButtonEmptiesTheLogBetweenBeginAndEnd) {
 TEST_F(CDlgStatusTest, ClearTopRightAndLogBelowOverTheFullWidth) {
     m_status.View().MoveWindow({0, 0, 300, 400});
     const ui::Rect button = m_status.View().GetRect(CDlgStatus::kClearId);
-    const ui::Rect log = m_status.View().GetRect(CDlgStatus::kLogId);
-    EXPECT_EQ(button.Right(), 300);
-    EXPECT_EQ(button.y, 4);
-    EXPECT_EQ(log.x, 0);
-    EXPECT_EQ(log.y, button.h + 5);
-    EXPECT_EQ(log.w, 300);
-    EXPECT_EQ(log.Bottom(), 400);
+    EXPECT_EQ((std::pair{button.Right(), button.y}), (std::pair{300, 4}));
+    EXPECT_EQ(m_status.View().GetRect(CDlgStatus::kLogId),
+              (ui::Rect{0, button.h + 5, 300, 395 - button.h}));
 }
 
 }  // namespace
