@@ -32,13 +32,6 @@ bool IsTextInRange(std::wstring_view text, int64_t low, int64_t high) {
     return value >= low && value <= high;
 }
 
-bool CheckEditRange(ui::IView& view, int id, int64_t low, int64_t high) {
-    if (IsTextInRange(view.GetText(id), low, high)) return true;
-    view.SelectText(id, 0, -1);
-    view.SetFocus(id);
-    return false;
-}
-
 int64_t ClampEdit(ui::IView& view, int id, int step, int64_t low, int64_t high) {
     const int64_t value = ReadEditInt64(view.GetText(id));
     const int64_t limited = std::clamp(AddSaturated(value, step), low, high);

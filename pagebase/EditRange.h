@@ -11,10 +11,6 @@ namespace mdvr {
 // in the inclusive range.
 bool IsTextInRange(std::wstring_view text, int64_t low, int64_t high);
 
-// IsTextInRange on the edit's text; on failure the text is selected, scrolled into view and the
-// edit takes the focus, so the user lands on the field the message names.
-bool CheckEditRange(ui::IView& view, int id, int64_t low, int64_t high);
-
 // Reads the edit's number (empty or non-numeric text reads 0), adds step and limits the result
 // to [low, high]. The text is rewritten only when the value changed, so a text change with
 // step 0 never loops. Returns the limited value.

@@ -64,17 +64,6 @@ TEST(EditRangeTest, TextInRange) {
     }
 }
 
-TEST_F(PageHelpersTest, FailedRangeCheckFocusesTheField) {
-    View().SetText(kEdit, L"300");
-    View().SetFocus(kOther);
-    EXPECT_FALSE(CheckEditRange(View(), kEdit, 0, 255));
-    EXPECT_EQ(View().FocusedId(), kEdit);
-    View().SetFocus(kOther);
-    View().SetText(kEdit, L"255");
-    EXPECT_TRUE(CheckEditRange(View(), kEdit, 0, 255));
-    EXPECT_EQ(View().FocusedId(), kOther);
-}
-
 TEST_F(PageHelpersTest, ClampRewritesOnlyChangedValues) {
     struct Case {
         const wchar_t* before;

@@ -72,10 +72,20 @@ TEST_F(CDlgStatusTest, EntriesNewestFirstWithTagsAndResults) {
 
 TEST_F(CDlgStatusTest, OnlyABeginEntryDropsALogPastTheLimit) {
     m_status.OnOperation(WM_CFG_GET_BEGIN, kAllPages, 0);
+    const size_t begin = m_status.Log().size();
+    m_status.OnOperation(WM_CFG_GET_END, kAllPages, 1);
+    const size_t end = m_status.Log().size() - begin;
+    while (m_status.Log().size() + end <= CDlgStatus::kTrimChars) {
+        m_status.OnOperation(WM_CFG_GET_END, kAllPages, 1);
+    }
+    // At the limit a begin still keeps the log.
+    size_t before = m_status.Log().size();
+    m_status.OnOperation(WM_CFG_GET_BEGIN, kAllPages, 0);
+    EXPECT_EQ(m_status.Log().size(), before + begin);
     while (m_status.Log().size() <= CDlgStatus::kTrimChars) {
         m_status.OnOperation(WM_CFG_GET_END, kAllPages, 1);  // ends never trim
     }
-    const size_t before = m_status.Log().size();
+    before = m_status.Log().size();
     m_status.OnOperation(WM_CFG_SET_BEGIN, 3, 0);
     EXPECT_LT(m_status.Log().size(), before);
     EXPECT_EQ(Bodies(), L"|设置参数[监控设置]：......\r\n\r\n");
