@@ -67,18 +67,17 @@ bool WritePng(IWICImagingFactory* factory, const std::wstring& path, const Image
     IWICBitmapFrameEncode* frame = nullptr;
     WICPixelFormatGUID format = GUID_WICPixelFormat32bppBGRA;
     const UINT stride = image.width * 4;
-    const bool ok =
-        SUCCEEDED(factory->CreateStream(&stream)) &&
-        SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) &&
-        SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) &&
-        SUCCEEDED(encoder->Initialize(stream, WICBitmapEncoderNoCache)) &&
-        SUCCEEDED(encoder->CreateNewFrame(&frame, nullptr)) &&
-        SUCCEEDED(frame->Initialize(nullptr)) &&
-        SUCCEEDED(frame->SetSize(image.width, image.height)) &&
-        SUCCEEDED(frame->SetPixelFormat(&format)) &&
-        SUCCEEDED(frame->WritePixels(image.height, stride, stride * image.height,
-                                     reinterpret_cast<BYTE*>(pixels.data()))) &&
-        SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
+    const bool ok = SUCCEEDED(factory->CreateStream(&stream)) &&
+                    SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) &&
+                    SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) &&
+                    SUCCEEDED(encoder->Initialize(stream, WICBitmapEncoderNoCache)) &&
+                    SUCCEEDED(encoder->CreateNewFrame(&frame, nullptr)) &&
+                    SUCCEEDED(frame->Initialize(nullptr)) &&
+                    SUCCEEDED(frame->SetSize(image.width, image.height)) &&
+                    SUCCEEDED(frame->SetPixelFormat(&format)) &&
+                    SUCCEEDED(frame->WritePixels(image.height, stride, stride * image.height,
+                                                 reinterpret_cast<BYTE*>(pixels.data()))) &&
+                    SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
     if (frame != nullptr) frame->Release();
     if (encoder != nullptr) encoder->Release();
     if (stream != nullptr) stream->Release();
@@ -88,9 +87,9 @@ bool WritePng(IWICImagingFactory* factory, const std::wstring& path, const Image
 bool WriteImages(const std::wstring& theme) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     IWICImagingFactory* factory = nullptr;
-    bool ok = SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                         IID_IWICImagingFactory,
-                                         reinterpret_cast<void**>(&factory)));
+    bool ok =
+        SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                   IID_IWICImagingFactory, reinterpret_cast<void**>(&factory)));
     for (const ImageFile& image : kImages) ok = ok && WritePng(factory, theme + image.name, image);
     if (factory != nullptr) factory->Release();
     CoUninitialize();

@@ -97,6 +97,14 @@ HWND CopyWindow(HWND from, HWND parent, LONG styleMask) {
 
 }  // namespace
 
+HWND ShownWindow(HWND top) {
+    for (HWND child = GetWindow(top, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (IsWindowVisible(child) && ClassOf(child) == kDialogClass) return child;
+    }
+    return nullptr;
+}
+
 HWND ShownPage(HWND top) {
     Largest largest{top, nullptr, 0};
     EnumChildWindows(top, &FindPage, reinterpret_cast<LPARAM>(&largest));

@@ -6,6 +6,8 @@
 
 namespace mdvr::wintest {
 
+// The configuration window below top, or null.
+HWND ShownWindow(HWND top);
 // The page the configuration window below top shows now, or null.
 HWND ShownPage(HWND top);
 // A hidden copy of page's window tree under host, at the page's place in its parent.
