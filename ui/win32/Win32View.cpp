@@ -12,6 +12,7 @@
 #include "ui/win32/DialogTemplate.h"
 #include "ui/win32/GdiCache.h"
 #include "ui/win32/ListView.h"
+#include "ui/win32/SubclassChain.h"
 #include "ui/win32/Win32Helpers.h"
 
 namespace mdvr::ui::win32 {
@@ -218,6 +219,7 @@ INT_PTR CALLBACK Win32View::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
         auto* view = reinterpret_cast<Win32View*>(lParam);
         SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
         view->m_hwnd = hwnd;
+        SubclassChain::Attach(hwnd, CustomDrawProc, 0, static_cast<DWORD_PTR>(lParam));
         return FALSE;  // the page decides where the focus goes
     }
     auto* view = reinterpret_cast<Win32View*>(GetWindowLongPtrW(hwnd, DWLP_USER));
@@ -260,7 +262,6 @@ bool Win32View::OnInputMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* 
             if (state == nullptr || header.hwndFrom != Item(static_cast<int>(header.idFrom))) {
                 return false;
             }
-            if (OnCustomDraw(*reinterpret_cast<NMHDR*>(lParam), *state, result)) return true;
             *result = m_input.OnNotify(header, state->kind);
             return true;
         }
@@ -299,15 +300,33 @@ void Win32View::OnCommand(WPARAM wParam, LPARAM lParam) {
         m_input.OnCommand(control, state->kind, HIWORD(wParam));
 }
 
-// Lists and check boxes with their own colours; everything else is drawn by the platform.
-bool Win32View::OnCustomDraw(NMHDR& header, const ControlState& state, LRESULT* result) {
-    if (header.code != NM_CUSTOMDRAW) return false;
-    if (state.list) {
-        *result = state.list->OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
+// Lists and check boxes with their own colours; everything else is drawn by the platform. Their
+// answers come straight from a window procedure: a dialog procedure's goes through the dialog's
+// result slot, a round trip to the window server under wine for every stage that is not zero,
+// and another when the dialog manager clears it for the next message.
+LRESULT CALLBACK Win32View::CustomDrawProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR, DWORD_PTR data) {
+    if (msg == WM_NOTIFY) {
+        auto& header = *reinterpret_cast<NMHDR*>(lParam);
+        LRESULT result = 0;
+        if (header.code == NM_CUSTOMDRAW &&
+            reinterpret_cast<Win32View*>(data)->OnCustomDraw(header, &result)) {
+            return result;
+        }
+    }
+    return SubclassChain::CallNext(hwnd, msg, wParam, lParam);
+}
+
+bool Win32View::OnCustomDraw(NMHDR& header, LRESULT* result) {
+    const int id = static_cast<int>(header.idFrom);
+    const ControlState* state = StateOf(id);
+    if (state == nullptr || header.hwndFrom != Item(id)) return false;
+    if (state->list) {
+        *result = state->list->OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
         return true;
     }
-    if (state.checkMark) {
-        *result = DrawCheckMark(reinterpret_cast<NMCUSTOMDRAW&>(header), *state.checkMark);
+    if (state->checkMark) {
+        *result = DrawCheckMark(reinterpret_cast<NMCUSTOMDRAW&>(header), *state->checkMark);
         return true;
     }
     return false;

@@ -134,7 +134,9 @@ class Win32View final : public IView {
     bool OnFrameMessage(UINT msg, LPARAM lParam, LRESULT* result);
     INT_PTR Answer(LRESULT result);
     void OnCommand(WPARAM wParam, LPARAM lParam);
-    bool OnCustomDraw(NMHDR& header, const ControlState& state, LRESULT* result);
+    static LRESULT CALLBACK CustomDrawProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR id, DWORD_PTR data);
+    bool OnCustomDraw(NMHDR& header, LRESULT* result);
     void OnSize();
     void ShowQuietly(bool show);
     LRESULT HitTest(LPARAM lParam) const;
