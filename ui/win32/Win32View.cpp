@@ -754,8 +754,13 @@ void Win32View::CloseToolTip(int /*id*/) {
     if (m_tips) m_tips->CloseToolTip();
 }
 
+// A plain check box looks only as the platform draws its state, which it redraws on every change
+// of it, and as its mark's colour, which redraws it when set; drawing it again for nothing is a
+// paint of its own, with the visual style's round trips under wine.
 void Win32View::Redraw(int id) {
     m_captions.Redraw(id);
+    const ControlState* state = StateOf(id);
+    if (state != nullptr && state->kind == ControlKind::CheckBox && !state->skin) return;
     InvalidateShown(Item(id));
 }
 
@@ -861,7 +866,7 @@ void Win32View::SetButtonTextColours(int id, uint32_t normal, uint32_t hover) {
 void Win32View::SetCheckMarkColour(int id, uint32_t colour) {
     if (ControlState* state = StateOf(id, ControlKind::CheckBox)) {
         state->checkMark = colour;
-        Redraw(id);
+        InvalidateShown(state->hwnd);
     }
 }
 
