@@ -493,14 +493,40 @@ void Win32View::ShowWindow(bool show) {
     if (visible != show) ShowQuietly(show);
 }
 
+namespace {
+
+// The child dialog shown last: a page switch hides one page and shows the next in its place.
+HWND& LastShown() {
+    static HWND shown = nullptr;
+    return shown;
+}
+
+// True when a child dialog shown since covers the place (parent's client coordinates).
+bool CoveredByShown(HWND parent, const RECT& place) {
+    HWND shown = LastShown();
+    if (shown == nullptr || !IsWindow(shown) || GetParent(shown) != parent ||
+        !::IsWindowVisible(shown))
+        return false;
+    RECT cover{};
+    GetWindowRect(shown, &cover);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&cover), 2);
+    RECT both{};
+    IntersectRect(&both, &cover, &place);
+    return EqualRect(&both, &place) != FALSE;
+}
+
+}  // namespace
+
 // A child dialog shown or hidden the platform's way has every control erased at once and painted
 // again at the next paint; here the shown dialog, or the place the hidden one leaves, is only
-// invalidated and painted once, with everything else.
+// invalidated and painted once, with everything else. The place left is not drawn at all when
+// the dialog shown next covers it.
 void Win32View::ShowQuietly(bool show) {
     constexpr UINT kQuiet = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW;
     if (show) {
         SetWindowPos(m_hwnd, nullptr, 0, 0, 0, 0, kQuiet | SWP_SHOWWINDOW);
         RedrawWindow(m_hwnd, nullptr, nullptr, kRedrawAll);
+        LastShown() = m_hwnd;
         return;
     }
     HWND parent = GetParent(m_hwnd);
@@ -509,8 +535,11 @@ void Win32View::ShowQuietly(bool show) {
     if (focus != nullptr && (focus == m_hwnd || IsChild(m_hwnd, focus))) ::SetFocus(parent);
     const RECT place = ToRECT(WindowRect());
     SetWindowPos(m_hwnd, nullptr, 0, 0, 0, 0, kQuiet | SWP_HIDEWINDOW);
-    if (parent != nullptr)
-        RedrawWindow(parent, &place, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    if (parent == nullptr) return;
+    CallGuard::WhenOutermostReturns([parent, place] {
+        if (IsWindow(parent) && !CoveredByShown(parent, place))
+            RedrawWindow(parent, &place, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    });
 }
 
 bool Win32View::IsWindowVisible() const {
