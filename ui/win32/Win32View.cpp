@@ -219,7 +219,7 @@ INT_PTR CALLBACK Win32View::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
         auto* view = reinterpret_cast<Win32View*>(lParam);
         SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
         view->m_hwnd = hwnd;
-        SubclassChain::Attach(hwnd, CustomDrawProc, 0, static_cast<DWORD_PTR>(lParam));
+        SubclassChain::Attach(hwnd, DirectProc, 0, static_cast<DWORD_PTR>(lParam));
         return FALSE;  // the page decides where the focus goes
     }
     auto* view = reinterpret_cast<Win32View*>(GetWindowLongPtrW(hwnd, DWLP_USER));
@@ -300,23 +300,42 @@ void Win32View::OnCommand(WPARAM wParam, LPARAM lParam) {
         m_input.OnCommand(control, state->kind, HIWORD(wParam));
 }
 
-// Lists and check boxes with their own colours; everything else is drawn by the platform. Their
-// answers come straight from a window procedure: a dialog procedure's goes through the dialog's
-// result slot, a round trip to the window server under wine for every stage that is not zero,
-// and another when the dialog manager clears it for the next message.
-LRESULT CALLBACK Win32View::CustomDrawProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                           UINT_PTR, DWORD_PTR data) {
+// Answers given straight from a window procedure. A dialog procedure's answer goes through the
+// dialog's result slot, a round trip to the window server under wine for every one that is not
+// zero and another when the dialog manager clears it for the next message; and the background,
+// left to the dialog manager, is first offered to the visual style's handler, which looks for a
+// window property, another round trip, every time a themed control paints its parent's
+// background under itself.
+LRESULT CALLBACK Win32View::DirectProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                       DWORD_PTR data) {
+    auto* view = reinterpret_cast<Win32View*>(data);
     if (msg == WM_NOTIFY) {
         auto& header = *reinterpret_cast<NMHDR*>(lParam);
         LRESULT result = 0;
-        if (header.code == NM_CUSTOMDRAW &&
-            reinterpret_cast<Win32View*>(data)->OnCustomDraw(header, &result)) {
-            return result;
-        }
+        if (header.code == NM_CUSTOMDRAW && view->OnCustomDraw(header, &result)) return result;
+    } else if (msg == WM_ERASEBKGND) {
+        view->EraseBackground(reinterpret_cast<HDC>(wParam));
+        return TRUE;
     }
     return SubclassChain::CallNext(hwnd, msg, wParam, lParam);
 }
 
+// As the dialog manager does it: the client area filled with the dialog's brush, the platform's
+// face colour when it has none of its own (with the platform's colours set on the way).
+void Win32View::EraseBackground(HDC dc) const {
+    HBRUSH brush = m_background;
+    if (brush == nullptr) {
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        SetBkColor(dc, GetSysColor(COLOR_3DFACE));
+        brush = GetSysColorBrush(COLOR_3DFACE);
+    }
+    RECT client{};
+    GetClientRect(m_hwnd, &client);
+    DPtoLP(dc, reinterpret_cast<POINT*>(&client), 2);
+    FillRect(dc, &client, brush);
+}
+
+// Lists and check boxes with their own colours; everything else is drawn by the platform.
 bool Win32View::OnCustomDraw(NMHDR& header, LRESULT* result) {
     const int id = static_cast<int>(header.idFrom);
     const ControlState* state = StateOf(id);

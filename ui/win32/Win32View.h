@@ -134,8 +134,9 @@ class Win32View final : public IView {
     bool OnFrameMessage(UINT msg, LPARAM lParam, LRESULT* result);
     INT_PTR Answer(LRESULT result);
     void OnCommand(WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK CustomDrawProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                           UINT_PTR id, DWORD_PTR data);
+    static LRESULT CALLBACK DirectProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR data);
+    void EraseBackground(HDC dc) const;
     bool OnCustomDraw(NMHDR& header, LRESULT* result);
     void OnSize();
     void ShowQuietly(bool show);
