@@ -310,6 +310,7 @@ LRESULT CALLBACK Win32View::DirectProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
                                        DWORD_PTR data) {
     auto* view = reinterpret_cast<Win32View*>(data);
     if (msg == WM_NOTIFY) {
+        const CallGuard guard;  // a list's colours come from the page
         auto& header = *reinterpret_cast<NMHDR*>(lParam);
         LRESULT result = 0;
         if (header.code == NM_CUSTOMDRAW && view->OnCustomDraw(header, &result)) return result;
