@@ -1,6 +1,7 @@
 #include "PlainTwin.h"
 
 #include "HostWindow.h"
+#include "ui/win32/ActivationContext.h"
 
 #include <string>
 #include <string_view>
@@ -111,7 +112,11 @@ HWND ShownPage(HWND top) {
     return largest.found;
 }
 
+// Under the plug-in's own activation context, so the twin's controls are the same themed
+// common controls, not the older unthemed ones a process without a manifest gets.
 HWND MakePlainTwin(HWND page, HWND host) {
+    static const ui::win32::ActivationContext context;
+    const ui::win32::ActivationContext::Scope scope(context);
     return CopyWindow(page, host, ~static_cast<LONG>(WS_VISIBLE));
 }
 
