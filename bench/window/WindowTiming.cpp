@@ -295,14 +295,13 @@ std::string Label(const std::string& name) {
     return page + " from cache";
 }
 
-// Figures in the order of a run: open, then per page, then reopen.
+// Figures in the order of a run: open, then per page, then reopen and its twin.
 int Rank(const std::string& name) {
     constexpr const char* kOrder[] = {
         "open", "create:", "switch:", "cached:", "plainmake:", "plain:", "reopen"};
-    for (int i = 0; i < 7; ++i) {
-        if (name.rfind(kOrder[i], 0) == 0) return i;
-    }
-    return 7;
+    const auto it = std::find_if(std::begin(kOrder), std::end(kOrder),
+                                 [&](const char* kind) { return name.rfind(kind, 0) == 0; });
+    return static_cast<int>(it - std::begin(kOrder));
 }
 
 int PageOf(const std::string& name) {
